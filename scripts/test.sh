@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite: the full build, then the
+# widget-free libraries again under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+cmake --preset dev
+cmake --build --preset dev -j2
+ctest --preset dev --no-tests=error
+
+cmake --preset asan
+cmake --build --preset asan -j2
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan --no-tests=error
