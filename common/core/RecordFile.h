@@ -1,0 +1,89 @@
+#pragma once
+
+#include "common/core/RecordCodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <memory>
+
+namespace kiv5 {
+
+// A file of fixed-size records, opened for one operation and closed when the
+// object goes (or by Close, which reports a failed close). Every failure
+// throws IoError with the system's text.
+class RecordFile {
+public:
+    enum class Mode {
+        Read,      // must exist
+        ReadWrite, // in place; must exist
+        OpenOrCreate,
+    };
+
+    RecordFile(const QString& path, int recordSize, Mode mode);
+    ~RecordFile();
+    RecordFile(const RecordFile&) = delete;
+    RecordFile& operator=(const RecordFile&) = delete;
+
+    qint64 Count() const;
+    bool AtEnd() const;
+    void Seek(qint64 slot);
+    QByteArray Read();
+    void Write(QByteArrayView bytes);
+    // Writes at the file's real end and returns the slot written.
+    qint64 Append(QByteArrayView bytes);
+    void Close();
+
+    template <class R> R ReadRecord() { return DecodeRecord<R>(Read()); }
+    template <class R> void WriteRecord(const R& record) { Write(EncodeRecord(record)); }
+
+    const QString& Path() const { return path_; }
+
+private:
+    [[noreturn]] void Fail(const QString& action) const;
+
+    QString path_;
+    int recordSize_;
+    QFile file_;
+};
+
+// Rewrites a whole record file through a temporary file in the same folder
+// that replaces the target only when Commit succeeds.
+class RecordFileWriter {
+public:
+    RecordFileWriter(const QString& path, int recordSize);
+    void Write(QByteArrayView bytes);
+    template <class R> void WriteRecord(const R& record) { Write(EncodeRecord(record)); }
+    void Commit();
+
+private:
+    QString path_;
+    int recordSize_;
+    QSaveFile file_;
+};
+
+// Throws IoError naming the file when its length is not a whole number of
+// records of the given size.
+void CheckRecordFileLength(const QString& path, qint64 length, int recordSize);
+
+// Every record of a file, in slot order.
+template <class R> std::vector<R> ReadAllRecords(const QString& path) {
+    RecordFile file(path, RecordLayout<R>::kSize, RecordFile::Mode::Read);
+    std::vector<R> records;
+    records.reserve(static_cast<std::size_t>(file.Count()));
+    while (!file.AtEnd()) {
+        records.push_back(file.ReadRecord<R>());
+    }
+    file.Close();
+    return records;
+}
+
+template <class R> void WriteAllRecords(const QString& path, const std::vector<R>& records) {
+    RecordFileWriter writer(path, RecordLayout<R>::kSize);
+    for (const R& record : records) {
+        writer.WriteRecord(record);
+    }
+    writer.Commit();
+}
+
+} // namespace kiv5
