@@ -49,10 +49,10 @@ void ReadClientFile(const QString& path, RecordTable& table, const ProgressFunct
     RecordTable loaded(table.ColumnCount(), table.StatusColumn());
     RecordFile file(path, kNameRecSize, RecordFile::Mode::Read);
     const qint64 count = file.Count();
+    // The length was checked to be whole records, so the count is exact.
+    loaded.SetRowCount(static_cast<int>(count));
     for (int k = 0; !file.AtEnd(); ++k) {
-        const NameRec rec = file.ReadRecord<NameRec>();
-        loaded.SetRowCount(k + 1);
-        ConvertNameRecToStringGrid(loaded, rec, k, k);
+        ConvertNameRecToStringGrid(loaded, file.ReadRecord<NameRec>(), k, k);
         Report(progress, k + 1, count);
     }
     file.Close();

@@ -32,7 +32,8 @@ void OpenClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo
 // Refresh: reads the client file again. Memo lines this copy holds stay as
 // they are; lines for slots other users added come from the memo file. When
 // the file has fewer slots than before it was packed meanwhile and the memo
-// list is read again whole.
+// list is read again whole. A memo file that exists but cannot be read
+// throws IoError after the table was read.
 void RefreshClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
                        const ProgressFunction& progress = {});
 

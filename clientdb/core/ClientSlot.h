@@ -44,8 +44,8 @@ void KeepStoredRecord(const ClientFiles& files, RecordTable& table, int row, con
 // Select All (selected) or Select None: sets the mark of every row 1..n and
 // writes into each row's stored record only the mark and the row's filter
 // status (-1 or 0), leaving every other byte as stored; a record stored as
-// deleted stays deleted. Progress is the
-// row's share of the file's record count.
+// deleted stays deleted. Progress is the row's share of the file's record
+// count. Every row's slot is checked before anything is written.
 void SetAllMarks(const QString& path, RecordTable& table, bool selected,
                  const ProgressFunction& progress = {});
 

@@ -198,13 +198,6 @@ private slots:
         QCOMPARE(back.State, storedState);
     }
 
-    void emptyStampCellReadsAsZero() {
-        RecordTable table = TableWithRows(2);
-        ConvertNameRecToStringGrid(table, NameRec{}, 1, 1);
-        table.SetCell(1, ClientCol::PostTime, QString());
-        QCOMPARE(PopulateNameRec(table, 1).PostTime, 0.0);
-    }
-
     void cellsThatDoNotConvert_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
@@ -224,43 +217,36 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateNameRec(table, 1));
     }
 
-    void textsAreCutToCapacity() {
-        RecordTable table = TableWithRows(2);
-        ConvertNameRecToStringGrid(table, NameRec{}, 1, 1);
-        table.SetCell(1, ClientCol::ClientNo, "1234567890");
-        table.SetCell(1, ClientCol::LastName, QString(70, 'L'));
-        table.SetCell(1, ClientCol::Memo, QString(300, 'M'));
-        const QByteArray bytes = EncodeRecord(PopulateNameRec(table, 1));
-        const NameRec back = DecodeRecord<NameRec>(bytes);
-        QCOMPARE(back.ClientNo, QString("12345678"));
-        QCOMPARE(back.LastName, QString(64, 'L'));
-        QCOMPARE(back.Memo, QString(255, 'M'));
-        QCOMPARE(static_cast<unsigned char>(bytes[705]), 255);
-    }
-
     void makeBlankRow_data() {
         QTest::addColumn<QList<int>>("taken"); // sub-numbers other rows hold today
         QTest::addColumn<int>("subNo");
         QTest::addColumn<bool>("advance");
         QTest::addColumn<QString>("number");
         QTest::addColumn<int>("subNoAfter");
+        QTest::addColumn<int>("recNo");
 
         QList<int> all;
         for (int i = 0; i < 100; ++i) {
             all.append(i);
         }
-        QTest::newRow("free number, advanced") << QList<int>{} << 3 << true << "25010203" << 4;
-        QTest::newRow("free number, not advanced") << QList<int>{} << 3 << false << "25010203" << 3;
-        QTest::newRow("only 07 taken") << QList<int>{7} << 7 << true << "25010208" << 9;
+        QTest::newRow("free number, advanced")
+            << QList<int>{} << 3 << true << "25010203" << 4 << 17;
+        QTest::newRow("free number, not advanced")
+            << QList<int>{} << 3 << false << "25010203" << 3 << 17;
+        QTest::newRow("only 07 taken") << QList<int>{7} << 7 << true << "25010208" << 9 << 17;
         QTest::newRow("run of taken numbers")
-            << QList<int>{7, 8, 9} << 7 << false << "25010210" << 10;
-        QTest::newRow("99 wraps to 0 after use") << QList<int>{} << 99 << true << "25010299" << 0;
-        QTest::newRow("collision at 99 wraps") << QList<int>{99} << 99 << true << "25010200" << 1;
+            << QList<int>{7, 8, 9} << 7 << false << "25010210" << 10 << 17;
+        QTest::newRow("99 wraps to 0 after use")
+            << QList<int>{} << 99 << true << "25010299" << 0 << 17;
+        QTest::newRow("collision at 99 wraps")
+            << QList<int>{99} << 99 << true << "25010200" << 1 << 17;
         QTest::newRow("counter above 99 starts at 0")
-            << QList<int>{} << 150 << true << "25010200" << 1;
+            << QList<int>{} << 150 << true << "25010200" << 1 << 17;
         QTest::newRow("negative counter starts at 0")
-            << QList<int>{} << -4 << false << "25010200" << 0;
-        QTest::newRow("all taken gives a Z number") << all << 42 << true << "Z" << 43;
+            << QList<int>{} << -4 << false << "25010200" << 0 << 17;
+        QTest::newRow("all taken gives a Z number") << all << 42 << true << "Z" << 43 << 17;
+        QTest::newRow("record number -1 keeps column 20")
+            << QList<int>{} << 0 << false << "25010200" << 0 << -1;
     }
     void makeBlankRow() {
         QFETCH(QList<int>, taken);
@@ -268,6 +254,7 @@ private slots:
         QFETCH(bool, advance);
         QFETCH(QString, number);
         QFETCH(int, subNoAfter);
+        QFETCH(int, recNo);
         test::FixedClock clock(QDateTime(QDate(2025, 1, 2), QTime(9, 30, 15, 400)));
         RecordTable table = TableWithRows(static_cast<int>(taken.size()) + 2);
         for (int i = 0; i < taken.size(); ++i) {
@@ -279,8 +266,9 @@ private slots:
         table.SetCell(row, ClientCol::ClientNo, "25010203"); // its own old number never collides
         table.SetCell(row, ClientCol::LastName, "old");
         table.SetCell(row, ClientCol::Mark, "X");
+        table.SetCell(row, ClientCol::RecNo, "9");
         table.SetHidden(row, true);
-        MakeBlankRow(table, row, 17, advance, subNo);
+        MakeBlankRow(table, row, recNo, advance, subNo);
 
         const QString made = table.Cell(row, ClientCol::ClientNo);
         if (number == QLatin1String("Z")) {
@@ -296,20 +284,11 @@ private slots:
         QCOMPARE(table.Cell(row, ClientCol::LastName), QString());
         QCOMPARE(table.Cell(row, ClientCol::PostTime), QString("1/2/2025 9:30:15 AM"));
         QCOMPARE(table.Cell(row, ClientCol::PullTime), QString("1/2/2025 9:30:15 AM"));
-        QCOMPARE(table.Cell(row, ClientCol::RecNo), QString("17"));
+        QCOMPARE(table.Cell(row, ClientCol::RecNo),
+                 recNo == -1 ? QString("9") : QString::number(recNo));
         QCOMPARE(table.Cell(row, ClientCol::Status), QString("0"));
         QVERIFY(!table.IsHidden(row));
         QCOMPARE(PopulateNameRec(table, row).State, -1);
-    }
-
-    void makeBlankRowWithoutRecordNumberKeepsColumn20() {
-        test::FixedClock clock(QDateTime(QDate(2025, 1, 2), QTime(0, 0)));
-        RecordTable table = TableWithRows(3);
-        table.SetCell(2, ClientCol::RecNo, "9");
-        int subNo = 0;
-        MakeBlankRow(table, 2, -1, false, subNo);
-        QCOMPARE(table.Cell(2, ClientCol::RecNo), QString("9"));
-        QCOMPARE(table.Cell(2, ClientCol::PostTime), QString("1/2/2025")); // midnight: date alone
     }
 };
 
