@@ -26,7 +26,8 @@ struct SortState {
     int SortedColumn = NoColumn;
 };
 
-// Told the share done, 0-100, once per gap.
+// Told the share done once per gap: (n - gap) / n * 100 rounded to the
+// nearest whole number, halves to even.
 using SortProgress = std::function<void(int percent)>;
 
 // Where the Shell sort by ACol puts rows 1..n: entry i - 1 is the row that
@@ -46,7 +47,9 @@ bool SortColumnShell(RecordTable& table, const TableProfile& profile, SortState&
                      const SortProgress& progress = {});
 
 // A click on the header cell of ACol, by the profile's rule. Returns whether
-// it sorted; a table too small to sort keeps its flags.
+// it sorted; a table too small to sort keeps its flags. When a cell does not
+// convert, a flag flipped before the sort stays flipped and one due after it
+// is not flipped.
 bool SortByHeaderClick(RecordTable& table, const TableProfile& profile, SortState& state, int ACol,
                        const SortProgress& progress = {});
 
