@@ -1,0 +1,55 @@
+#include "books/core/LedgerFile.h"
+
+#include "books/core/RecordSlot.h"
+#include "books/core/TableFile.h"
+
+namespace kiv5::books {
+
+template <class R> void ReadLedgerFile(const QString& path, RecordTable& table) {
+    ReadRecordsIntoTable<R>(path, table, [](RecordTable& t, const R& record, int k) {
+        ConvertLedgerRecToStringGrid(t, record, k, k);
+    });
+}
+
+template <class R> R ReadLedgerRecord(const QString& path, int position) {
+    return ReadRecordAtSlot<R>(path, qint64{position} - 1);
+}
+
+template <class R> void WriteLedgerRecord(const QString& path, const R& record, int position) {
+    WriteRecordAtSlot(path, record, qint64{position} - 1);
+}
+
+template <class R> R WriteLedgerRow(const QString& path, const RecordTable& table, int row) {
+    const R record = PopulateLedgerRec<R>(table, row);
+    WriteLedgerRecord(path, record, record.RecNo);
+    return record;
+}
+
+template <class R> int AppendLedgerRow(const QString& path, RecordTable& table, int row) {
+    R record = PopulateLedgerRecForWrite<R>(table, row);
+    const qint64 slot = AppendRecordAtEnd<R>(path, [&record](qint64 at) {
+        record.RecNo = static_cast<qint32>(at + 1);
+        return record;
+    });
+    table.SetCell(row, LedgerColumn::Position, QString::number(slot + 1));
+    return static_cast<int>(slot + 1);
+}
+
+template <class R> void WriteLedgerFile(const QString& path, RecordTable& table) {
+    WriteTableInFileOrder<R>(path, table, LedgerColumn::Position, PopulateLedgerRec<R>);
+}
+
+template void ReadLedgerFile<IncRec>(const QString&, RecordTable&);
+template void ReadLedgerFile<ExpRec>(const QString&, RecordTable&);
+template IncRec ReadLedgerRecord<IncRec>(const QString&, int);
+template ExpRec ReadLedgerRecord<ExpRec>(const QString&, int);
+template void WriteLedgerRecord(const QString&, const IncRec&, int);
+template void WriteLedgerRecord(const QString&, const ExpRec&, int);
+template IncRec WriteLedgerRow<IncRec>(const QString&, const RecordTable&, int);
+template ExpRec WriteLedgerRow<ExpRec>(const QString&, const RecordTable&, int);
+template int AppendLedgerRow<IncRec>(const QString&, RecordTable&, int);
+template int AppendLedgerRow<ExpRec>(const QString&, RecordTable&, int);
+template void WriteLedgerFile<IncRec>(const QString&, RecordTable&);
+template void WriteLedgerFile<ExpRec>(const QString&, RecordTable&);
+
+} // namespace kiv5::books

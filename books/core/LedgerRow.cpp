@@ -1,0 +1,120 @@
+#include "books/core/LedgerRow.h"
+
+#include "books/core/NormalizeRecord.h"
+#include "common/core/DateTime.h"
+#include "common/core/Misc.h"
+#include "common/core/NumberFormat.h"
+
+namespace kiv5::books {
+namespace {
+
+enum class ReadMode { Table, NewRecord };
+
+// The receipt or check number after `previous`, empty when it is no integer.
+QString NextNumber(const QString& previous) {
+    const auto number = TryParseInteger(previous);
+    return number ? QString::number(static_cast<qint64>(*number) + 1) : QString();
+}
+
+template <class R> R ReadRow(const RecordTable& table, int row, ReadMode mode) {
+    using T = LedgerTraits<R>;
+    const QStringList& cells = table.Row(row);
+    R record;
+    record.Selected = cells[LedgerColumn::Mark] == QLatin1String("X");
+    record.*T::kNumber = cells[LedgerColumn::Number];
+    record.ClientNo = cells[LedgerColumn::ClientNo];
+    record.*T::kParty = cells[LedgerColumn::Party];
+    record.Description = cells[LedgerColumn::Description];
+    record.Category = cells[LedgerColumn::Category];
+    record.Account = cells[LedgerColumn::Account];
+    record.Code = cells[LedgerColumn::Code];
+    if (mode == ReadMode::Table) {
+        record.Date = ParseDateTime(cells[LedgerColumn::Date]);
+        record.Amount = MoneyToUnits(Str2Float_2(cells[LedgerColumn::Amount]));
+    } else {
+        record.Date = ParseDate(cells[LedgerColumn::Date]);
+        record.Amount = MoneyToUnits(ParseFloat(cells[LedgerColumn::Amount]));
+    }
+    record.PostTime = ParseDateTime(cells[LedgerColumn::PostTime]);
+    record.PullTime = ParseDateTime(cells[LedgerColumn::PullTime]);
+    record.RecNo = ParseInteger(cells[LedgerColumn::Position]);
+    record.Status = ParseInteger(cells[LedgerColumn::Status]);
+    return NormalizeRecord(record);
+}
+
+} // namespace
+
+RecordTable MakeLedgerTable() {
+    return RecordTable(LedgerColumn::Count, LedgerColumn::Status);
+}
+
+template <class R>
+void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, int position) {
+    if (row == 0) {
+        return;
+    }
+    using T = LedgerTraits<R>;
+    Q_ASSERT(table.ColumnCount() == LedgerColumn::Count);
+    QStringList& cells = table.Row(row);
+    cells[LedgerColumn::Mark] = record.Selected ? QStringLiteral("X") : QString();
+    cells[LedgerColumn::Number] = record.*T::kNumber;
+    cells[LedgerColumn::Date] = FormatShortDate(record.Date);
+    cells[LedgerColumn::ClientNo] = record.ClientNo;
+    cells[LedgerColumn::Party] = record.*T::kParty;
+    cells[LedgerColumn::Description] = record.Description;
+    cells[LedgerColumn::Category] = record.Category;
+    cells[LedgerColumn::Account] = record.Account;
+    cells[LedgerColumn::Code] = record.Code;
+    cells[LedgerColumn::Amount] =
+        TrimLeadSpaces(FormatNumber("%12.2n", UnitsToMoney(record.Amount)));
+    cells[LedgerColumn::PostTime] = FormatDateTime(record.PostTime, Midnight::Show);
+    cells[LedgerColumn::PullTime] = FormatDateTime(record.PullTime, Midnight::Show);
+    cells[LedgerColumn::Position] = QString::number(position);
+    cells[LedgerColumn::Status] = QString::number(record.Status);
+    table.ApplyStatusHeight(row);
+}
+
+template <class R> R PopulateLedgerRec(const RecordTable& table, int row) {
+    return ReadRow<R>(table, row, ReadMode::Table);
+}
+
+template <class R> R PopulateLedgerRecForWrite(const RecordTable& table, int row) {
+    return ReadRow<R>(table, row, ReadMode::NewRecord);
+}
+
+template <class R> void DoLedgerWrite(RecordFile& file, const RecordTable& table, int row) {
+    file.WriteRecord(PopulateLedgerRecForWrite<R>(table, row));
+}
+
+void MakeBlankLedgerRow(RecordTable& table, int row, int position) {
+    const QString number =
+        row >= 2 ? NextNumber(table.Cell(row - 1, LedgerColumn::Number)) : QString();
+    const QString date =
+        row < 2 ? FormatShortDate(Today()) : table.Cell(row - 1, LedgerColumn::Date);
+    const QString stamp = FormatDateTime(Now(), Midnight::Show);
+    QStringList& cells = table.Row(row);
+    for (int column = LedgerColumn::Mark; column <= LedgerColumn::Code; ++column) {
+        cells[column].clear();
+    }
+    cells[LedgerColumn::Number] = number;
+    cells[LedgerColumn::Date] = date;
+    cells[LedgerColumn::Amount] = QStringLiteral("0.00");
+    cells[LedgerColumn::PostTime] = stamp;
+    cells[LedgerColumn::PullTime] = stamp;
+    if (position != -1) {
+        cells[LedgerColumn::Position] = QString::number(position);
+    }
+    cells[LedgerColumn::Status] = QStringLiteral("0");
+    table.SetHidden(row, false);
+}
+
+template void ConvertLedgerRecToStringGrid(RecordTable&, const IncRec&, int, int);
+template void ConvertLedgerRecToStringGrid(RecordTable&, const ExpRec&, int, int);
+template IncRec PopulateLedgerRec<IncRec>(const RecordTable&, int);
+template ExpRec PopulateLedgerRec<ExpRec>(const RecordTable&, int);
+template IncRec PopulateLedgerRecForWrite<IncRec>(const RecordTable&, int);
+template ExpRec PopulateLedgerRecForWrite<ExpRec>(const RecordTable&, int);
+template void DoLedgerWrite<IncRec>(RecordFile&, const RecordTable&, int);
+template void DoLedgerWrite<ExpRec>(RecordFile&, const RecordTable&, int);
+
+} // namespace kiv5::books
