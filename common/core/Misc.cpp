@@ -4,8 +4,8 @@
 #include "common/core/Exceptions.h"
 #include "common/core/NumberFormat.h"
 
-#include <QRegularExpression>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -52,17 +52,66 @@ QString RemoveCommasAndSigns(const QString& text) {
 }
 
 std::optional<double> TryParseFloat(const QString& text) {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    if (!number.match(text).hasMatch()) {
+    // Strict decimal syntax, independent of the user's locale: blanks around,
+    // an optional sign, digits with an optional point, an optional exponent.
+    QByteArray latin;
+    latin.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() > 127) {
+            return std::nullopt;
+        }
+        latin.append(static_cast<char>(c.unicode()));
+    }
+    const char* p = latin.constData();
+    const char* end = p + latin.size();
+    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (p < end && isBlank(*p)) {
+        ++p;
+    }
+    while (end > p && isBlank(end[-1])) {
+        --end;
+    }
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    const char* q = p;
+    int digits = 0;
+    while (q < end && *q >= '0' && *q <= '9') {
+        ++q, ++digits;
+    }
+    if (q < end && *q == '.') {
+        ++q;
+        while (q < end && *q >= '0' && *q <= '9') {
+            ++q, ++digits;
+        }
+    }
+    if (digits == 0) {
         return std::nullopt;
     }
-    const QByteArray latin = text.trimmed().toLatin1();
-    const double value = std::strtod(latin.constData(), nullptr);
-    if (!std::isfinite(value)) {
+    if (q < end && (*q == 'e' || *q == 'E')) {
+        ++q;
+        if (q < end && (*q == '+' || *q == '-')) {
+            ++q;
+        }
+        const char* exponent = q;
+        while (q < end && *q >= '0' && *q <= '9') {
+            ++q;
+        }
+        if (q == exponent) {
+            return std::nullopt;
+        }
+    }
+    if (q != end) {
         return std::nullopt;
     }
-    return value;
+    double value = 0;
+    const auto result = std::from_chars(p, end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 double ParseFloat(const QString& text) {
@@ -74,13 +123,32 @@ double ParseFloat(const QString& text) {
 }
 
 std::optional<int> TryParseInteger(const QString& text) {
-    static const QRegularExpression integer(QStringLiteral(R"(^\s*[+-]?\d+$)"));
-    if (!integer.match(text).hasMatch()) {
+    // Leading blanks, an optional sign, digits; nothing after them.
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QLatin1Char(' ')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    if (i == text.size()) {
         return std::nullopt;
     }
-    bool ok = false;
-    const qlonglong value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > qint64(std::numeric_limits<int>::max()) + 1) {
+            return std::nullopt;
+        }
+    }
+    value = negative ? -value : value;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
     return static_cast<int>(value);

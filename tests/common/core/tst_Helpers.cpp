@@ -4,6 +4,8 @@
 #include "tests/support/Support.h"
 #include "tests/support/TestMain.h"
 
+#include <clocale>
+
 using namespace kiv5;
 
 class TestHelpers : public QObject {
@@ -162,6 +164,42 @@ private slots:
             {"MakeTextDate", [](const QString& s) { return MakeTextDate(s); }},
         };
         QCOMPARE(functions.at(function)(input), expected);
+    }
+
+    void strictNumbers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isFloat");
+        QTest::addColumn<bool>("isInteger");
+        QTest::newRow("plain") << "12" << true << true;
+        QTest::newRow("signed") << "-12" << true << true;
+        QTest::newRow("leading blanks") << "  +7" << true << true;
+        QTest::newRow("trailing blank") << "7 " << true << false;
+        QTest::newRow("point") << "1.5" << true << false;
+        QTest::newRow("bare point") << "." << false << false;
+        QTest::newRow("exponent") << "1e3" << true << false;
+        QTest::newRow("bad exponent") << "1e" << false << false;
+        QTest::newRow("comma") << "1,5" << false << false;
+        QTest::newRow("too big") << "3000000000" << true << false;
+        QTest::newRow("empty") << "" << false << false;
+        QTest::newRow("sign only") << "-" << false << false;
+    }
+    void strictNumbers() {
+        QFETCH(QString, text);
+        QFETCH(bool, isFloat);
+        QFETCH(bool, isInteger);
+        QCOMPARE(TryParseFloat(text).has_value(), isFloat);
+        QCOMPARE(TryParseInteger(text).has_value(), isInteger);
+    }
+
+    void numbersIgnoreTheUserLocale() {
+        // A decimal-comma locale must not change how stored amounts read.
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+        const auto value = TryParseFloat("1234.56");
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(previous);
+        QCOMPARE(value.value_or(0), 1234.56);
     }
 
     void pipeRoundTrip() {
