@@ -10,13 +10,14 @@ class QDialog;
 namespace kiv5::ui {
 
 // What an open or save dialog starts with. The filter is written as the
-// programs store it, "PL5 Name Files|*.PL5|All Files|*.*".
+// programs store it, "PL5 Name Files|*.PL5|All Files|*.*". Fill it by name:
+// {.title = "Open File Dialog", .folder = dir, .mustExist = true}.
 struct FileDialogRequest {
-    QString title;
-    QString folder;
-    QString fileName;
-    QString filter;
-    QString defaultExtension;
+    QString title{};
+    QString folder{};
+    QString fileName{};
+    QString filter{};
+    QString defaultExtension{};
     // Open: the chosen file and its folder must exist.
     bool mustExist = false;
     // Save: ask before replacing an existing file.

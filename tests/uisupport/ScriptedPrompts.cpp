@@ -180,7 +180,7 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Take(const AskedQue
     expected_.pop_front();
     QString mismatch;
     if (e.kind != question.kind)
-        mismatch = QStringLiteral("expected a ") + PromptKindName(e.kind);
+        mismatch = QStringLiteral("expected ") + PromptKindName(e.kind);
     else if (e.checkTitle && e.title != question.title)
         mismatch = QStringLiteral("expected the title \"") + e.title + QStringLiteral("\"");
     else if (e.text && *e.text != question.text)
