@@ -35,7 +35,7 @@ QLabel* MakeTextPanel(const QString& text, const QString& name, QWidget* parent)
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMargin(6);
-    label->setMinimumHeight(60);
+    label->setMinimumSize(400, 60);
     label->setBackgroundRole(QPalette::Base);
     label->setAutoFillBackground(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -59,7 +59,6 @@ void ErrorDialog::BuildWindow(const QString& message, const QString& hint) {
     setObjectName(QStringLiteral("ErrDlg"));
     setWindowTitle(QStringLiteral("Error/Warning Dialog"));
     setModal(true);
-    setMinimumWidth(480);
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("imgWarning"));
