@@ -27,7 +27,6 @@ ProgressWindow::ProgressWindow(const QString& text, QWidget* parent)
     : QFrame(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Progress Dialog"));
-    setWindowModality(Qt::ApplicationModal);
     setFrameShape(QFrame::Box);
     setLineWidth(1);
     setFixedWidth(360);
