@@ -1,0 +1,81 @@
+#include "common/ui/CommandGuard.h"
+
+#include "common/core/Exceptions.h"
+#include "common/ui/ProgressWindow.h"
+#include "common/ui/Prompts.h"
+
+#include <QGuiApplication>
+#include <exception>
+
+namespace kiv5::ui {
+namespace {
+
+// Bounds the unwinding of cursors set without a guard object.
+constexpr int MaxStrayCursors = 64;
+
+} // namespace
+
+CommandGuard& CommandGuard::ReshowOnError(QWidget* widget) {
+    reshow_.append(widget);
+    return *this;
+}
+
+CommandGuard& CommandGuard::OnError(std::function<void()> cleanup) {
+    cleanup_ = std::move(cleanup);
+    return *this;
+}
+
+bool CommandGuard::Run(const std::function<void()>& command) {
+    const bool hadOverrideCursor = QGuiApplication::overrideCursor() != nullptr;
+    QString message;
+    try {
+        command();
+        return true;
+    } catch (const Kiv5Error& error) {
+        message = error.Message();
+    } catch (const std::exception& error) {
+        message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        message = QStringLiteral("The command ended with an unexpected error.");
+    }
+    CleanUp(hadOverrideCursor);
+    ShowError(message);
+    return false;
+}
+
+void CommandGuard::CleanUp(bool hadOverrideCursor) {
+    // Wait cursor objects have unwound already; this catches cursors the
+    // command set by hand. A cursor set before the command is not ours.
+    for (int i = 0;
+         i < MaxStrayCursors && !hadOverrideCursor && QGuiApplication::overrideCursor() != nullptr;
+         ++i)
+        QGuiApplication::restoreOverrideCursor();
+    delete ProgressWindow::Current();
+    for (const QPointer<QWidget>& widget : reshow_) {
+        if (widget) {
+            widget->setEnabled(true);
+            widget->show();
+        }
+    }
+    if (cleanup_) {
+        try {
+            cleanup_();
+        } catch (...) {
+            qWarning("KIV5: the clean-up of a failed command failed as well");
+        }
+    }
+}
+
+void CommandGuard::ShowError(const QString& message) {
+    try {
+        prompts_.Message(QStringLiteral("Error"), message, QMessageBox::Ok, QMessageBox::Critical);
+    } catch (...) {
+        qWarning("KIV5: %s", qUtf8Printable(message));
+    }
+}
+
+bool RunCommand(Prompts& prompts, const std::function<void()>& command) {
+    return CommandGuard(prompts).Run(command);
+}
+
+} // namespace kiv5::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace kiv5::ui {
+
+class Prompts;
+
+// Runs one command of a menu or button. A file or conversion error (or any
+// other exception) ends the command: the cursor set since the command began
+// is put back, a progress window still open is removed, the table windows
+// the command hid are shown and enabled again, the caller's own clean-up
+// runs, and the error's message is shown in a box titled "Error".
+class CommandGuard {
+public:
+    explicit CommandGuard(Prompts& prompts) : prompts_(prompts) {}
+
+    // A window to show again when the command fails (the table it hides).
+    CommandGuard& ReshowOnError(QWidget* widget);
+    CommandGuard& OnError(std::function<void()> cleanup);
+
+    // True when the command ran to its end.
+    bool Run(const std::function<void()>& command);
+
+private:
+    void CleanUp(bool hadOverrideCursor);
+    void ShowError(const QString& message);
+
+    Prompts& prompts_;
+    QList<QPointer<QWidget>> reshow_;
+    std::function<void()> cleanup_;
+};
+
+// CommandGuard(prompts).Run(command).
+bool RunCommand(Prompts& prompts, const std::function<void()>& command);
+
+} // namespace kiv5::ui

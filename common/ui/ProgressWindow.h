@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFrame>
+#include <QPointer>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+
+namespace kiv5::ui {
+
+// The "Progress Dialog" of a long table operation: a borderless window in the
+// middle of the screen with one line of text and a bar from 0 to 100.
+class ProgressWindow : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit ProgressWindow(const QString& text, QWidget* parent = nullptr);
+    ~ProgressWindow() override;
+
+    // The window while one exists, else null.
+    static ProgressWindow* Current();
+
+    // Sets the bar (clamped to 0-100) and repaints at once when it moved.
+    void SetPosition(int percent);
+    int Position() const;
+    QString Text() const;
+
+private:
+    QLabel* lblProgress_;
+    QProgressBar* pbrProgressBar_;
+};
+
+// Shows a progress window for the span of one operation: shown at 0 when
+// made, removed when it goes out of scope, also when the operation throws.
+class ScopedProgress {
+public:
+    explicit ScopedProgress(const QString& text, QWidget* parent = nullptr);
+    ~ScopedProgress();
+    ScopedProgress(const ScopedProgress&) = delete;
+    ScopedProgress& operator=(const ScopedProgress&) = delete;
+
+    void SetPosition(int percent);
+    // For core operations that report their progress in percent. The
+    // callback does nothing once the window is gone.
+    std::function<void(int percent)> Callback();
+    ProgressWindow* Window() const { return window_; }
+
+private:
+    QPointer<ProgressWindow> window_;
+};
+
+} // namespace kiv5::ui
