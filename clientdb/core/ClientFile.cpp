@@ -1,0 +1,134 @@
+#include "clientdb/core/ClientFile.h"
+
+#include "clientdb/core/ClientRow.h"
+#include "clientdb/core/ClientTable.h"
+#include "clientdb/core/MakeBlankRow.h"
+#include "common/core/DateTime.h"
+#include "common/core/RecordFile.h"
+
+#include <algorithm>
+
+namespace kiv5 {
+namespace {
+
+void Report(const ProgressFunction& progress, qint64 done, qint64 total) {
+    if (progress && total > 0) {
+        progress(static_cast<int>(done * 100 / total));
+    }
+}
+
+// Slot 0 carries no meaning; a header row never set up (the table was just
+// read or emptied) still gets the usual blank header record.
+NameRec HeaderRecord(const RecordTable& table) {
+    if (!table.Cell(0, ClientCol::RecNo).isEmpty()) {
+        return PopulateNameRec(table, 0);
+    }
+    NameRec header;
+    int subNo = 0;
+    header.ClientNo = GenerateClientNo(table, 0, subNo);
+    header.PostTime = header.PullTime = TruncateToSecond(Now());
+    return header;
+}
+
+void WriteRecords(const QString& path, std::vector<NameRec> records,
+                  const ProgressFunction& progress) {
+    RecordFileWriter writer(path, kNameRecSize);
+    const auto total = static_cast<qint64>(records.size());
+    for (qint64 slot = 0; slot < total; ++slot) {
+        NameRec& rec = records[static_cast<std::size_t>(slot)];
+        rec.RecNo = static_cast<qint32>(slot);
+        writer.WriteRecord(rec);
+        Report(progress, slot + 1, total);
+    }
+    writer.Commit();
+}
+
+} // namespace
+
+void ReadClientFile(const QString& path, RecordTable& table, const ProgressFunction& progress) {
+    RecordTable loaded(table.ColumnCount(), table.StatusColumn());
+    RecordFile file(path, kNameRecSize, RecordFile::Mode::Read);
+    const qint64 count = file.Count();
+    // The length was checked to be whole records, so the count is exact.
+    loaded.SetRowCount(static_cast<int>(count));
+    for (int k = 0; !file.AtEnd(); ++k) {
+        ConvertNameRecToStringGrid(loaded, file.ReadRecord<NameRec>(), k, k);
+        Report(progress, k + 1, count);
+    }
+    file.Close();
+    table = std::move(loaded);
+}
+
+void OpenClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
+                    const ProgressFunction& progress) {
+    ReadClientFile(files.clientFile, table, progress);
+    memo = ReadMemoFile(files.memoFile, table.RowCount());
+}
+
+void RefreshClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
+                       const ProgressFunction& progress) {
+    const int knownSlots = table.RowCount();
+    ReadClientFile(files.clientFile, table, progress);
+    if (table.RowCount() < knownSlots) {
+        memo = ReadMemoFile(files.memoFile, table.RowCount());
+    } else if (memo.size() < table.RowCount()) {
+        const MemoList stored = ReadMemoFile(files.memoFile, table.RowCount());
+        for (auto slot = memo.size(); slot < table.RowCount(); ++slot) {
+            memo.append(stored.value(slot));
+        }
+    }
+}
+
+std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table) {
+    std::vector<NameRec> rows;
+    rows.reserve(static_cast<std::size_t>(table.DataRowCount()));
+    for (int row = 1; row < table.RowCount(); ++row) {
+        rows.push_back(PopulateNameRec(table, row));
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const NameRec& a, const NameRec& b) { return a.RecNo < b.RecNo; });
+    std::vector<NameRec> records;
+    records.reserve(rows.size() + 1);
+    records.push_back(HeaderRecord(table));
+    records.insert(records.end(), std::make_move_iterator(rows.begin()),
+                   std::make_move_iterator(rows.end()));
+    return records;
+}
+
+void WriteClientFile(const QString& path, const RecordTable& table,
+                     const ProgressFunction& progress) {
+    WriteRecords(path, RecordsInSlotOrder(table), progress);
+}
+
+void SaveClientFiles(const ClientFiles& files, const RecordTable& table, const MemoList& memo,
+                     const ProgressFunction& progress) {
+    WriteClientFile(files.clientFile, table, progress);
+    WriteMemoFile(files.memoFile, memo);
+}
+
+void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo) {
+    table.Clear();
+    memo = MemoList{QString()};
+    SaveClientFiles(files, table, memo);
+}
+
+void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList& memo,
+                    const ProgressFunction& progress) {
+    std::vector<NameRec> records = RecordsInSlotOrder(table);
+    std::vector<NameRec> kept;
+    MemoList packedMemo;
+    kept.reserve(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        // Slot 0 is the header slot and stays whatever status its row holds.
+        if (i > 0 && records[i].Status == kStatusDeleted) {
+            continue;
+        }
+        packedMemo.append(i == 0 ? memo.value(0) : memo.value(records[i].RecNo));
+        kept.push_back(std::move(records[i]));
+    }
+    WriteRecords(files.clientFile, std::move(kept), progress);
+    WriteMemoFile(files.memoFile, packedMemo);
+    memo = packedMemo;
+}
+
+} // namespace kiv5

@@ -1,0 +1,1 @@
+#include "tests/uisupport/WidgetTestMain.h"
