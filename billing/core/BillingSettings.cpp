@@ -102,14 +102,8 @@ SettingsTable BillingKeyTable(BillingSettings& s, int screenWidth) {
     table.push_back(IntegerSetting(QStringLiteral("ISColumnWidth0"), &s.ISColumnWidth[0], 20));
     AddWidths(table, "ISColumnWidth", s.ISColumnWidth, kSingleISColumns, v);
     AddWidths(table, "ISColumnWidth", s.ISColumnWidth, kFiveFoldISColumns, 5 * v);
-    const SettingsTable font = {
-        TextSetting(QStringLiteral("TableFontName"), &s.TableFontName,
-                    QStringLiteral("Arial Narrow")),
-        IntegerSetting(QStringLiteral("TableFontSize"), &s.TableFontSize, 10),
-        FlagSetting(QStringLiteral("TableFontBold"), &s.TableFontBold, false),
-        FlagSetting(QStringLiteral("TableFontItalic"), &s.TableFontItalic, false),
-    };
-    table.insert(table.end(), font.begin(), font.end());
+    AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
+                         &s.TableFontItalic);
     return table;
 }
 

@@ -57,14 +57,8 @@ SettingsTable BooksKeyTable(BooksSettings& s, int screenWidth) {
     };
     AddWidths(table, "IColumnWidth", s.IColumnWidth, screenWidth);
     AddWidths(table, "EColumnWidth", s.EColumnWidth, screenWidth);
-    const SettingsTable font = {
-        TextSetting(QStringLiteral("TableFontName"), &s.TableFontName,
-                    QStringLiteral("Arial Narrow")),
-        IntegerSetting(QStringLiteral("TableFontSize"), &s.TableFontSize, 10),
-        FlagSetting(QStringLiteral("TableFontBold"), &s.TableFontBold, false),
-        FlagSetting(QStringLiteral("TableFontItalic"), &s.TableFontItalic, false),
-    };
-    table.insert(table.end(), font.begin(), font.end());
+    AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
+                         &s.TableFontItalic);
     return table;
 }
 

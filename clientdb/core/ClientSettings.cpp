@@ -78,12 +78,9 @@ SettingsTable ClientKeyTable(ClientSettings& s, int screenWidth) {
         table.push_back(column == kEmailColumn ? entry.WrittenAs(QStringLiteral("ShowEMail"))
                                                : entry);
     }
+    AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
+                         &s.TableFontItalic);
     const SettingsTable rest = {
-        TextSetting(QStringLiteral("TableFontName"), &s.TableFontName,
-                    QStringLiteral("Arial Narrow")),
-        IntegerSetting(QStringLiteral("TableFontSize"), &s.TableFontSize, 10),
-        FlagSetting(QStringLiteral("TableFontBold"), &s.TableFontBold, false),
-        FlagSetting(QStringLiteral("TableFontItalic"), &s.TableFontItalic, false),
         TextSetting(QStringLiteral("ListFontName"), &s.ListFontName,
                     QStringLiteral("Arial Narrow")),
         IntegerSetting(QStringLiteral("ListFontSize"), &s.ListFontSize, 10),

@@ -202,4 +202,13 @@ QString FolderWithSeparator(const QString& folder) {
     return folder.isEmpty() ? folder : SlashAtEnd(folder);
 }
 
+void AddTableFontSettings(SettingsTable& table, QString* name, qint32* size, bool* bold,
+                          bool* italic) {
+    table.push_back(
+        TextSetting(QStringLiteral("TableFontName"), name, QStringLiteral("Arial Narrow")));
+    table.push_back(IntegerSetting(QStringLiteral("TableFontSize"), size, 10));
+    table.push_back(FlagSetting(QStringLiteral("TableFontBold"), bold, false));
+    table.push_back(FlagSetting(QStringLiteral("TableFontItalic"), italic, false));
+}
+
 } // namespace kiv5

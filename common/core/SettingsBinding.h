@@ -53,6 +53,12 @@ SettingEntry CurrencySetting(const QString& name, qint64* variable, qint64 whenM
 // A value always written as the given number and never read.
 SettingEntry IntegerConstant(const QString& name, qint32 value);
 
+// The table font every program keeps: "TableFontName" (written as "Arial
+// Narrow" when missing), "TableFontSize" (10), "TableFontBold" and
+// "TableFontItalic" (clear).
+void AddTableFontSettings(SettingsTable& table, QString* name, qint32* size, bool* bold,
+                          bool* italic);
+
 // The read-or-write-default rule, entry by entry in table order: a value
 // present with the entry's kind goes into the variable; a value missing (or
 // stored with another kind) is written with the entry's default, and the
