@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -30,13 +31,16 @@ QString NearestExistingFolder(const QString& folder) {
     if (folder.isEmpty() || DefaultDirectoryDialog::IsUncPath(folder)) {
         return QDir::homePath();
     }
-    QDir dir(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
-    while (!dir.exists()) {
-        if (!dir.cdUp()) {
+    QString path =
+        QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(folder)).absoluteFilePath());
+    while (!QFileInfo(path).isDir()) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path) {
             return QDir::homePath();
         }
+        path = parent;
     }
-    return dir.absolutePath();
+    return path;
 }
 
 bool IsUsableFolder(const QString& folder) {
@@ -115,6 +119,12 @@ void DefaultDirectoryDialog::BuildWidgets() {
     RetainSizeWhenHidden(tree_);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &DefaultDirectoryDialog::OnTreeMoved);
+    connect(model_, &QFileSystemModel::rowsInserted, this,
+            &DefaultDirectoryDialog::ScrollToTreeFolder, Qt::QueuedConnection);
+    connect(model_, &QFileSystemModel::layoutChanged, this,
+            &DefaultDirectoryDialog::ScrollToTreeFolder, Qt::QueuedConnection);
+    connect(tree_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { scrollPending_ = false; });
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("btnOK"));
@@ -240,7 +250,7 @@ void DefaultDirectoryDialog::ApplyMode() {
     SetShownAndEnabled(tree_, !unc);
     SetShownAndEnabled(localGroup_, !unc);
     uncEdit_->setEnabled(unc);
-    if (unc && IsUsableFolder(uncEdit_->text())) {
+    if (unc && !uncEdit_->text().isEmpty()) {
         ShowFolder(uncEdit_->text());
     } else {
         ShowFolder(treeFolder_);
@@ -252,12 +262,25 @@ void DefaultDirectoryDialog::PointTreeAt(const QString& folder) {
     const QModelIndex index = model_->index(treeFolder_);
     tree_->setCurrentIndex(index);
     tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    scrollPending_ = true;
     ShowFolder(treeFolder_);
+}
+
+// The model reads folders in the background: the tree can only scroll to its
+// folder once the folders above it are read and shown, and it keeps doing so
+// until the user moves or scrolls the tree himself.
+void DefaultDirectoryDialog::ScrollToTreeFolder() {
+    if (scrollPending_) {
+        tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    }
 }
 
 void DefaultDirectoryDialog::OnTreeMoved(const QModelIndex& index) {
     if (!index.isValid()) {
         return;
+    }
+    if (model_->filePath(index) != treeFolder_) {
+        scrollPending_ = false;
     }
     treeFolder_ = model_->filePath(index);
     if (!unc_->isChecked()) {

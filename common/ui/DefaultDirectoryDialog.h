@@ -8,6 +8,9 @@
 // setting written as \\Server\Share\ is shown the same way). Mapped drive
 // letters have no counterpart here and are not offered.
 //
+// In UNC mode the folder label shows the network path the dialog opened
+// with, then each typed path that names an existing folder.
+//
 // OK refuses a folder that does not exist or cannot be read (error 15010) and
 // stays open; otherwise Folder() holds the choice with a trailing separator
 // and the caller stores it. Cancel leaves Folder() empty.
@@ -66,6 +69,7 @@ private:
     void ApplyMode();
     void PointTreeAt(const QString& folder);
     void OnTreeMoved(const QModelIndex& index);
+    void ScrollToTreeFolder();
     void OnUncEdited(const QString& text);
     void OnLocalChosen(int row);
     void OnOk();
@@ -75,6 +79,7 @@ private:
     HelpHandler help_;
     QString folder_;
     QString treeFolder_;
+    bool scrollPending_ = false;
 
     QLabel* prompt_ = nullptr;
     QLabel* folderLabel_ = nullptr;

@@ -119,6 +119,7 @@ private slots:
         QVERIFY(dialog.IsUncSelected());
         QVERIFY(Child<QRadioButton>(dialog, "rbUNC")->isChecked());
         QCOMPARE(Child<QLineEdit>(dialog, "edtUNC")->text(), field);
+        QCOMPARE(dialog.ShownFolder(), field);
         QVERIFY(Child<QTreeView>(dialog, "tvFolders")->isHidden());
         QVERIFY(!Child<QTreeView>(dialog, "tvFolders")->isEnabled());
         QVERIFY(Child<QGroupBox>(dialog, "grpLocal")->isHidden());
