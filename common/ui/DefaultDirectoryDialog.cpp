@@ -28,19 +28,20 @@ constexpr int kFolderMissing = 15010;
 // The nearest folder at or above the given one that exists; the home folder
 // when none does.
 QString NearestExistingFolder(const QString& folder) {
-    if (folder.isEmpty() || DefaultDirectoryDialog::IsUncPath(folder)) {
+    const QString path = QDir::fromNativeSeparators(folder);
+    // Windows drive folders and other relative names have no place here.
+    if (path.isEmpty() || DefaultDirectoryDialog::IsUncPath(folder) || QDir::isRelativePath(path)) {
         return QDir::homePath();
     }
-    QString path =
-        QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(folder)).absoluteFilePath());
-    while (!QFileInfo(path).isDir()) {
-        const QString parent = QFileInfo(path).path();
-        if (parent == path) {
+    QString nearest = QDir::cleanPath(path);
+    while (!QFileInfo(nearest).isDir()) {
+        const QString parent = QFileInfo(nearest).path();
+        if (parent == nearest) {
             return QDir::homePath();
         }
-        path = parent;
+        nearest = parent;
     }
-    return path;
+    return nearest;
 }
 
 bool IsUsableFolder(const QString& folder) {

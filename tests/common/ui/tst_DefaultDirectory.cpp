@@ -144,6 +144,9 @@ private slots:
         test::TempFolder data;
         DefaultDirectoryDialog dialog(ClientKind(), data.Path(QStringLiteral("gone/deeper/")));
         QCOMPARE(dialog.TreeFolder(), WithoutSlash(data.Folder()));
+        DefaultDirectoryDialog windows(ClientKind(), QStringLiteral("D:\\Data\\"));
+        QVERIFY(!windows.IsUncSelected());
+        QCOMPARE(windows.TreeFolder(), QDir::homePath());
     }
 
     void switchingModes() {
