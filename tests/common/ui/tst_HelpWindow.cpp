@@ -1,0 +1,98 @@
+#include "common/ui/HelpWindow.h"
+#include "tests/support/Support.h"
+#include "tests/uisupport/WidgetTestMain.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace kiv5;
+using namespace kiv5::ui;
+
+namespace {
+
+// A help folder with the contents page and one topic, which links back.
+void WritePages(const test::TempFolder& help) {
+    help.WriteBytes(QStringLiteral("index.html"),
+                    "<html><head><title>Contents</title></head><body>"
+                    "<a href=\"706.html\">Setting the word processor</a></body></html>");
+    help.WriteBytes(QStringLiteral("706.html"),
+                    "<html><head><title>Word processor</title></head><body>"
+                    "<p>Choose the program that opens the documents.</p>"
+                    "<a href=\"index.html\">Contents</a></body></html>");
+}
+
+QString Shown(const HelpWindow& window) {
+    return window.Browser()->toPlainText();
+}
+
+QPushButton* Button(HelpWindow& window, const char* name) {
+    return window.findChild<QPushButton*>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void topicAndContents() {
+        test::TempFolder help;
+        WritePages(help);
+        HelpWindow window(help.Folder());
+        window.ShowTopic(706);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.Browser()->source(), QUrl::fromLocalFile(help.Path("706.html")));
+        QVERIFY(Shown(window).contains(QStringLiteral("opens the documents")));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Help - Word processor"));
+
+        window.ShowContents();
+        QCOMPARE(window.Browser()->source(), QUrl::fromLocalFile(help.Path("index.html")));
+        QVERIFY(Shown(window).contains(QStringLiteral("Setting the word processor")));
+        QVERIFY(Button(window, "btnBack")->isEnabled());
+        QTest::mouseClick(Button(window, "btnBack"), Qt::LeftButton);
+        QCOMPARE(window.Browser()->source(), QUrl::fromLocalFile(help.Path("706.html")));
+        QTest::mouseClick(Button(window, "btnContents"), Qt::LeftButton);
+        QCOMPARE(window.Browser()->source(), QUrl::fromLocalFile(help.Path("index.html")));
+    }
+
+    void missingPages_data() {
+        QTest::addColumn<bool>("folderExists");
+        QTest::newRow("topic not installed") << true;
+        QTest::newRow("no help folder") << false;
+    }
+    void missingPages() {
+        QFETCH(bool, folderExists);
+        test::TempFolder help;
+        WritePages(help);
+        HelpWindow window(folderExists ? help.Folder() : help.Path(QStringLiteral("none/")));
+        window.ShowTopic(999);
+        QCOMPARE(Shown(window), QStringLiteral("This help topic is not installed."));
+        window.ShowContents();
+        QCOMPARE(Shown(window) == QStringLiteral("This help topic is not installed."),
+                 !folderExists);
+    }
+
+    void oneWindowReusedWithItsGeometry() {
+        test::TempFolder help;
+        WritePages(help);
+        HelpWindow* first = HelpWindow::Shared(help.Folder());
+        first->ShowTopic(706);
+        first->setGeometry(40, 50, 500, 400);
+        const QRect placed = first->geometry();
+        first->close();
+        QVERIFY(!first->isVisible());
+
+        HelpWindow* second = HelpWindow::Shared(help.Folder());
+        QCOMPARE(second, first);
+        second->ShowContents();
+        QVERIFY(second->isVisible());
+        QCOMPARE(second->geometry(), placed);
+        delete second;
+        QVERIFY(HelpWindow::Shared(help.Folder()) != nullptr);
+        delete HelpWindow::Shared(help.Folder());
+    }
+};
+
+KIV5_WIDGET_TEST_MAIN(TestHelpWindow)
+#include "tst_HelpWindow.moc"
