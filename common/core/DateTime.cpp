@@ -2,7 +2,6 @@
 
 #include "common/core/Exceptions.h"
 
-#include <QRegularExpression>
 #include <cmath>
 
 namespace kiv5 {
@@ -35,6 +34,204 @@ std::optional<Split> SplitDayCount(DayCount value) {
 DayCount Join(qint64 days, qint64 ms) {
     const double fraction = static_cast<double>(ms) / kMsPerDay;
     return days < 0 ? static_cast<double>(days) - fraction : static_cast<double>(days) + fraction;
+}
+
+// Text forms are built digit by digit in a small buffer: opening and saving
+// a file formats and reads every stamp of it.
+class TextBuffer {
+public:
+    void Append(char c) { chars_[size_++] = static_cast<char16_t>(c); }
+    void Append(const char* text) {
+        while (*text != '\0') {
+            Append(*text++);
+        }
+    }
+    void AppendNumber(int value) {
+        char digits[12];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (count > 0) {
+            Append(digits[--count]);
+        }
+    }
+    void AppendTwoDigits(int value) {
+        Append(static_cast<char>('0' + value / 10));
+        Append(static_cast<char>('0' + value % 10));
+    }
+    QString Text() const { return QString(reinterpret_cast<const QChar*>(chars_), size_); }
+
+private:
+    char16_t chars_[32];
+    int size_ = 0;
+};
+
+// "M/d/yyyy"
+void AppendShortDate(TextBuffer& text, qint64 days) {
+    const QDate date = kEpoch.addDays(days);
+    text.AppendNumber(date.month());
+    text.Append('/');
+    text.AppendNumber(date.day());
+    text.Append('/');
+    text.AppendNumber(date.year());
+}
+
+// "h:mm:ss AM"
+void AppendLongTime(TextBuffer& text, qint64 ms) {
+    const auto seconds = static_cast<int>(ms / 1000);
+    const int hour = seconds / 3600;
+    text.AppendNumber(hour % 12 == 0 ? 12 : hour % 12);
+    text.Append(':');
+    text.AppendTwoDigits(seconds / 60 % 60);
+    text.Append(':');
+    text.AppendTwoDigits(seconds % 60);
+    text.Append(hour < 12 ? " AM" : " PM");
+}
+
+// A run of ASCII digits, its value and length.
+struct Digits {
+    int value = 0;
+    int digits = 0;
+};
+
+// The fields of "M/d[/y] [h:mm[:ss[.fff]] [AM|PM]]" with blanks around; a
+// field that is missing has no digits.
+struct DateTimeFields {
+    Digits month;
+    Digits day;
+    Digits year;
+    bool hasTime = false;
+    Digits hour;
+    Digits minute;
+    Digits second;
+    Digits fraction;
+    char ampm = 0; // 'A', 'P' or none
+};
+
+class FieldReader {
+public:
+    explicit FieldReader(QStringView text) : text_(text) {}
+
+    bool AtEnd() const { return at_ >= text_.size(); }
+    // Skips blanks and tells how many there were.
+    qsizetype SkipSpaces() {
+        const qsizetype from = at_;
+        while (!AtEnd() && IsBlank(text_[at_])) {
+            ++at_;
+        }
+        return at_ - from;
+    }
+    bool Take(QChar c) {
+        if (!AtEnd() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    bool AtDigit() const { return !AtEnd() && IsDigit(text_[at_]); }
+    // The whole run of digits here, refused when it is empty or longer than
+    // maxDigits.
+    std::optional<Digits> TakeDigits(int maxDigits) {
+        Digits run;
+        while (AtDigit()) {
+            if (++run.digits > maxDigits) {
+                return std::nullopt;
+            }
+            run.value = run.value * 10 + (text_[at_++].unicode() - '0');
+        }
+        if (run.digits == 0) {
+            return std::nullopt;
+        }
+        return run;
+    }
+    // "AM" or "PM" in any letter case; 0 when neither stands here.
+    char TakeAmPm() {
+        if (at_ + 1 >= text_.size() || text_[at_ + 1].toUpper() != QLatin1Char('M')) {
+            return 0;
+        }
+        const QChar first = text_[at_].toUpper();
+        if (first != QLatin1Char('A') && first != QLatin1Char('P')) {
+            return 0;
+        }
+        at_ += 2;
+        return static_cast<char>(first.unicode());
+    }
+
+private:
+    static bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+    // ASCII white space only: space, tab, line feed, vertical tab, form feed,
+    // carriage return.
+    static bool IsBlank(QChar c) {
+        return c == QLatin1Char(' ') || (c >= QLatin1Char('\t') && c <= QLatin1Char('\r'));
+    }
+
+    QStringView text_;
+    qsizetype at_ = 0;
+};
+
+bool ReadTime(FieldReader& reader, DateTimeFields& fields) {
+    const auto hour = reader.TakeDigits(2);
+    if (!hour || !reader.Take(QLatin1Char(':'))) {
+        return false;
+    }
+    const auto minute = reader.TakeDigits(2);
+    if (!minute) {
+        return false;
+    }
+    fields.hasTime = true;
+    fields.hour = *hour;
+    fields.minute = *minute;
+    if (reader.Take(QLatin1Char(':'))) {
+        const auto second = reader.TakeDigits(2);
+        if (!second) {
+            return false;
+        }
+        fields.second = *second;
+        if (reader.Take(QLatin1Char('.'))) {
+            const auto fraction = reader.TakeDigits(3);
+            if (!fraction) {
+                return false;
+            }
+            fields.fraction = *fraction;
+        }
+    }
+    reader.SkipSpaces();
+    fields.ampm = reader.TakeAmPm();
+    return true;
+}
+
+std::optional<DateTimeFields> ReadDateTimeFields(QStringView text) {
+    FieldReader reader(text);
+    DateTimeFields fields;
+    reader.SkipSpaces();
+    const auto month = reader.TakeDigits(2);
+    if (!month || !reader.Take(QLatin1Char('/'))) {
+        return std::nullopt;
+    }
+    const auto day = reader.TakeDigits(2);
+    if (!day) {
+        return std::nullopt;
+    }
+    fields.month = *month;
+    fields.day = *day;
+    if (reader.Take(QLatin1Char('/'))) {
+        const auto year = reader.TakeDigits(4);
+        if (!year) {
+            return std::nullopt;
+        }
+        fields.year = *year;
+    }
+    const qsizetype blanks = reader.SkipSpaces();
+    if (blanks > 0 && reader.AtDigit() && !ReadTime(reader, fields)) {
+        return std::nullopt;
+    }
+    reader.SkipSpaces();
+    if (!reader.AtEnd()) {
+        return std::nullopt;
+    }
+    return fields;
 }
 
 ClockFunction& Clock() {
@@ -82,11 +279,13 @@ DayCount TruncateToSecond(DayCount value) {
 }
 
 QString FormatShortDate(DayCount value) {
-    const auto date = DayCountToDate(value);
-    if (!date) {
+    const auto split = SplitDayCount(value);
+    if (!split) {
         return {};
     }
-    return QStringLiteral("%1/%2/%3").arg(date->month()).arg(date->day()).arg(date->year());
+    TextBuffer text;
+    AppendShortDate(text, split->days);
+    return text.Text();
 }
 
 QString FormatLongTime(DayCount value) {
@@ -94,13 +293,9 @@ QString FormatLongTime(DayCount value) {
     if (!split) {
         return {};
     }
-    const QTime t = QTime::fromMSecsSinceStartOfDay(static_cast<int>(split->ms));
-    const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
-    return QStringLiteral("%1:%2:%3 %4")
-        .arg(hour12)
-        .arg(t.minute(), 2, 10, QLatin1Char('0'))
-        .arg(t.second(), 2, 10, QLatin1Char('0'))
-        .arg(t.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    TextBuffer text;
+    AppendLongTime(text, split->ms);
+    return text.Text();
 }
 
 QString FormatDateTime(DayCount value, Midnight midnight) {
@@ -108,24 +303,24 @@ QString FormatDateTime(DayCount value, Midnight midnight) {
     if (!split) {
         return {};
     }
-    if (midnight == Midnight::Omit && split->ms == 0) {
-        return FormatShortDate(value);
+    TextBuffer text;
+    AppendShortDate(text, split->days);
+    if (midnight == Midnight::Show || split->ms != 0) {
+        text.Append(' ');
+        AppendLongTime(text, split->ms);
     }
-    return FormatShortDate(value) + QLatin1Char(' ') + FormatLongTime(value);
+    return text.Text();
 }
 
 std::optional<DayCount> TryParseDateTime(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*(\d{1,2})/(\d{1,2})(?:/(\d{1,4}))?)"
-        R"((?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2})(?:\.(\d{1,3}))?)?\s*([AaPp][Mm])?)?\s*$)"));
-    const auto m = pattern.match(text);
-    if (!m.hasMatch()) {
+    const auto fields = ReadDateTimeFields(text);
+    if (!fields) {
         return std::nullopt;
     }
-    const int month = m.captured(1).toInt();
-    const int day = m.captured(2).toInt();
-    int year = m.captured(3).isEmpty() ? CurrentDateTime().date().year() : m.captured(3).toInt();
-    if (m.captured(3).size() <= 2 && !m.captured(3).isEmpty()) {
+    const int month = fields->month.value;
+    const int day = fields->day.value;
+    int year = fields->year.digits == 0 ? CurrentDateTime().date().year() : fields->year.value;
+    if (fields->year.digits > 0 && fields->year.digits <= 2) {
         // Two-digit years fall within fifty years of now.
         const int now = CurrentDateTime().date().year();
         year += now - now % 100;
@@ -140,22 +335,25 @@ std::optional<DayCount> TryParseDateTime(const QString& text) {
         return std::nullopt;
     }
     qint64 ms = 0;
-    if (!m.captured(4).isEmpty()) {
-        int hour = m.captured(4).toInt();
-        const int minute = m.captured(5).toInt();
-        const int second = m.captured(6).toInt();
-        const QString fraction = m.captured(7).leftJustified(3, QLatin1Char('0'));
-        const QString ampm = m.captured(8).toUpper();
-        if (!ampm.isEmpty()) {
+    if (fields->hasTime) {
+        int hour = fields->hour.value;
+        const int minute = fields->minute.value;
+        const int second = fields->second.value;
+        // "5" is five tenths: the digits are read as thousandths.
+        int fraction = fields->fraction.value;
+        for (int d = fields->fraction.digits; d < 3; ++d) {
+            fraction *= 10;
+        }
+        if (fields->ampm != 0) {
             if (hour < 1 || hour > 12) {
                 return std::nullopt;
             }
-            hour = hour % 12 + (ampm == QLatin1String("PM") ? 12 : 0);
+            hour = hour % 12 + (fields->ampm == 'P' ? 12 : 0);
         }
         if (hour > 23 || minute > 59 || second > 59) {
             return std::nullopt;
         }
-        ms = ((hour * 60 + minute) * 60 + second) * 1000LL + fraction.toInt();
+        ms = ((hour * 60 + minute) * 60 + second) * 1000LL + fraction;
     }
     return Join(kEpoch.daysTo(date), ms);
 }

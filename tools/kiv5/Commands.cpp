@@ -1,17 +1,76 @@
 #include "tools/kiv5/Commands.h"
 
-#include <QTextStream>
+#include "common/core/ErrorSink.h"
+#include "tools/kiv5/CheckCommand.h"
+#include "tools/kiv5/DumpCommand.h"
+#include "tools/kiv5/MakeDemoCommand.h"
+#include "tools/kiv5/Usage.h"
+
+#include <cstdio>
 
 namespace kiv5::tool {
+namespace {
+
+using CommandFunction = int (*)(const QStringList&, CommandIo&);
+
+struct Command {
+    const char* name;
+    CommandFunction run;
+};
+
+constexpr std::array kCommands = {
+    Command{"dump", RunDump},
+    Command{"check", RunCheck},
+    Command{"make-demo", RunMakeDemo},
+};
+
+CommandFunction FindCommand(const QString& name) {
+    for (const Command& command : kCommands) {
+        if (name == QLatin1String(command.name)) {
+            return command.run;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
 
 int Run(const QStringList& arguments) {
     QTextStream out(stdout);
-    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help")) {
-        out << "Usage: kiv5 COMMAND ...\n";
-        return arguments.isEmpty() ? 2 : 0;
+    QTextStream err(stderr);
+    CommandIo io{out, err};
+    const int code = Run(arguments, io);
+    out.flush();
+    err.flush();
+    return code;
+}
+
+int Run(const QStringList& arguments, CommandIo& io) {
+    // Codes the core reports (a settings store that cannot be written) are
+    // messages of this run.
+    const ScopedErrorSink sink([&io](int code) { io.err << "kiv5: error " << code << '\n'; });
+    if (arguments.isEmpty()) {
+        io.err << GeneralUsage();
+        return kExitUsage;
     }
-    QTextStream(stderr) << "kiv5: unknown command " << arguments.first() << "\n";
-    return 2;
+    const QString& name = arguments.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        const QString command = arguments.value(1);
+        const QString usage = command.isEmpty() ? GeneralUsage() : CommandUsage(command);
+        if (usage.isEmpty()) {
+            io.err << "kiv5: unknown command " << command << "\n\n" << GeneralUsage();
+            return kExitUsage;
+        }
+        io.out << usage;
+        return kExitOk;
+    }
+    const CommandFunction run = FindCommand(name);
+    if (!run) {
+        io.err << "kiv5: unknown command " << name << "\n\n" << GeneralUsage();
+        return kExitUsage;
+    }
+    return run(arguments.mid(1), io);
 }
 
 } // namespace kiv5::tool

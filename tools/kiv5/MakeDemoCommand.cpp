@@ -1,0 +1,175 @@
+#include "tools/kiv5/MakeDemoCommand.h"
+
+#include "billing/core/BillingFile.h"
+#include "billing/core/BillingSettings.h"
+#include "books/core/BookkeepingSet.h"
+#include "common/core/Cp1252.h"
+#include "common/core/Misc.h"
+#include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/DemoFiles.h"
+#include "tools/kiv5/DemoSettings.h"
+#include "tools/kiv5/Usage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace kiv5::tool {
+namespace {
+
+constexpr int kStatementPathCapacity = 128;
+constexpr int kCalendarWeeks = 3;
+constexpr std::array kStatementLines = {8, 11};
+
+struct DemoCounts {
+    int income;
+    int expenses;
+    int bills;
+};
+
+DemoCounts CountsFor(int clients, int liveClients) {
+    return {std::clamp(2 * liveClients, 20, 200'000), std::clamp(clients, 20, 100'000),
+            std::clamp(liveClients / 3, 1, 50'000)};
+}
+
+void MakeFolders(const DemoSet& set) {
+    for (const QString& folder :
+         {set.clientFolder, set.booksFolder, set.billingFolder, set.statementFolder}) {
+        if (!QDir().mkpath(folder)) {
+            throw IoError(QStringLiteral("Cannot create the folder \"%1\"")
+                              .arg(QDir::toNativeSeparators(folder)));
+        }
+    }
+}
+
+// Bills hold statement paths of at most 128 Windows-1252 characters.
+void CheckStatementPath(const QString& path) {
+    const QByteArray stored = ToCp1252(path);
+    if (stored.size() > kStatementPathCapacity || FromCp1252(stored) != path) {
+        throw DemoRefused(
+            QStringLiteral("The statement path \"%1\" does not fit a bill (at most %2 "
+                           "Windows-1252 characters); choose a shorter folder.")
+                .arg(QDir::toNativeSeparators(path))
+                .arg(kStatementPathCapacity));
+    }
+}
+
+QStringList StatementPaths(const DemoSet& set, const std::vector<DemoClient>& clients, int bills) {
+    const auto billed = DemoBillClients(clients, bills);
+    QStringList paths;
+    for (std::size_t i = 0; i < kStatementLines.size(); ++i) {
+        const QString client = billed.empty()
+                                   ? QStringLiteral("statement %1").arg(i + 1)
+                                   : billed[std::min(i, billed.size() - 1)]->record.ClientNo;
+        QString path = set.statementFolder + client + QStringLiteral(".is5");
+        if (paths.contains(path)) {
+            path = set.statementFolder + client + QStringLiteral(" %1.is5").arg(i + 1);
+        }
+        CheckStatementPath(path);
+        paths.append(path);
+    }
+    return paths;
+}
+
+void WriteBooks(const DemoSet& set, const std::vector<DemoClient>& clients,
+                const DemoCounts& counts) {
+    books::WriteSetFile(set.setFile, FileNamePart(set.clientFiles.clientFile));
+    WriteDemoIncomeFile(set.incomeFile, MakeDemoIncome(clients, counts.income));
+    WriteDemoExpenseFile(set.expenseFile, MakeDemoExpenses(clients, counts.expenses));
+    books::WriteNameList(set.accountFile, DemoAccounts());
+    books::WriteNameList(set.categoryFile, DemoCategories());
+    books::WriteNameList(set.defaultCategoryFile, DemoDefaultCategories());
+}
+
+void WriteBilling(const DemoSet& set, const std::vector<DemoClient>& clients,
+                  const DemoCounts& counts) {
+    billing::WriteLinkFile(set.billingFolder, set.linkFile,
+                           FileNamePart(set.clientFiles.clientFile), FileNamePart(set.setFile));
+    const qint64 rate = BuiltInBillingSettings(kDemoScreenWidth).HourlyRate;
+    for (qsizetype i = 0; i < set.statementFiles.size(); ++i) {
+        WriteDemoStatementFile(
+            set.statementFiles[i],
+            MakeDemoStatement(kStatementLines[std::size_t(i)], rate, kDemoSeed + quint32(i)));
+    }
+    WriteDemoBillingFile(set.billFile, MakeDemoBills(clients, counts.bills, set.statementFiles));
+    WriteDemoCalendar(set.calendarFile, MakeDemoDays(clients, kCalendarWeeks));
+}
+
+std::optional<int> ParseClientCount(const QString& text) {
+    bool ok = false;
+    const int count = text.toInt(&ok);
+    if (!ok || count < 1 || count > kMaxDemoClients) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+int UsageError(CommandIo& io, const QString& message) {
+    io.err << "kiv5 make-demo: " << message << "\n\n" << CommandUsage(QStringLiteral("make-demo"));
+    return kExitUsage;
+}
+
+} // namespace
+
+DemoSet MakeDemoDataSet(const DemoOptions& options) {
+    DemoSet set = DemoSetIn(options.folder);
+    if (!options.force && QFileInfo::exists(set.clientFiles.clientFile)) {
+        throw DemoRefused(QStringLiteral("\"%1\" exists; --force overwrites the demo data set.")
+                              .arg(QDir::toNativeSeparators(set.clientFiles.clientFile)));
+    }
+    const std::vector<DemoClient> clients = MakeDemoClients(options.clients);
+    const DemoCounts counts =
+        CountsFor(options.clients, static_cast<int>(LiveClients(clients).size()));
+    set.statementFiles = StatementPaths(set, clients, counts.bills);
+    MakeFolders(set);
+    WriteDemoClientFiles(set.clientFiles, clients);
+    WriteBooks(set, clients, counts);
+    WriteBilling(set, clients, counts);
+    if (!options.settingsFolder.isEmpty()) {
+        WriteDemoSettings(set, options.settingsFolder);
+    }
+    return set;
+}
+
+int RunMakeDemo(const QStringList& arguments, CommandIo& io) {
+    const CommandArguments args(arguments,
+                                {QStringLiteral("--clients"), QStringLiteral("--settings")},
+                                {QStringLiteral("--force")});
+    if (args.WantsHelp() && args.IsValid()) {
+        io.out << CommandUsage(QStringLiteral("make-demo"));
+        return kExitOk;
+    }
+    if (!args.IsValid()) {
+        return UsageError(io, args.Error());
+    }
+    if (args.Positional().size() != 1) {
+        return UsageError(io, QStringLiteral("give exactly one folder"));
+    }
+    DemoOptions options;
+    options.folder = args.Positional().first();
+    options.force = args.Has(QStringLiteral("--force"));
+    options.settingsFolder = args.Value(QStringLiteral("--settings")).value_or(QString());
+    if (const auto clients = args.Value(QStringLiteral("--clients"))) {
+        const auto count = ParseClientCount(*clients);
+        if (!count) {
+            return UsageError(
+                io, QStringLiteral("--clients takes a number from 1 to %1").arg(kMaxDemoClients));
+        }
+        options.clients = *count;
+    }
+    try {
+        const DemoSet set = MakeDemoDataSet(options);
+        io.out << "Demo data set written to " << QDir::toNativeSeparators(set.folder) << '\n';
+        if (!options.settingsFolder.isEmpty()) {
+            io.out << "Settings written under " << QDir::toNativeSeparators(options.settingsFolder)
+                   << '\n';
+        }
+    } catch (const Kiv5Error& error) {
+        io.err << "kiv5 make-demo: " << error.Message() << '\n';
+        return kExitUsage;
+    }
+    io.out.flush();
+    return kExitOk;
+}
+
+} // namespace kiv5::tool
