@@ -1,0 +1,250 @@
+#include "ClientFixtures.h"
+
+#include "clientdb/core/ClientEntry.h"
+#include "clientdb/core/ClientFile.h"
+#include "clientdb/core/ClientNavigation.h"
+#include "clientdb/core/ClientValidation.h"
+#include "tests/support/TestMain.h"
+
+#include <memory>
+
+using namespace kiv5;
+
+namespace {
+
+const QDateTime kFixtureMoment(QDate(2025, 1, 2), QTime(10, 0, 0));
+
+// A client file with one slot per status, read into a table in slot order
+// (row i holds slot i).
+struct OpenFixture {
+    explicit OpenFixture(const QList<int>& statuses) {
+        files = test::WriteFixtureFiles(folder, statuses);
+        ReadClientFile(files.clientFile, table);
+        memo = ReadMemoFile(files.memoFile, table.RowCount());
+    }
+    test::TempFolder folder;
+    ClientFiles files;
+    RecordTable table = MakeClientTable();
+    MemoList memo;
+};
+
+} // namespace
+
+class TestClientCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FixedClock> clock_;
+
+private slots:
+    void init() { clock_ = std::make_unique<test::FixedClock>(kFixtureMoment); }
+    void cleanup() { clock_.reset(); }
+
+    void entryCutsTextsToTheRecord_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("typed");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("client number") << int(ClientCol::ClientNo) << 12 << 8;
+        QTest::newRow("last name") << int(ClientCol::LastName) << 70 << 64;
+        QTest::newRow("city") << int(ClientCol::City) << 40 << 32;
+        QTest::newRow("zip") << int(ClientCol::ZipCode) << 11 << 10;
+        QTest::newRow("fax") << int(ClientCol::Fax) << 25 << 20;
+        QTest::newRow("email beyond the form's 64") << int(ClientCol::EMail) << 130 << 128;
+        QTest::newRow("note 2") << int(ClientCol::Note2) << 64 << 64;
+    }
+    void entryCutsTextsToTheRecord() {
+        QFETCH(int, column);
+        QFETCH(int, typed);
+        QFETCH(int, kept);
+        OpenFixture f({0, 0});
+        ClientEntry entry = GridRowToEntryForm(f.table, 2, f.memo);
+        entry.Text(column) = QString(typed, 'w');
+        EntryFormToGridRow(entry, f.table, 2, f.memo);
+        QCOMPARE(f.table.Cell(2, column), QString(kept, 'w'));
+        QCOMPARE(GridRowToEntryForm(f.table, 2, f.memo).Text(column), QString(kept, 'w'));
+    }
+
+    void entryRoundTrip_data() {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("memoText");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QString>("abbreviation");
+        QTest::addColumn<QString>("memoLine");
+        QTest::newRow("marked, Alabama, short memo") << true << 0 << "one\r\ntwo"
+                                                     << "X"
+                                                     << "AL"
+                                                     << "";
+        QTest::newRow("no state, long memo") << false << -1 << QString(300, 'm') << ""
+                                             << "" << QString(300, 'm');
+    }
+    void entryRoundTrip() {
+        QFETCH(bool, selected);
+        QFETCH(int, state);
+        QFETCH(QString, memoText);
+        QFETCH(QString, mark);
+        QFETCH(QString, abbreviation);
+        QFETCH(QString, memoLine);
+        OpenFixture f({0, 0, 0});
+        ClientEntry entry = GridRowToEntryForm(f.table, 2, f.memo);
+        QCOMPARE(entry.recNo, 2);
+        QCOMPARE(entry.memo, QString("memo 2"));
+        entry.selected = selected;
+        entry.state = state;
+        entry.memo = memoText;
+        EntryFormToGridRow(entry, f.table, 2, f.memo);
+        QCOMPARE(f.table.Cell(2, ClientCol::Mark), mark);
+        QCOMPARE(f.table.Cell(2, ClientCol::State), abbreviation);
+        QCOMPARE(f.memo.at(2), memoLine);
+        QCOMPARE(f.memo.at(3), QString("memo 3"));
+        const ClientEntry back = GridRowToEntryForm(f.table, 2, f.memo);
+        QCOMPARE(back.selected, selected);
+        QCOMPARE(back.state, state);
+        QCOMPARE(back.memo, memoText);
+        QCOMPARE(back.Text(ClientCol::State), QString());
+    }
+
+    void validation_data() {
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("clientNo");
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<int>("code");
+        // The entry is saved into row 1 (client C1).
+        const QList<int> three{0, -1, -2};
+        QTest::newRow("own number") << three << "C1"
+                                    << "Smith" << 0;
+        QTest::newRow("new number") << three << "N1"
+                                    << "Smith" << 0;
+        QTest::newRow("empty number") << three << ""
+                                      << "Smith" << 11060;
+        QTest::newRow("blank number") << three << "   "
+                                      << "" << 11060;
+        QTest::newRow("number of a filtered row") << three << "C2"
+                                                  << "Smith" << 11070;
+        QTest::newRow("number of a deleted row") << three << "C3"
+                                                 << "Smith" << 11070;
+        QTest::newRow("long number cut to an existing one") << three << "C3      x"
+                                                            << "S" << 0;
+        QTest::newRow("differs in case") << three << "c2"
+                                         << "Smith" << 0;
+        QTest::newRow("empty last name") << three << "C1"
+                                         << "" << 11110;
+        QTest::newRow("blank last name") << three << "C1"
+                                         << "  " << 11110;
+        QTest::newRow("duplicate before last name") << three << "C2"
+                                                    << "" << 11070;
+    }
+    void validation() {
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, clientNo);
+        QFETCH(QString, lastName);
+        QFETCH(int, code);
+        OpenFixture f(statuses);
+        ClientEntry entry = GridRowToEntryForm(f.table, 1, f.memo);
+        entry.Text(ClientCol::ClientNo) = clientNo;
+        entry.Text(ClientCol::LastName) = lastName;
+        QCOMPARE(ValidateClientEntry(f.table, 1, entry), code);
+    }
+
+    void findRowOfClientNo_data() {
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("clientNo");
+        QTest::addColumn<int>("row");
+        // With four clients, rows 2, 3 and 4 all get client number "D".
+        QTest::newRow("missing") << QList<int>{0, 0} << "X9" << 0;
+        QTest::newRow("plain") << QList<int>{0, 0} << "C2" << 2;
+        QTest::newRow("active wins") << QList<int>{0, -2, -1, 0} << "D" << 4;
+        QTest::newRow("filtered before deleted") << QList<int>{0, -2, -1, -2} << "D" << 3;
+        QTest::newRow("topmost of equals") << QList<int>{0, 0, 0, 0} << "D" << 2;
+    }
+    void findRowOfClientNo() {
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, clientNo);
+        QFETCH(int, row);
+        OpenFixture f(statuses);
+        for (int r = 2; r < f.table.RowCount() && f.table.RowCount() > 3; ++r) {
+            f.table.SetCell(r, ClientCol::ClientNo, "D");
+        }
+        QCOMPARE(FindRowOfClientNo(f.table, clientNo), row);
+    }
+
+    void navigation_data() {
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("target");
+        const QList<int> mixed{-2, 0, -1, -2, 0, -2};
+        QTest::newRow("first skips deleted only") << mixed << "first" << 5 << 2;
+        QTest::newRow("last skips deleted only") << mixed << "last" << 2 << 5;
+        QTest::newRow("first, none left") << QList<int>{-2, -2} << "first" << 1 << 0;
+        QTest::newRow("last of an empty table") << QList<int>{} << "last" << 0 << 0;
+        QTest::newRow("next lands on a filtered row") << mixed << "next" << 2 << 3;
+        QTest::newRow("next skips deleted") << mixed << "next" << 3 << 5;
+        QTest::newRow("next past the end") << mixed << "next" << 5 << 0;
+        QTest::newRow("next on the last row") << QList<int>{0, 0} << "next" << 2 << 0;
+        QTest::newRow("prior plain") << QList<int>{0, 0, 0} << "prior" << 3 << 2;
+        QTest::newRow("prior skips filtered and deleted") << mixed << "prior" << 6 << 5;
+        QTest::newRow("prior over hidden rows") << QList<int>{0, 0, -1, -2, 0} << "prior" << 5 << 2;
+        QTest::newRow("prior to row 1") << QList<int>{0, 0} << "prior" << 2 << 1;
+        QTest::newRow("prior stops at row 2 and goes down")
+            << QList<int>{0, -1, -2, 0} << "prior" << 4 << 4;
+        QTest::newRow("prior from row 2 to a hidden row 1 goes down")
+            << QList<int>{-1, 0, 0} << "prior" << 2 << 2;
+        QTest::newRow("prior down past the current row")
+            << QList<int>{-1, -1, -2, -1, 0} << "prior" << 3 << 5;
+        QTest::newRow("prior on row 1") << QList<int>{0, 0} << "prior" << 1 << 0;
+        QTest::newRow("prior without active rows") << QList<int>{-1, -2, -1} << "prior" << 3 << 0;
+    }
+    void navigation() {
+        QFETCH(QList<int>, statuses);
+        QFETCH(QString, command);
+        QFETCH(int, current);
+        QFETCH(int, target);
+        OpenFixture f(statuses);
+        int row = -1;
+        if (command == "first") {
+            row = FirstClientRow(f.table);
+        } else if (command == "last") {
+            row = LastClientRow(f.table);
+        } else if (command == "next") {
+            row = NextClientRow(f.table, current);
+        } else {
+            row = PriorClientRow(f.table, current);
+        }
+        QCOMPARE(row, target);
+    }
+
+    void rowAfterDeletion_data() {
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("formOpen");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("closeForm");
+        // The current row is always the deleted one.
+        QTest::newRow("up to the nearest active")
+            << QList<int>{0, -1, -2} << 3 << true << 1 << false;
+        QTest::newRow("over filtered rows")
+            << QList<int>{0, 0, -1, -2, 0} << 4 << false << 2 << false;
+        QTest::newRow("nothing above, form open") << QList<int>{-2, 0} << 1 << true << 0 << true;
+        QTest::newRow("nothing above, form closed")
+            << QList<int>{-1, -2, -1, 0} << 2 << false << 4 << false;
+        QTest::newRow("no active row left, form open")
+            << QList<int>{-2, -1} << 1 << true << 0 << true;
+        QTest::newRow("no active row left, form closed")
+            << QList<int>{-1, -2, -1} << 2 << false << 0 << false;
+        QTest::newRow("empty table") << QList<int>{} << 0 << true << 0 << true;
+    }
+    void rowAfterDeletion() {
+        QFETCH(QList<int>, statuses);
+        QFETCH(int, current);
+        QFETCH(bool, formOpen);
+        QFETCH(int, row);
+        QFETCH(bool, closeForm);
+        OpenFixture f(statuses);
+        const RowAfterDelete after = RowAfterDeletion(f.table, current, formOpen);
+        QCOMPARE(after.row, row);
+        QCOMPARE(after.closeForm, closeForm);
+    }
+};
+
+KIV5_CORE_TEST_MAIN(TestClientCommands)
+#include "tst_ClientCommands.moc"
