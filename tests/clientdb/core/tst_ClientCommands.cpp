@@ -3,7 +3,11 @@
 #include "clientdb/core/ClientEntry.h"
 #include "clientdb/core/ClientFile.h"
 #include "clientdb/core/ClientNavigation.h"
+#include "clientdb/core/ClientSaveRecord.h"
+#include "clientdb/core/ClientSelection.h"
+#include "clientdb/core/ClientSlot.h"
 #include "clientdb/core/ClientValidation.h"
+#include "common/core/Exceptions.h"
 #include "tests/support/TestMain.h"
 
 #include <memory>
@@ -28,6 +32,34 @@ struct OpenFixture {
     MemoList memo;
 };
 
+// The record numbers of rows 1..n in table order.
+QString RecNos(const RecordTable& table) {
+    QStringList out;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        out.append(table.Cell(row, ClientCol::RecNo));
+    }
+    return out.join(',');
+}
+
+QString Marks(const RecordTable& table) {
+    QStringList out;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        out.append(table.Cell(row, ClientCol::Mark).isEmpty() ? "-" : "X");
+    }
+    return out.join(',');
+}
+
+NameRec StoredRecord(const QString& path, int slot) {
+    return ReadAllRecords<NameRec>(path).at(static_cast<std::size_t>(slot));
+}
+
+// Sorts by last name descending, so rows hold slots n..1 and a sort back is
+// visible.
+void SortByLastNameDescending(RecordTable& table, const TableProfile& profile, SortState& state) {
+    state.AscendFlag[ClientCol::LastName] = false;
+    SortColumnShell(table, profile, state, ClientCol::LastName);
+}
+
 } // namespace
 
 class TestClientCommands : public QObject {
@@ -44,12 +76,9 @@ private slots:
         QTest::addColumn<int>("typed");
         QTest::addColumn<int>("kept");
         QTest::newRow("client number") << int(ClientCol::ClientNo) << 12 << 8;
-        QTest::newRow("last name") << int(ClientCol::LastName) << 70 << 64;
         QTest::newRow("city") << int(ClientCol::City) << 40 << 32;
-        QTest::newRow("zip") << int(ClientCol::ZipCode) << 11 << 10;
         QTest::newRow("fax") << int(ClientCol::Fax) << 25 << 20;
         QTest::newRow("email beyond the form's 64") << int(ClientCol::EMail) << 130 << 128;
-        QTest::newRow("note 2") << int(ClientCol::Note2) << 64 << 64;
     }
     void entryCutsTextsToTheRecord() {
         QFETCH(int, column);
@@ -243,6 +272,205 @@ private slots:
         const RowAfterDelete after = RowAfterDeletion(f.table, current, formOpen);
         QCOMPARE(after.row, row);
         QCOMPARE(after.closeForm, closeForm);
+    }
+
+    void listClicks_data() {
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<int>("recNo");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("marks");
+        // Slots 1..4 (2 filtered, 3 deleted) in reverse order, slots 1 and 2 marked.
+        QTest::newRow("plain click clears hidden rows too") << "plain" << 4 << 1 << "X,-,-,-";
+        QTest::newRow("plain click on a marked row") << "plain" << 1 << 4 << "-,-,-,X";
+        QTest::newRow("plain click on no row") << "plain" << 9 << 0 << "-,-,X,X";
+        QTest::newRow("ctrl click marks") << "ctrl" << 3 << 2 << "-,X,X,X";
+        QTest::newRow("ctrl click unmarks") << "ctrl" << 2 << 3 << "-,-,-,X";
+        QTest::newRow("ctrl click on no row") << "ctrl" << 0 << 0 << "-,-,X,X";
+    }
+    void listClicks() {
+        QFETCH(QString, click);
+        QFETCH(int, recNo);
+        QFETCH(int, row);
+        QFETCH(QString, marks);
+        OpenFixture f({0, -1, -2, 0});
+        const TableProfile profile = ClientTableProfile();
+        SortState state(profile);
+        SortByLastNameDescending(f.table, profile, state);
+        f.table.SetCell(3, ClientCol::Mark, "X");
+        f.table.SetCell(4, ClientCol::Mark, "X");
+        QCOMPARE(RowOfRecNo(f.table, recNo), row);
+        const int clicked =
+            click == "plain" ? SelectOnlyRecNo(f.table, recNo) : ToggleMarkOfRecNo(f.table, recNo);
+        QCOMPARE(clicked, row);
+        QCOMPARE(Marks(f.table), marks);
+    }
+
+    void shiftClickSortsBack_data() {
+        QTest::addColumn<QList<int>>("recNos");
+        QTest::addColumn<QString>("marks"); // in table order: slots 5 to 1
+        QTest::newRow("a range") << QList<int>{2, 3, 4} << "-,X,X,X,-";
+        QTest::newRow("hidden rows are marked too") << QList<int>{5, 1} << "X,-,-,-,X";
+        QTest::newRow("none") << QList<int>{} << "-,-,-,-,-";
+    }
+    void shiftClickSortsBack() {
+        QFETCH(QList<int>, recNos);
+        QFETCH(QString, marks);
+        OpenFixture f({0, 0, 0, -1, -1});
+        const TableProfile profile = ClientTableProfile();
+        SortState state(profile);
+        f.table.SetCell(5, ClientCol::LastName, "Zed"); // slot 5 leads going down
+        SortByLastNameDescending(f.table, profile, state);
+        QCOMPARE(RecNos(f.table), QString("5,4,3,2,1"));
+        MarkRecNos(f.table, profile, state, recNos);
+        QCOMPARE(RecNos(f.table), QString("5,4,3,2,1"));
+        QCOMPARE(Marks(f.table), marks);
+        QCOMPARE(state.SortedColumn, int(ClientCol::LastName));
+        QVERIFY(!state.IsAscending(ClientCol::LastName));
+        QVERIFY(state.IsAscending(ClientCol::RecNo));
+    }
+
+    void selectAllRestoresTheSort_data() {
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<bool>("fileMissing");
+        QTest::newRow("select all") << true << false;
+        QTest::newRow("select none") << false << false;
+        QTest::newRow("file gone") << true << true;
+    }
+    void selectAllRestoresTheSort() {
+        QFETCH(bool, selected);
+        QFETCH(bool, fileMissing);
+        OpenFixture f({0, -1, -2, 0});
+        const TableProfile profile = ClientTableProfile();
+        SortState state(profile);
+        SortByLastNameDescending(f.table, profile, state);
+        f.table.SetCell(2, ClientCol::Mark, "X");
+        if (fileMissing) {
+            QVERIFY(QFile::remove(f.files.clientFile));
+            QVERIFY_THROWS_EXCEPTION(
+                IoError, SelectAllRecords(f.files.clientFile, f.table, profile, state, selected));
+        } else {
+            QList<int> progress;
+            SelectAllRecords(f.files.clientFile, f.table, profile, state, selected,
+                             [&](int percent) { progress.append(percent); });
+            // Four rows of a file of five records.
+            QCOMPARE(progress, (QList<int>{20, 40, 60, 80}));
+            QCOMPARE(Marks(f.table), selected ? QString("X,X,X,X") : QString("-,-,-,-"));
+            const std::vector<NameRec> stored = ReadAllRecords<NameRec>(f.files.clientFile);
+            QCOMPARE(stored[0].Selected, false);
+            for (int slot = 1; slot <= 4; ++slot) {
+                QCOMPARE(stored[static_cast<std::size_t>(slot)].Selected, selected);
+            }
+            QCOMPARE(stored[3].Status, kStatusDeleted);
+        }
+        QCOMPARE(RecNos(f.table), QString("4,3,2,1"));
+        QCOMPARE(state.SortedColumn, int(ClientCol::LastName));
+    }
+
+    void saveMovesTheRowWithTheSort_data() {
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<int>("row");
+        // Sorted ascending by last name: Last1, Last2, Last3 in rows 1-3.
+        QTest::newRow("to the end") << "Zeta" << 3;
+        QTest::newRow("stays first") << "Aaron" << 1;
+        QTest::newRow("between the others") << "Last2a" << 2;
+    }
+    void saveMovesTheRowWithTheSort() {
+        QFETCH(QString, lastName);
+        QFETCH(int, row);
+        OpenFixture f({0, 0, 0});
+        const TableProfile profile = ClientTableProfile();
+        SortState state(profile);
+        SortColumnShell(f.table, profile, state, ClientCol::LastName);
+        clock_->now = clock_->now.addSecs(60);
+
+        ClientEntry entry = GridRowToEntryForm(f.table, 1, f.memo);
+        entry.Text(ClientCol::LastName) = lastName;
+        entry.memo = QString(300, 'm');
+        const EntrySave save = SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo);
+        QVERIFY(!save.conflict);
+        QCOMPARE(save.row, row);
+        QCOMPARE(f.table.Cell(row, ClientCol::LastName), lastName);
+        QCOMPARE(f.table.Cell(row, ClientCol::PostTime), QString("1/2/2025 10:01:00 AM"));
+        NameRec stored = StoredRecord(f.files.clientFile, 1);
+        QCOMPARE(stored.LastName, lastName);
+        QCOMPARE(stored.Memo, QString(255, 'm'));
+        QCOMPARE(stored.PostTime, test::kFixtureStamp + 60.0 / 86400.0);
+        QCOMPARE(f.memo.at(1), QString(300, 'm'));
+
+        // A second save from the still-open form changes that client only.
+        clock_->now = clock_->now.addSecs(60);
+        entry = GridRowToEntryForm(f.table, save.row, f.memo);
+        entry.Text(ClientCol::FirstName) = "Again";
+        const EntrySave again =
+            SaveClientEntry(f.files, f.table, profile, state, save.row, entry, f.memo);
+        QVERIFY(!again.conflict);
+        QCOMPARE(again.row, row);
+        stored = StoredRecord(f.files.clientFile, 1);
+        QCOMPARE(stored.FirstName, QString("Again"));
+        QCOMPARE(stored.LastName, lastName);
+        QCOMPARE(StoredRecord(f.files.clientFile, 2).FirstName, QString("First2"));
+        QCOMPARE(StoredRecord(f.files.clientFile, 3).FirstName, QString("First3"));
+    }
+
+    void saveConflict_data() {
+        QTest::addColumn<bool>("keepEdited");
+        QTest::addColumn<QString>("inFile");
+        QTest::addColumn<QString>("inRow");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("memoLine");
+        // Sorted ascending by last name; the other user renames slot 1 "Other",
+        // this copy renames it "Able" with a memo too long for the record.
+        QTest::newRow("keep the edited version") << true << "Able"
+                                                 << "Able" << 1 << "long";
+        QTest::newRow("keep the stored version") << false << "Other"
+                                                 << "Other" << 2 << "";
+    }
+    void saveConflict() {
+        QFETCH(bool, keepEdited);
+        QFETCH(QString, inFile);
+        QFETCH(QString, inRow);
+        QFETCH(int, row);
+        QFETCH(QString, memoLine);
+        OpenFixture f({0, 0});
+        const TableProfile profile = ClientTableProfile();
+        SortState state(profile);
+        SortColumnShell(f.table, profile, state, ClientCol::LastName);
+
+        // Another user's copy of the file saves slot 1 a minute later.
+        clock_->now = clock_->now.addSecs(60);
+        RecordTable other = MakeClientTable();
+        ReadClientFile(f.files.clientFile, other);
+        other.SetCell(1, ClientCol::LastName, "Other");
+        QVERIFY(!SaveClientRow(f.files.clientFile, other, 1).conflict);
+
+        clock_->now = clock_->now.addSecs(60);
+        ClientEntry entry = GridRowToEntryForm(f.table, 1, f.memo);
+        entry.Text(ClientCol::LastName) = "Able";
+        entry.memo = QString(300, 'l');
+        const EntrySave save = SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo);
+        QVERIFY(save.conflict);
+        QCOMPARE(save.row, 1);
+        QCOMPARE(save.stored.LastName, QString("Other"));
+        QCOMPARE(save.edited.LastName, QString("Able"));
+        const QStringList shown = ClientCompareValues(save.stored);
+        QCOMPARE(shown.size(), 14);
+        QCOMPARE(shown.at(1), QString("Other"));
+        QCOMPARE(shown.at(6), QString(", AK  "));
+        QCOMPARE(StoredRecord(f.files.clientFile, 1).LastName, QString("Other"));
+
+        const int after =
+            ResolveSaveConflict(f.files, f.table, profile, state, 1, save, keepEdited, f.memo);
+        QCOMPARE(after, row);
+        const NameRec stored = StoredRecord(f.files.clientFile, 1);
+        QCOMPARE(stored.LastName, inFile);
+        QCOMPARE(f.table.Cell(after, ClientCol::LastName), inRow);
+        QCOMPARE(f.table.Cell(after, ClientCol::RecNo), QString("1"));
+        QCOMPARE(f.memo.at(1), memoLine == "long" ? QString(300, 'l') : QString());
+        if (keepEdited) {
+            // Written unchanged: the stamps this copy read stay.
+            QCOMPARE(stored.PostTime, test::kFixtureStamp);
+        }
+        QCOMPARE(StoredRecord(f.files.clientFile, 2).LastName, QString("Last2"));
     }
 };
 
