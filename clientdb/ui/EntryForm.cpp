@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kiv5::ui {
 namespace {
@@ -67,6 +68,7 @@ EntryForm::EntryForm(QWidget* parent) : QDialog(parent) {
     layout->addLayout(markRow);
 
     auto* buttonRow = new QHBoxLayout;
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
     const auto add = [&](Button button, const QString& text, const QString& hint,
                          const char* name) {
         buttonRow->addWidget(AddButtonWidget(button, text, hint, name));
@@ -75,12 +77,12 @@ EntryForm::EntryForm(QWidget* parent) : QDialog(parent) {
     add(PriorButton, QStringLiteral("<"), QStringLiteral("Previous record"), "btnPrior");
     add(NextButton, QStringLiteral(">"), QStringLiteral("Next record"), "btnNext");
     add(LastButton, QStringLiteral("Last"), QString(), "btnLast");
-    buttonRow->addSpacing(12);
+    buttonRow->addSpacing(em);
     add(DeleteButton, QStringLiteral("Del"), QStringLiteral("Delete current name"), "btnDel");
     add(AddButton, QStringLiteral("Add"), QStringLiteral("Add another name"), "btnAdd");
     add(SaveButton, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
         "btnSave");
-    buttonRow->addSpacing(12);
+    buttonRow->addSpacing(em);
     add(CopyButton, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"), "btnCopy");
     add(PasteButton, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"), "btnPaste");
     buttonRow->addStretch();
@@ -88,8 +90,11 @@ EntryForm::EntryForm(QWidget* parent) : QDialog(parent) {
         "btnCancelFind");
     add(CloseButton, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"), "btnClose");
     layout->addLayout(buttonRow);
-    for (QPushButton* arrow : {buttons_[PriorButton], buttons_[NextButton]}) {
-        arrow->setFixedWidth(arrow->fontMetrics().horizontalAdvance(QStringLiteral("MMM")));
+    // Buttons as wide as their captions, so the row fits the form's width.
+    for (QPushButton* button : buttons_) {
+        const int caption = button->fontMetrics().horizontalAdvance(button->text());
+        button->setFixedWidth(button->text().size() == 1 ? caption + 2 * em
+                                                         : std::max(caption + 2 * em, 5 * em));
     }
     // Enter closes the form unless a button has the focus (that button is
     // clicked) or the memo has it (a new line).
@@ -120,6 +125,7 @@ EntryForm::EntryForm(QWidget* parent) : QDialog(parent) {
 
     SetModified(false);
     UpdateButtons(0, 0);
+    resize(sizeHint().expandedTo(QSize(68 * em, 0)));
 }
 
 QPushButton* EntryForm::AddButtonWidget(Button button, const QString& text, const QString& hint,
