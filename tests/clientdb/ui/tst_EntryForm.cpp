@@ -2,6 +2,7 @@
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/StateTable.h"
 #include "tests/uisupport/ModalAnswer.h"
+#include "tests/uisupport/WidgetLookup.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
 #include <QCheckBox>
@@ -44,40 +45,6 @@ class TestEntryForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void buttonTexts_data() {
-        QTest::addColumn<EntryForm::Button>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("hint");
-        QTest::newRow("first") << EntryForm::FirstButton << "First"
-                               << "";
-        QTest::newRow("last") << EntryForm::LastButton << "Last"
-                              << "";
-        QTest::newRow("del") << EntryForm::DeleteButton << "Del"
-                             << "Delete current name";
-        QTest::newRow("add") << EntryForm::AddButton << "Add"
-                             << "Add another name";
-        QTest::newRow("save") << EntryForm::SaveButton << "Save"
-                              << "Save changes to this record";
-        QTest::newRow("copy") << EntryForm::CopyButton << "Copy"
-                              << "Copy to clipboard";
-        QTest::newRow("paste") << EntryForm::PasteButton << "Paste"
-                               << "Paste from clipboard";
-        QTest::newRow("cancel find") << EntryForm::CancelFindButton << "Cancel Find"
-                                     << "Cancel Fast Find";
-        QTest::newRow("close") << EntryForm::CloseButton << "Close"
-                               << "Closes Entry Form";
-    }
-    void buttonTexts() {
-        QFETCH(EntryForm::Button, button);
-        QFETCH(QString, caption);
-        QFETCH(QString, hint);
-        EntryForm form;
-        QCOMPARE(form.ButtonAt(button)->text(), caption);
-        if (!hint.isEmpty()) {
-            QCOMPARE(form.ButtonAt(button)->toolTip(), hint);
-        }
-    }
-
     void formTexts() {
         EntryForm form;
         QCOMPARE(form.windowTitle(), QString("Name & Address Entry Form"));
@@ -187,23 +154,43 @@ private slots:
         QCOMPARE(modified.count(), emitted);
     }
 
-    void buttonsEmit_data() {
+    void buttons_data() {
         QTest::addColumn<EntryForm::Button>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("hint");
         QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("first") << EntryForm::FirstButton << QByteArray(SIGNAL(FirstClicked()));
-        QTest::newRow("prior") << EntryForm::PriorButton << QByteArray(SIGNAL(PriorClicked()));
-        QTest::newRow("next") << EntryForm::NextButton << QByteArray(SIGNAL(NextClicked()));
-        QTest::newRow("last") << EntryForm::LastButton << QByteArray(SIGNAL(LastClicked()));
-        QTest::newRow("del") << EntryForm::DeleteButton << QByteArray(SIGNAL(DeleteClicked()));
-        QTest::newRow("add") << EntryForm::AddButton << QByteArray(SIGNAL(AddClicked()));
-        QTest::newRow("save") << EntryForm::SaveButton << QByteArray(SIGNAL(SaveClicked()));
-        QTest::newRow("copy") << EntryForm::CopyButton << QByteArray(SIGNAL(CopyClicked()));
-        QTest::newRow("paste") << EntryForm::PasteButton << QByteArray(SIGNAL(PasteClicked()));
+        const auto row = [](const char* name, EntryForm::Button button, const char* caption,
+                            const char* hint, const char* signal) {
+            QTest::newRow(name) << button << QString(caption) << QString(hint)
+                                << QByteArray(signal);
+        };
+        row("first", EntryForm::FirstButton, "First", "", SIGNAL(FirstClicked()));
+        row("prior", EntryForm::PriorButton, "<", "", SIGNAL(PriorClicked()));
+        row("next", EntryForm::NextButton, ">", "", SIGNAL(NextClicked()));
+        row("last", EntryForm::LastButton, "Last", "", SIGNAL(LastClicked()));
+        row("del", EntryForm::DeleteButton, "Del", "Delete current name", SIGNAL(DeleteClicked()));
+        row("add", EntryForm::AddButton, "Add", "Add another name", SIGNAL(AddClicked()));
+        row("save", EntryForm::SaveButton, "Save", "Save changes to this record",
+            SIGNAL(SaveClicked()));
+        row("copy", EntryForm::CopyButton, "Copy", "Copy to clipboard", SIGNAL(CopyClicked()));
+        row("paste", EntryForm::PasteButton, "Paste", "Paste from clipboard",
+            SIGNAL(PasteClicked()));
+        row("cancel find", EntryForm::CancelFindButton, "Cancel Find", "Cancel Fast Find", "");
+        row("close", EntryForm::CloseButton, "Close", "Closes Entry Form", "");
     }
-    void buttonsEmit() {
+    void buttons() {
         QFETCH(EntryForm::Button, button);
+        QFETCH(QString, caption);
+        QFETCH(QString, hint);
         QFETCH(QByteArray, signal);
         EntryForm form;
+        QCOMPARE(form.ButtonAt(button)->text(), caption);
+        if (!hint.isEmpty()) {
+            QCOMPARE(form.ButtonAt(button)->toolTip(), hint);
+        }
+        if (signal.isEmpty()) {
+            return; // the closing buttons: below
+        }
         form.SetModified(true);
         form.UpdateButtons(3, 5);
         ShowActive(form);
@@ -213,20 +200,29 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void closingAsksTheCheck_data() {
-        QTest::addColumn<QString>("how");
+    // Keys and clicks that close the form go through the close check; a "no"
+    // keeps it open. Ctrl+A adds wherever the focus is.
+    void keysAndClosing_data() {
+        QTest::addColumn<QString>("target"); // where the key or click goes
+        QTest::addColumn<int>("key");        // 0: a click, or the close box
         QTest::addColumn<bool>("asks");
-        QTest::newRow("close button") << "close" << true;
-        QTest::newRow("escape") << "escape" << true;
-        QTest::newRow("enter in a field") << "enter" << true;
-        QTest::newRow("enter in the state list") << "enter state" << true;
-        QTest::newRow("close box") << "box" << true;
-        QTest::newRow("cancel find") << "cancel find" << true;
-        QTest::newRow("enter in the memo") << "enter memo" << false;
-        QTest::newRow("enter on a button") << "enter button" << false;
+        const int ctrlA = int(Qt::ControlModifier) | Qt::Key_A;
+        QTest::newRow("close button") << "Close" << 0 << true;
+        QTest::newRow("cancel find") << "Cancel Find" << 0 << true;
+        QTest::newRow("close box") << "" << 0 << true;
+        QTest::newRow("escape") << "city" << int(Qt::Key_Escape) << true;
+        QTest::newRow("enter in a field") << "city" << int(Qt::Key_Return) << true;
+        QTest::newRow("enter in the state list") << "state" << int(Qt::Key_Return) << true;
+        QTest::newRow("enter in the memo") << "memo" << int(Qt::Key_Return) << false;
+        QTest::newRow("enter on a button") << "Copy" << int(Qt::Key_Return) << false;
+        QTest::newRow("ctrl+a in a field") << "city" << ctrlA << false;
+        QTest::newRow("ctrl+a in the state list") << "state" << ctrlA << false;
+        QTest::newRow("ctrl+a in the memo") << "memo" << ctrlA << false;
+        QTest::newRow("ctrl+a on a button") << "Copy" << ctrlA << false;
     }
-    void closingAsksTheCheck() {
-        QFETCH(QString, how);
+    void keysAndClosing() {
+        QFETCH(QString, target);
+        QFETCH(int, key);
         QFETCH(bool, asks);
         for (const bool allow : {false, true}) {
             EntryForm form;
@@ -238,63 +234,35 @@ private slots:
             });
             QSignalSpy cancelFind(&form, &EntryForm::CancelFindClicked);
             QSignalSpy copy(&form, &EntryForm::CopyClicked);
+            QSignalSpy add(&form, &EntryForm::AddClicked);
             ShowActive(form);
-            QLineEdit* city = form.Fields()->Edit(F::City);
-            if (how == "close") {
-                QTest::mouseClick(form.ButtonAt(EntryForm::CloseButton), Qt::LeftButton);
-            } else if (how == "escape") {
-                QTest::keyClick(city, Qt::Key_Escape);
-            } else if (how == "enter") {
-                city->setFocus();
-                QTest::keyClick(city, Qt::Key_Return);
-            } else if (how == "enter state") {
-                form.Fields()->StateList()->setFocus();
-                QTest::keyClick(form.Fields()->StateList()->lineEdit(), Qt::Key_Return);
-            } else if (how == "box") {
+            QWidget* widget = test::FindButton(form, target);
+            if (target == "city") {
+                widget = form.Fields()->Edit(F::City);
+            } else if (target == "state") {
+                widget = form.Fields()->StateList()->lineEdit();
+            } else if (target == "memo") {
+                widget = form.Fields()->MemoEdit();
+            }
+            const auto plainKey = Qt::Key(key & ~Qt::KeyboardModifierMask);
+            if (key != 0) {
+                widget->setFocus();
+                QTest::keyClick(widget, plainKey,
+                                Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            } else if (widget != nullptr) {
+                QTest::mouseClick(widget, Qt::LeftButton);
+            } else {
                 form.close();
-            } else if (how == "cancel find") {
-                QTest::mouseClick(form.ButtonAt(EntryForm::CancelFindButton), Qt::LeftButton);
-            } else if (how == "enter memo") {
-                form.Fields()->MemoEdit()->setFocus();
-                QTest::keyClick(form.Fields()->MemoEdit(), Qt::Key_Return);
-                QCOMPARE(form.Entry().memo, "\r\n" + SampleEntry().memo);
-            } else if (how == "enter button") {
-                form.ButtonAt(EntryForm::CopyButton)->setFocus();
-                QTest::keyClick(form.ButtonAt(EntryForm::CopyButton), Qt::Key_Return);
-                QCOMPARE(copy.count(), 1);
             }
             QCOMPARE(asked, asks ? 1 : 0);
             QCOMPARE(form.isVisible(), !(asks && allow));
-            QCOMPARE(cancelFind.count(), how == "cancel find" ? 1 : 0);
-            QCOMPARE(form.CancelFindPressed(), how == "cancel find");
+            QCOMPARE(cancelFind.count(), target == "Cancel Find" ? 1 : 0);
+            QCOMPARE(form.CancelFindPressed(), target == "Cancel Find");
+            QCOMPARE(add.count(), plainKey == Qt::Key_A ? 1 : 0);
+            QCOMPARE(copy.count(), target == "Copy" && key == Qt::Key_Return ? 1 : 0);
+            const bool newLine = target == "memo" && key == Qt::Key_Return;
+            QCOMPARE(form.Entry().memo, (newLine ? "\r\n" : "") + SampleEntry().memo);
         }
-    }
-
-    void ctrlAAdds_data() {
-        QTest::addColumn<QString>("where");
-        QTest::newRow("client number") << "field";
-        QTest::newRow("memo") << "memo";
-        QTest::newRow("state list") << "state";
-        QTest::newRow("button") << "button";
-    }
-    void ctrlAAdds() {
-        QFETCH(QString, where);
-        EntryForm form;
-        ShowActive(form);
-        QSignalSpy add(&form, &EntryForm::AddClicked);
-        QWidget* target = form.ButtonAt(EntryForm::CopyButton);
-        if (where == "field") {
-            target = form.Fields()->Edit(F::ClientNo);
-        } else if (where == "memo") {
-            target = form.Fields()->MemoEdit();
-        } else if (where == "state") {
-            target = form.Fields()->StateList()->lineEdit();
-        }
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(add.count(), 1);
-        QVERIFY(form.isVisible());
-        QVERIFY(!form.IsModified());
     }
 
     void cancelFindEndsAModalShowing() {
