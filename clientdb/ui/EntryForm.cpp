@@ -224,6 +224,10 @@ void EntryForm::setVisible(bool visible) {
 }
 
 void EntryForm::closeEvent(QCloseEvent* event) {
+    if (!isVisible()) {
+        event->accept(); // nothing to ask about a hidden form
+        return;
+    }
     if (closing_) {
         event->ignore();
         return;
