@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace kiv5::ui {
@@ -44,10 +45,28 @@ QString ClientFieldsPanel::Caption(Field field) {
     return QString::fromLatin1(kFields[field].caption);
 }
 
-ClientFieldsPanel::ClientFieldsPanel(QWidget* parent) : QWidget(parent) {
-    auto* form = new QFormLayout(this);
-    form->setContentsMargins(0, 0, 0, 0);
+QString ClientFieldsPanel::Hint(Field field) {
+    return QString::fromLatin1(kFields[field].hint);
+}
+
+ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) : QWidget(parent) {
+    auto* form = new QFormLayout;
+    QFormLayout* secondForm = form;
+    if (arrangement == Arrangement::TwoColumns) {
+        auto* columns = new QHBoxLayout(this);
+        columns->setContentsMargins(0, 0, 0, 0);
+        secondForm = new QFormLayout;
+        columns->addLayout(form, 1);
+        columns->addSpacing(12);
+        columns->addLayout(secondForm, 1);
+    } else {
+        setLayout(form);
+        form->setContentsMargins(0, 0, 0, 0);
+    }
     for (int i = 0; i < FieldCount; ++i) {
+        if (i == Phone) {
+            form = secondForm;
+        }
         auto* edit = new QLineEdit(this);
         edit->setMaxLength(kFields[i].capacity);
         edit->setToolTip(QString::fromLatin1(kFields[i].hint));
@@ -66,6 +85,7 @@ ClientFieldsPanel::ClientFieldsPanel(QWidget* parent) : QWidget(parent) {
             state_->setCurrentIndex(-1);
             state_->installEventFilter(this);
             connect(state_, &QComboBox::activated, this, &ClientFieldsPanel::Edited);
+            connect(state_->lineEdit(), &QLineEdit::textEdited, this, &ClientFieldsPanel::Edited);
             form->addRow(QStringLiteral("State:"), state_);
         }
     }

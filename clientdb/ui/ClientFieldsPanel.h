@@ -34,7 +34,13 @@ public:
         FieldCount
     };
 
-    explicit ClientFieldsPanel(QWidget* parent = nullptr);
+    // One column of labelled fields (the filter form), or two: the name and
+    // address on the left, the numbers, notes and memo on the right (the
+    // entry form, which also holds its buttons and needs the height).
+    enum class Arrangement { OneColumn, TwoColumns };
+
+    explicit ClientFieldsPanel(QWidget* parent = nullptr,
+                               Arrangement arrangement = Arrangement::OneColumn);
 
     QString Text(Field field) const;
     void SetText(Field field, const QString& text);
@@ -50,6 +56,7 @@ public:
 
     static int Capacity(Field field);
     static QString Caption(Field field);
+    static QString Hint(Field field);
 
 signals:
     // Any field, the state or the memo was changed by the user.
