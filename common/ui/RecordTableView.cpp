@@ -57,10 +57,7 @@ RecordTableView::RecordTableView(RecordTableModel& model, Prompts& prompts, QWid
 }
 
 int RecordTableView::CurrentTableRow() const {
-    const QModelIndex current = currentIndex();
-    if (!current.isValid())
-        return 0;
-    return qMax(0, proxy_->TableRowAt(current.row()));
+    return currentIndex().isValid() ? currentRow_ : 0;
 }
 
 void RecordTableView::SetCurrentTableRow(int tableRow) {
@@ -79,7 +76,9 @@ void RecordTableView::SetCurrentTableRow(int tableRow) {
 }
 
 void RecordTableView::Reload() {
-    ReloadKeeping(CurrentTableRow(), CurrentRecNo());
+    // The table has changed already: what the current row was is only known
+    // from when it became current.
+    ReloadKeeping(CurrentTableRow(), currentIndex().isValid() ? currentRecNo_ : QString());
 }
 
 void RecordTableView::SetRowHeight(int pixels) {
@@ -165,14 +164,17 @@ void RecordTableView::scrollContentsBy(int dx, int dy) {
 
 void RecordTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (current.row() != previous.row()) {
+    const int previousRow = currentRow_;
+    currentRow_ = current.isValid() ? qMax(0, proxy_->TableRowAt(current.row())) : 0;
+    currentRecNo_ = CurrentRecNo();
+    if (currentRow_ != previousRow || current.row() != previous.row()) {
         viewport()->update();
         emit CurrentRowChanged(CurrentTableRow());
     }
 }
 
 QString RecordTableView::CurrentRecNo() const {
-    const int row = CurrentTableRow();
+    const int row = currentRow_;
     const RecordTable& table = model_.Table();
     if (row < 1 || row >= table.RowCount() ||
         !model_.Profile().HasColumn(model_.Profile().RecNoColumn))
@@ -182,12 +184,20 @@ QString RecordTableView::CurrentRecNo() const {
 
 void RecordTableView::ReloadKeeping(int tableRow, const QString& recNo) {
     model_.Reload();
-    if (tableRow < 1)
+    const int previousRow = currentRow_;
+    currentRow_ = 0;
+    currentRecNo_.clear();
+    if (tableRow < 1) {
+        if (previousRow != 0)
+            emit CurrentRowChanged(0);
         return;
+    }
     const int found = FindRecord(tableRow, recNo);
     const int row = NearestShownRow(found > 0 ? found : tableRow);
     if (row > 0)
         SetCurrentTableRow(row);
+    else if (previousRow != 0)
+        emit CurrentRowChanged(0);
 }
 
 int RecordTableView::FindRecord(int hint, const QString& recNo) const {

@@ -64,7 +64,7 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
-    // The record number of the current row, to find it again after a reload.
+    // The record number of the current row as the table holds it now.
     QString CurrentRecNo() const;
     void ReloadKeeping(int tableRow, const QString& recNo);
     int FindRecord(int hint, const QString& recNo) const;
@@ -75,6 +75,9 @@ private:
     Prompts& prompts_;
     ActiveRowsProxy* proxy_;
     QPointer<QMenu> menu_;
+    // The current row as it was when it became current.
+    int currentRow_ = 0;
+    QString currentRecNo_;
 };
 
 } // namespace kiv5::ui
