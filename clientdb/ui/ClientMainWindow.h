@@ -1,0 +1,189 @@
+#pragma once
+
+#include "clientdb/core/ClientDocument.h"
+#include "clientdb/ui/ClientActions.h"
+#include "clientdb/ui/ClientListView.h"
+#include "clientdb/ui/ClientProgram.h"
+#include "clientdb/ui/EntryForm.h"
+#include "common/core/Answers.h"
+#include "common/core/ErrorSink.h"
+#include "common/ui/Launcher.h"
+#include "common/ui/RecordTableView.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace kiv5::ui {
+
+class Prompts;
+class RecordTableModel;
+
+struct ClientStartOptions {
+    // The program's arguments without the program name; the first one is
+    // the client file to open.
+    QStringList arguments;
+    bool splash = true;
+    // The launcher the documents and the manual are opened with.
+    LaunchPlatform launchPlatform = LaunchPlatform::System();
+};
+
+// "Pellary5": the client database's main window, a frame for the table
+// view and the list view, with every command of the program.
+class ClientMainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit ClientMainWindow(Prompts& prompts, ClientStartOptions options = {},
+                              QWidget* parent = nullptr);
+    ~ClientMainWindow() override;
+
+    ClientProgram& Program() { return program_; }
+    const ClientActions& Actions() const { return actions_; }
+    RecordTableView* TableView() const { return tableView_; }
+    ClientListView* ListView() const { return listView_; }
+    EntryForm* Form() const { return form_; }
+    bool IsFormOpen() const;
+    // The table's current row, 0 when there is none.
+    int CurrentRow() const;
+
+    // What the first showing does; runs once.
+    void StartUp();
+
+    // File commands.
+    void OpenFileCommand();
+    void ReopenCommand(int historyIndex);
+    bool SaveAsCommand();
+    void SaveCommand(SaveMode mode);
+    void NewFileCommand();
+    void CloseFileCommand();
+    void PackCommand();
+    void RefreshCommand();
+    void ExportCommand();
+    void MakeBackupCommand();
+    void RestoreCommand();
+    void PrinterSetupCommand();
+    void PrintPhoneBookCommand();
+    void PrintFullPrintoutCommand();
+    void PrintLabels5160Command();
+    void PrintLabels5163Command();
+
+    // Record commands.
+    void AddCommand();
+    bool SaveRecordCommand();
+    bool DeleteThisRecord(int row, bool all);
+    void DeleteSelectedCommand();
+    void FirstCommand();
+    void LastCommand();
+    void NextCommand();
+    void PriorCommand();
+    void DisplayCurrentRecordCommand();
+    void FastFindCommand();
+
+    // Filter and selection.
+    void SetFilterCommand();
+    void CancelFilterCommand();
+    void SelectAllCommand();
+    void SelectNoneCommand();
+    void SelectThisRecordCommand();
+
+    // Views, clipboard and options.
+    void CopyCommand();
+    void PasteCommand();
+    void HideShowColumnsCommand();
+    void TableFontCommand();
+    void ListFontCommand();
+    void ToggleListViewCommand();
+    void ToggleAutoloadCommand();
+    void ToggleAutomaticBackupCommand();
+    void SetWordProcessorCommand();
+    void SetDefaultDirectoryCommand();
+    void SetReturnAddressCommand();
+    void ListEntryClicked(int index, Qt::KeyboardModifiers modifiers);
+
+    // Help.
+    void ContentsCommand();
+    void ManualCommand();
+    void AboutCommand();
+
+    void UpdateCommands();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectActions();
+    // Views.
+    void CreateTableView();
+    void CreateListView();
+    void CloseTableView();
+    void CloseListView();
+    void RecreateViews();
+    void RefreshListView();
+    void ReloadTable();
+    void ApplyTableFont();
+    void ApplyListFont();
+    void StoreColumnWidths();
+    void TileWindows();
+
+    // File steps.
+    void LoadClientFile(const QString& name, const QString& progressText);
+    void CloseFile();
+    void SortTable(int column);
+    void AddToHistory(const QString& name);
+    void RebuildHistoryMenu();
+    bool WriteSettings();
+    void ExitSteps();
+    bool EnsureFilesDirectory();
+    bool AskSaveNetworkWarning();
+
+    // Record steps.
+    enum class Unsaved { Proceed, Stop };
+    Unsaved ResolveUnsavedChanges(bool stopOnEmptyNumber, bool requireLastName);
+    bool RowHasNumber(int row, bool requireLastName) const;
+    void MoveToRow(int row, bool centreList);
+    void SetCurrentRow(int row);
+    void OpenEntryForm(int row);
+    void ShowRowInForm(int row);
+    void UpdateFormButtons();
+    void CreateEntryForm();
+    bool FormMayClose();
+    void CloseFormNow();
+    QMessageBox::StandardButton AskSaveChanges();
+    void SelectAll(bool selected);
+    void FormDelete();
+    void FormAdd();
+    void WriteDocument(const std::function<QString(const ClientDocumentSource&, TAnswer&)>& build);
+    void ShowError(int code);
+    bool RunGuarded(const std::function<void()>& command);
+
+    Prompts& prompts_;
+    ClientStartOptions options_;
+    ErrorSink previousSink_;
+    ClientProgram program_;
+    ClientActions actions_;
+    Launcher launcher_;
+    std::unique_ptr<TAnswer> answers_;
+    QMdiArea* mdi_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QPointer<QMdiSubWindow> tableWindow_;
+    QPointer<QMdiSubWindow> listWindow_;
+    QPointer<RecordTableView> tableView_;
+    QPointer<ClientListView> listView_;
+    RecordTableModel* model_ = nullptr;
+    QPointer<EntryForm> form_;
+    int lastListClick_ = -1;
+    bool started_ = false;
+    bool exited_ = false;
+    bool forceFormClose_ = false;
+};
+
+} // namespace kiv5::ui

@@ -1,0 +1,162 @@
+// The client main window's options and help commands, and the wiring of
+// every menu item and tool-bar button to its command.
+
+#include "clientdb/ui/ClientMainWindow.h"
+#include "clientdb/ui/ReturnAddressDialog.h"
+#include "common/core/ErrorCatalogue.h"
+#include "common/core/HelpPages.h"
+#include "common/ui/AboutBox.h"
+#include "common/ui/DefaultDirectoryDialog.h"
+#include "common/ui/DefaultDirectoryKind.h"
+#include "common/ui/HelpWindow.h"
+#include "common/ui/Prompts.h"
+#include "common/ui/WordProcessorDialog.h"
+
+#include <QMdiArea>
+
+namespace kiv5::ui {
+namespace {
+
+const QString kHelpProgram = QStringLiteral("pellary5");
+constexpr int kWordProcessorTopic = 706;
+
+void ShowHelpTopic(QWidget* owner, int topic) {
+    HelpWindow* window = HelpWindow::Shared(HelpFolder(kHelpProgram), owner);
+    if (topic > 0) {
+        window->ShowTopic(topic);
+    } else {
+        window->ShowContents();
+    }
+}
+
+} // namespace
+
+void ClientMainWindow::ConnectActions() {
+    const ClientActions& a = actions_;
+    const auto on = [this](QAction* action, void (ClientMainWindow::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    };
+    on(a.New, &ClientMainWindow::NewFileCommand);
+    on(a.Open, &ClientMainWindow::OpenFileCommand);
+    connect(a.SaveAs, &QAction::triggered, this, [this] { SaveAsCommand(); });
+    on(a.Close, &ClientMainWindow::CloseFileCommand);
+    on(a.PrintPhoneBook, &ClientMainWindow::PrintPhoneBookCommand);
+    on(a.PrintFullPrintout, &ClientMainWindow::PrintFullPrintoutCommand);
+    on(a.PrintLabels5160, &ClientMainWindow::PrintLabels5160Command);
+    on(a.PrintLabels5163, &ClientMainWindow::PrintLabels5163Command);
+    on(a.PrinterSetup, &ClientMainWindow::PrinterSetupCommand);
+    on(a.ExportTxt, &ClientMainWindow::ExportCommand);
+    on(a.MakeBackup, &ClientMainWindow::MakeBackupCommand);
+    on(a.RestoreBackup, &ClientMainWindow::RestoreCommand);
+    connect(a.Exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.ToolExit, &QAction::triggered, this, &QWidget::close);
+
+    for (QAction* add : {a.AddName, a.ToolAdd}) {
+        on(add, &ClientMainWindow::AddCommand);
+    }
+    for (QAction* del : {a.DeleteSelected, a.ToolDelete}) {
+        on(del, &ClientMainWindow::DeleteSelectedCommand);
+    }
+    on(a.DisplayCurrentRecord, &ClientMainWindow::DisplayCurrentRecordCommand);
+    for (QAction* find : {a.FastFind, a.ToolFind}) {
+        on(find, &ClientMainWindow::FastFindCommand);
+    }
+    on(a.First, &ClientMainWindow::FirstCommand);
+    on(a.Last, &ClientMainWindow::LastCommand);
+    for (QAction* filter : {a.SetFilter, a.ToolFilter}) {
+        on(filter, &ClientMainWindow::SetFilterCommand);
+    }
+    for (QAction* cancel : {a.CancelFilter, a.ToolCancelFilter}) {
+        on(cancel, &ClientMainWindow::CancelFilterCommand);
+    }
+    on(a.SelectAll, &ClientMainWindow::SelectAllCommand);
+    on(a.SelectNone, &ClientMainWindow::SelectNoneCommand);
+    for (QAction* copy : {a.Copy, a.ToolCopy}) {
+        on(copy, &ClientMainWindow::CopyCommand);
+    }
+    for (QAction* paste : {a.Paste, a.ToolPaste}) {
+        on(paste, &ClientMainWindow::PasteCommand);
+    }
+    on(a.Refresh, &ClientMainWindow::RefreshCommand);
+
+    on(a.Pack, &ClientMainWindow::PackCommand);
+    on(a.Autoload, &ClientMainWindow::ToggleAutoloadCommand);
+    on(a.AutomaticBackup, &ClientMainWindow::ToggleAutomaticBackupCommand);
+    for (QAction* hide : {a.HideShowColumns, a.ToolHideColumns}) {
+        on(hide, &ClientMainWindow::HideShowColumnsCommand);
+    }
+    on(a.ListViewFont, &ClientMainWindow::ListFontCommand);
+    on(a.TableViewFont, &ClientMainWindow::TableFontCommand);
+    on(a.DisplayListView, &ClientMainWindow::ToggleListViewCommand);
+    on(a.SetWordProcessor, &ClientMainWindow::SetWordProcessorCommand);
+    on(a.SetDefaultDirectory, &ClientMainWindow::SetDefaultDirectoryCommand);
+    on(a.SetReturnAddress, &ClientMainWindow::SetReturnAddressCommand);
+
+    connect(a.Tile, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
+    connect(a.Cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+
+    on(a.Contents, &ClientMainWindow::ContentsCommand);
+    on(a.Manual, &ClientMainWindow::ManualCommand);
+    on(a.About, &ClientMainWindow::AboutCommand);
+}
+
+void ClientMainWindow::ToggleAutoloadCommand() {
+    program_.AutoloadChecked = !program_.AutoloadChecked;
+    program_.settings.AutoFileName = program_.AutoloadChecked ? program_.FileName : QString();
+    UpdateCommands();
+}
+
+void ClientMainWindow::ToggleAutomaticBackupCommand() {
+    program_.settings.AutomaticBackupFlag = !program_.settings.AutomaticBackupFlag;
+    UpdateCommands();
+}
+
+void ClientMainWindow::SetWordProcessorCommand() {
+    SetWordProcessorDialog dialog(program_.settings.WordProcessor, kWordProcessorTopic, this);
+    dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
+    prompts_.Exec(dialog);
+    program_.settings.WordProcessor = dialog.WordProcessor();
+}
+
+void ClientMainWindow::SetDefaultDirectoryCommand() {
+    const DefaultDirectoryKind* kind = FindDefaultDirectoryKind(kiv5::Program::Client, 0);
+    if (!kind) {
+        return;
+    }
+    DefaultDirectoryDialog dialog(*kind, program_.settings.FilesDirectory, this);
+    dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
+    prompts_.Exec(dialog);
+    if (!dialog.Folder().isEmpty()) {
+        program_.settings.FilesDirectory = dialog.Folder();
+    }
+}
+
+void ClientMainWindow::SetReturnAddressCommand() {
+    ClientSettings& s = program_.settings;
+    ReturnAddressDialog dialog({s.ReturnName, s.ReturnAdrs1, s.ReturnAdrs2, s.ReturnAdrs3}, this);
+    if (prompts_.Exec(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const QStringList lines = dialog.Lines();
+    s.ReturnName = lines.value(0);
+    s.ReturnAdrs1 = lines.value(1);
+    s.ReturnAdrs2 = lines.value(2);
+    s.ReturnAdrs3 = lines.value(3);
+}
+
+void ClientMainWindow::ContentsCommand() {
+    ShowHelpTopic(this, 0);
+}
+
+void ClientMainWindow::ManualCommand() {
+    const QString path = ManualPath();
+    if (path.isEmpty() || !launcher_.OpenDocument(path)) {
+        ShowError(11890);
+    }
+}
+
+void ClientMainWindow::AboutCommand() {
+    ShowAboutBox(prompts_, kiv5::Program::Client, this);
+}
+
+} // namespace kiv5::ui

@@ -1,0 +1,472 @@
+#include "clientdb/core/ClientFile.h"
+#include "clientdb/core/ClientSettings.h"
+#include "clientdb/core/ClientTable.h"
+#include "clientdb/core/NameRec.h"
+#include "clientdb/ui/ClientFieldsPanel.h"
+#include "clientdb/ui/ClientListView.h"
+#include "clientdb/ui/ClientMainWindow.h"
+#include "clientdb/ui/EntryForm.h"
+#include "common/core/RecordFile.h"
+#include "common/core/TextFile.h"
+#include "common/ui/CompareDialog.h"
+#include "common/ui/DeleteRecordDialog.h"
+#include "common/ui/RecordTableView.h"
+#include "tests/support/Support.h"
+#include "tests/uisupport/ScriptedPrompts.h"
+#include "tests/uisupport/WidgetLookup.h"
+#include "tests/uisupport/WidgetTestMain.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+using namespace kiv5;
+using namespace kiv5::ui;
+using namespace kiv5::test;
+
+namespace {
+
+const QString kForm = QStringLiteral("Name & Address Entry Form");
+const QString kChange = QStringLiteral("Record Change Warning!");
+
+NameRec Client(int slot, const QString& last, int status = 0) {
+    NameRec rec;
+    rec.ClientNo = QStringLiteral("C%1").arg(slot);
+    rec.LastName = last;
+    rec.FirstName = QStringLiteral("First%1").arg(slot);
+    rec.City = QStringLiteral("Albany");
+    rec.State = 32;
+    rec.PostTime = 45659.5;
+    rec.PullTime = 45659.5;
+    rec.RecNo = slot;
+    rec.Status = status;
+    return rec;
+}
+
+// A client file "clients.pl5" of the given last names in slots 1..n, and its
+// memo file.
+QString WriteClients(const TempFolder& folder, const QStringList& lastNames,
+                     const QString& name = QStringLiteral("clients.pl5")) {
+    std::vector<NameRec> records{NameRec{}};
+    QStringList memo{QString()};
+    for (int i = 0; i < lastNames.size(); ++i) {
+        records.push_back(Client(i + 1, lastNames[i]));
+        memo.append(QString());
+    }
+    const ClientFiles files = ClientFilesFor(folder.Folder(), name);
+    WriteAllRecords(files.clientFile, records);
+    WriteTextLines(files.memoFile, memo);
+    return files.clientFile;
+}
+
+std::vector<NameRec> StoredClients(const QString& path) {
+    return ReadAllRecords<NameRec>(path);
+}
+
+// Settings of one test: the data folder, no list view unless asked, no
+// automatic backup unless asked.
+void WriteSettings(const TempFolder& settings, const TempFolder& data, const QString& autoFile = {},
+                   bool listView = false, bool backup = false) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.Folder()));
+    SettingsStore store = ClientSettingsStore();
+    store.WriteText(QStringLiteral("FilesDirectory"), data.Folder());
+    store.WriteText(QStringLiteral("AutoFileName"), autoFile);
+    store.WriteFlag(QStringLiteral("DisplayListView"), listView);
+    store.WriteFlag(QStringLiteral("AutomaticBackupFlag"), backup);
+    store.Save();
+}
+
+ClientStartOptions Options(const QStringList& arguments = {}) {
+    ClientStartOptions options;
+    options.arguments = arguments;
+    options.splash = false;
+    LaunchPlatform quiet;
+    quiet.findExecutable = [](const QString&) { return QString(); };
+    quiet.startDetached = [](const QString&, const QStringList&, const QString&) { return 0; };
+    quiet.openUrl = [](const QUrl&) { return true; };
+    options.launchPlatform = quiet;
+    return options;
+}
+
+int RowOfLastName(const RecordTable& table, const QString& last) {
+    for (int row = 1; row < table.RowCount(); ++row) {
+        if (table.Cell(row, ClientCol::LastName) == last) {
+            return row;
+        }
+    }
+    return 0;
+}
+
+void TypeInto(EntryForm& form, ClientFieldsPanel::Field field, const QString& text) {
+    auto* panel = form.findChild<ClientFieldsPanel*>();
+    QVERIFY(panel);
+    QLineEdit* edit = panel->Edit(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+class TestClientMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpOpensCommandLineFileBeforeAutoload() {
+        TempFolder settings, data;
+        WriteClients(data, {"Baker", "Adams"}, QStringLiteral("other.pl5"));
+        WriteClients(data, {"Young", "Cole", "Ames"});
+        WriteSettings(settings, data, QStringLiteral("other.pl5"));
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        QCOMPARE(window.Program().FileName, QString("clients.pl5"));
+        QCOMPARE(window.windowTitle(), QString("Pellary5: clients.pl5"));
+        const RecordTable& table = window.Program().table;
+        QCOMPARE(table.DataRowCount(), 3);
+        QCOMPARE(table.Cell(1, ClientCol::LastName), QString("Ames"));
+        QCOMPARE(window.Actions().MemoListLabel->text(), QString("MemoList:4; 4"));
+        QVERIFY(window.Actions().AddName->isEnabled());
+        QVERIFY(prompts.VerifyAllAnswered());
+    }
+
+    void autoloadOpensTheFileWithoutArguments_data() {
+        QTest::addColumn<QString>("autoFile");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("autoload") << "clients.pl5"
+                                  << "clients.pl5";
+        QTest::newRow("none") << ""
+                              << "";
+    }
+    void autoloadOpensTheFileWithoutArguments() {
+        QFETCH(QString, autoFile);
+        QFETCH(QString, opened);
+        TempFolder settings, data;
+        WriteClients(data, {"Young"});
+        WriteSettings(settings, data, autoFile);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options());
+        window.StartUp();
+        QCOMPARE(window.Program().FileName, opened);
+        QCOMPARE(window.Actions().Autoload->isChecked(), !autoFile.isEmpty());
+        QCOMPARE(window.Actions().AddName->isEnabled(), !opened.isEmpty());
+    }
+
+    void addOpensTheFormAndSavesTheNewClient() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Young", "Cole"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            QVERIFY(window.IsFormOpen());
+            QVERIFY(form.IsModified());
+            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Newman"));
+            ClickButton(form, QStringLiteral("Save"));
+            QVERIFY(!form.IsModified());
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        window.AddCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        const std::vector<NameRec> stored = StoredClients(path);
+        QCOMPARE(int(stored.size()), 4);
+        QCOMPARE(stored[3].LastName, QString("Newman"));
+        QCOMPARE(stored[3].RecNo, 3);
+        // With the form closed nothing is left to ask about.
+        window.FirstCommand();
+        QCOMPARE(window.CurrentRow(), 1);
+        QVERIFY(prompts.VerifyAllAnswered());
+    }
+
+    void closingTheFormAsksAboutUnsavedChanges() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Young", "Cole"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Younger"));
+            QVERIFY(form.IsModified());
+            // Cancel keeps the form, No lets it go without saving.
+            prompts.ExpectQuestion(kChange, QMessageBox::Cancel);
+            ClickButton(form, QStringLiteral("Close"));
+            QVERIFY(form.isVisible());
+            prompts.ExpectQuestion(kChange, QMessageBox::No);
+            ClickButton(form, QStringLiteral("Close"));
+            QVERIFY(!form.isVisible());
+        });
+        window.DisplayCurrentRecordCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        QCOMPARE(StoredClients(path)[1].LastName, QString("Young"));
+    }
+
+    void savingTwiceInTheOpenFormChangesOneRecord() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Young", "Cole", "Mills"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Abbot"));
+            ClickButton(form, QStringLiteral("Save"));
+            // Sorted by last name, the record moved to the top.
+            QCOMPARE(window.Program().CurrentRowNo, 1);
+            TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("Anna"));
+            ClickButton(form, QStringLiteral("Save"));
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        window.DisplayCurrentRecordCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        const std::vector<NameRec> stored = StoredClients(path);
+        QCOMPARE(stored[1].LastName, QString("Abbot"));
+        QCOMPARE(stored[1].FirstName, QString("Anna"));
+        QCOMPARE(stored[2].LastName, QString("Cole"));
+        QCOMPARE(stored[3].LastName, QString("Mills"));
+    }
+
+    void validationKeepsTheFormContents_data() {
+        QTest::addColumn<QString>("clientNo");
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<int>("code");
+        QTest::newRow("no number") << ""
+                                   << "Young" << 11060;
+        QTest::newRow("taken number") << "C2"
+                                      << "Young" << 11070;
+        QTest::newRow("no last name") << "C1"
+                                      << "" << 11110;
+    }
+    void validationKeepsTheFormContents() {
+        QFETCH(QString, clientNo);
+        QFETCH(QString, lastName);
+        QFETCH(int, code);
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Young", "Cole"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::ClientNo, clientNo);
+            TypeInto(form, ClientFieldsPanel::LastName, lastName);
+            prompts.ExpectErrorWindow(code);
+            ClickButton(form, QStringLiteral("Save"));
+            QVERIFY(form.IsModified());
+            QCOMPARE(form.Entry().Text(ClientCol::LastName), lastName);
+            prompts.ExpectQuestion(kChange, QMessageBox::No);
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        window.DisplayCurrentRecordCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        QCOMPARE(StoredClients(path)[1].LastName, QString("Young"));
+    }
+
+    void twoWindowsOverOneFolder() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Young", "Cole"});
+        WriteSettings(settings, data);
+        ScriptedPrompts promptsA, promptsB;
+        ClientMainWindow a(promptsA, Options({QStringLiteral("clients.pl5")}));
+        a.StartUp();
+        ClientMainWindow b(promptsB, Options({QStringLiteral("clients.pl5")}));
+        b.StartUp();
+
+        // B adds two clients; A's refresh shows them, and A's own add takes
+        // the slot after them.
+        for (int i = 0; i < 2; ++i) {
+            promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
+                auto& form = static_cast<EntryForm&>(dialog);
+                TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Bee%1").arg(i));
+                ClickButton(form, QStringLiteral("Save"));
+                ClickButton(form, QStringLiteral("Close"));
+            });
+            b.AddCommand();
+        }
+        a.RefreshCommand();
+        QCOMPARE(a.Program().table.DataRowCount(), 4);
+        QVERIFY(RowOfLastName(a.Program().table, "Bee1") > 0);
+
+        // B saves Young after A read it: A's save of Young conflicts, and
+        // keeping A's version writes it to Young's slot.
+        b.TableView()->SetCurrentTableRow(RowOfLastName(b.Program().table, "Young"));
+        promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
+            ClickButton(form, QStringLiteral("Save"));
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        b.DisplayCurrentRecordCommand();
+        QCOMPARE(StoredClients(path)[1].FirstName, QString("FromB"));
+
+        a.TableView()->SetCurrentTableRow(RowOfLastName(a.Program().table, "Young"));
+        promptsA.ExpectDialog(kForm, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("FromA"));
+            promptsA.ExpectErrorWindow(11100);
+            promptsA.ExpectDialog(QStringLiteral("Record Comparison Conflict"),
+                                  CompareDialog::KeepRight);
+            ClickButton(form, QStringLiteral("Save"));
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        a.DisplayCurrentRecordCommand();
+        QVERIFY(promptsA.VerifyAllAnswered());
+        QVERIFY(promptsB.VerifyAllAnswered());
+        const std::vector<NameRec> stored = StoredClients(path);
+        QCOMPARE(int(stored.size()), 5);
+        QCOMPARE(stored[1].FirstName, QString("FromA"));
+        QCOMPARE(stored[1].RecNo, 1);
+    }
+
+    void deleteSelectedWithAll() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Ames", "Baker", "Cole", "Dunn"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        RecordTable& table = window.Program().table;
+        for (const char* name : {"Baker", "Cole", "Dunn"}) {
+            table.SetCell(RowOfLastName(table, name), ClientCol::Mark, QStringLiteral("X"));
+        }
+        prompts.ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::No)
+            .ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::All)
+            .ExpectQuestion(QStringLiteral("Delete Warning!"), QMessageBox::Yes);
+        window.DeleteSelectedCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        const std::vector<NameRec> stored = StoredClients(path);
+        QCOMPARE(stored[1].Status, 0);
+        QCOMPARE(stored[2].Status, 0);
+        QCOMPARE(stored[3].Status, -2);
+        QCOMPARE(stored[4].Status, -2);
+    }
+
+    void networkWarningsGuardWholeFileCommands() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Ames", "Baker"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+
+        // A cancelled save under a new name keeps the open file.
+        prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
+            .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Cancel);
+        window.SaveAsCommand();
+        QCOMPARE(window.Program().FileName, QString("clients.pl5"));
+        QVERIFY(!data.Exists("copy.pl5"));
+
+        prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
+            .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok);
+        window.SaveAsCommand();
+        QCOMPARE(window.Program().FileName, data.Path("copy.pl5"));
+        QCOMPARE(int(StoredClients(data.Path("copy.pl5")).size()), 3);
+
+        // Pack drops the deleted client and ends with the file closed.
+        window.Program().table.SetCell(RowOfLastName(window.Program().table, "Ames"),
+                                       ClientCol::Status, QStringLiteral("-2"));
+        prompts.ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok)
+            .ExpectErrorWindow(11090);
+        window.PackCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+        QVERIFY(!window.Program().IsOpen());
+        QCOMPARE(window.windowTitle(), QString("Pellary5: "));
+        const std::vector<NameRec> packed = StoredClients(data.Path("copy.pl5"));
+        QCOMPARE(int(packed.size()), 2);
+        QCOMPARE(packed[1].LastName, QString("Baker"));
+        QCOMPARE(int(StoredClients(path).size()), 3);
+    }
+
+    void filterAndListView() {
+        TempFolder settings, data;
+        WriteClients(data, {"Smith", "GOLDSMITH", "Jones"});
+        WriteSettings(settings, data, {}, true);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        QVERIFY(window.ListView());
+        QCOMPARE(int(window.ListView()->Entries().size()), 3);
+        prompts.ExpectDialog(QStringLiteral("Name & Address Filter Form"), [](QDialog& dialog) {
+            auto* panel = dialog.findChild<ClientFieldsPanel*>();
+            panel->Edit(ClientFieldsPanel::LastName)->setText(QStringLiteral("smi"));
+            ClickButton(dialog, QStringLiteral("Apply"));
+        });
+        window.SetFilterCommand();
+        QStringList names;
+        for (const ListEntry& entry : window.ListView()->Entries()) {
+            names.append(entry.text);
+            QVERIFY(entry.Selected);
+        }
+        QCOMPARE(names, QStringList({"GOLDSMITH, First2", "Smith, First1"}));
+        window.CancelFilterCommand();
+        QCOMPARE(int(window.ListView()->Entries().size()), 3);
+
+        // A plain click in the list marks that client only.
+        window.ListEntryClicked(2, Qt::NoModifier);
+        const RecordTable& table = window.Program().table;
+        QCOMPARE(table.Cell(RowOfLastName(table, "Smith"), ClientCol::Mark), QString("X"));
+        QCOMPARE(table.Cell(RowOfLastName(table, "Jones"), ClientCol::Mark), QString());
+        QCOMPARE(window.CurrentRow(), RowOfLastName(table, "Smith"));
+        QVERIFY(prompts.VerifyAllAnswered());
+    }
+
+    void fastFindOpensEachMatchUntilCancelled() {
+        TempFolder settings, data;
+        WriteClients(data, {"Smith", "Jones", "Smithers"});
+        WriteSettings(settings, data);
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        QStringList seen;
+        const auto look = [&](QDialog& dialog) {
+            seen.append(static_cast<EntryForm&>(dialog).Entry().Text(ClientCol::LastName));
+            ClickButton(dialog, QStringLiteral("Close"));
+        };
+        prompts.ExpectInput(QStringLiteral("Fast Find"), QStringLiteral("smith"))
+            .ExpectDialog(kForm, look)
+            .ExpectDialog(kForm, look)
+            .ExpectInformation(QStringLiteral("End of Search"), QStringLiteral("Search Complete"));
+        window.FastFindCommand();
+        QCOMPARE(seen, QStringList({"Smith", "Smithers"}));
+
+        prompts.ExpectInput(QStringLiteral("Fast Find"), QStringLiteral("smith"))
+            .ExpectDialog(
+                kForm, [](QDialog& dialog) { ClickButton(dialog, QStringLiteral("Cancel Find")); });
+        window.FastFindCommand();
+        QVERIFY(prompts.VerifyAllAnswered());
+    }
+
+    void exitKeepsMemoAutoloadBackupAndSettings() {
+        TempFolder settings, data;
+        WriteClients(data, {"Ames"});
+        WriteSettings(settings, data, {}, false, true);
+        {
+            ScriptedPrompts prompts;
+            ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+            window.StartUp();
+            window.ToggleAutoloadCommand();
+            window.Program().MemoList[1] = QStringLiteral("kept line");
+            window.close();
+            QVERIFY(prompts.VerifyAllAnswered());
+        }
+        QVERIFY(data.Exists("clients_bkp_0.txt"));
+        QVERIFY(data.Exists("clients_bkp_0.mem"));
+        QCOMPARE(ReadTextLines(data.Path("clients.mem")).value(1), QString("kept line"));
+        SettingsStore store = ClientSettingsStore();
+        QVERIFY(store.Load());
+        QCOMPARE(store.ReadText("AutoFileName").value_or(QString()), QString("clients.pl5"));
+        QCOMPARE(store.ReadInteger("BackupCounter").value_or(-1), 1);
+    }
+};
+
+KIV5_WIDGET_TEST_MAIN(TestClientMainWindow)
+#include "tst_ClientMainWindow.moc"
