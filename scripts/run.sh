@@ -14,12 +14,11 @@ cmake --install build/release --prefix "$root/.local/prefix" >/dev/null
 
 demo="$root/.local/demo"
 if [ ! -f "$demo/data/Pellary5/kiv5.pl5" ]; then
-  "$root/.local/prefix/bin/kiv5" make-demo "$demo/data"
+  "$root/.local/prefix/bin/kiv5" make-demo "$demo/data" --settings "$demo/settings"
 fi
-mkdir -p "$demo/settings"
 export XDG_CONFIG_HOME="$demo/settings"
 
 if [ -x "$root/.local/prefix/bin/pellary5" ]; then
-  exec "$root/.local/prefix/bin/pellary5" "$demo/data/Pellary5/kiv5.pl5"
+  exec "$root/.local/prefix/bin/pellary5" kiv5.pl5
 fi
 exec "$root/.local/prefix/bin/kiv5" dump "$demo/data/Pellary5/kiv5.pl5"
