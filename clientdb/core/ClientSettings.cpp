@@ -32,10 +32,14 @@ qint32 WidthWhenMissing(int column, int screenWidth) {
 
 } // namespace
 
+QString UsualClientFolder() {
+    return UsualFolder(QStringLiteral("Pellary5"));
+}
+
 ClientSettings BuiltInClientSettings(int screenWidth) {
     ClientSettings s;
     s.WordProcessor = QStringLiteral("WINWORD.EXE");
-    s.FilesDirectory = UsualFolder(QStringLiteral("Pellary5"));
+    s.FilesDirectory = UsualClientFolder();
     s.ColumnWidth[0] = 10;
     s.ColumnWidth[1] = 20;
     for (int column = 0; column < CLIENTCOLUMNS; ++column) {
@@ -59,8 +63,7 @@ SettingsTable ClientKeyTable(ClientSettings& s, int screenWidth) {
         TextSetting(QStringLiteral("AutoFileName"), &s.AutoFileName, QStringLiteral("kiv5.pl5")),
         TextSetting(QStringLiteral("WordProcessor"), &s.WordProcessor,
                     QStringLiteral("winword.exe")),
-        FolderSetting(QStringLiteral("FilesDirectory"), &s.FilesDirectory,
-                      UsualFolder(QStringLiteral("Pellary5"))),
+        FolderSetting(QStringLiteral("FilesDirectory"), &s.FilesDirectory, UsualClientFolder()),
         FlagSetting(QStringLiteral("AutomaticBackupFlag"), &s.AutomaticBackupFlag, true),
         FlagSetting(QStringLiteral("DisplayListView"), &s.DisplayListView, true),
         IntegerSetting(QStringLiteral("ClientSubNo"), &s.ClientSubNo, 0),

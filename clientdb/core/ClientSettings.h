@@ -42,6 +42,9 @@ struct ClientSettings {
     RecentFiles History{HistoryRule::Client};
 };
 
+// The usual folder of the client files, ~/Orvanel/Tavrel/Pellary5/.
+QString UsualClientFolder();
+
 // The values in force before the settings are read (and kept when the store
 // is missing). screenWidth: the primary screen's width in pixels.
 ClientSettings BuiltInClientSettings(int screenWidth);

@@ -110,4 +110,16 @@ std::optional<TPL5Rec> ClientFromMimeData(const QMimeData& data) {
     return DecodeTPL5Rec(data.data(type));
 }
 
+bool HasBrokenClientRecord(const QMimeData& data) {
+    const QString type = QString::fromLatin1(kClientMimeType);
+    return data.hasFormat(type) && data.data(type).size() != kTPL5RecSize;
+}
+
+QString BrokenClipboardText(const QMimeData& data) {
+    return QStringLiteral("The clipboard holds a client record of %1 bytes instead of %2. It was "
+                          "not made by this version of Pellary5 and is not pasted.")
+        .arg(data.data(QString::fromLatin1(kClientMimeType)).size())
+        .arg(kTPL5RecSize);
+}
+
 } // namespace kiv5

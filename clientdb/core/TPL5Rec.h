@@ -84,5 +84,9 @@ QMimeData* MakeClientMimeData(const TPL5Rec& rec);
 // Paste: the record when the data holds the program's own format with a
 // record of the right size; nothing otherwise.
 std::optional<TPL5Rec> ClientFromMimeData(const QMimeData& data);
+// True when the data claims the program's own format but holds bytes of
+// another size: a record from a foreign or broken program.
+bool HasBrokenClientRecord(const QMimeData& data);
+QString BrokenClipboardText(const QMimeData& data);
 
 } // namespace kiv5

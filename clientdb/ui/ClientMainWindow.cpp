@@ -112,6 +112,7 @@ void ClientMainWindow::StartUp() {
     SettingsStore store = ClientSettingsStore();
     ReadTheIniFile(program_.settings, store, program_.screenWidth);
     program_.AutoloadChecked = !program_.settings.AutoFileName.isEmpty();
+    UseReachableFilesDirectory();
     CreateTableView();
     if (program_.settings.DisplayListView) {
         CreateListView();
@@ -171,7 +172,11 @@ void ClientMainWindow::ExitSteps() {
 
 bool ClientMainWindow::WriteSettings() {
     SettingsStore store = ClientSettingsStore();
-    return WriteTheIniFile(program_.settings, store);
+    ClientSettings settings = program_.settings;
+    if (!program_.unreachedFilesDirectory.isEmpty()) {
+        settings.FilesDirectory = program_.unreachedFilesDirectory;
+    }
+    return WriteTheIniFile(settings, store);
 }
 
 void ClientMainWindow::UpdateCommands() {

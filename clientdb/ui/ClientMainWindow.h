@@ -143,6 +143,9 @@ private:
     bool WriteSettings();
     void ExitSteps();
     bool EnsureFilesDirectory();
+    // A stored data folder that is missing gives way to the usual one for
+    // this run, with a warning.
+    void UseReachableFilesDirectory();
     bool AskSaveNetworkWarning();
 
     // Record steps.

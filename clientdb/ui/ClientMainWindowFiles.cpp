@@ -55,7 +55,20 @@ private:
 } // namespace
 
 bool ClientMainWindow::EnsureFilesDirectory() {
-    return EnsureFolder(program_.settings.FilesDirectory);
+    return EnsureDataFolder(program_.settings.FilesDirectory, UsualClientFolder());
+}
+
+void ClientMainWindow::UseReachableFilesDirectory() {
+    const QString stored = program_.settings.FilesDirectory;
+    const DataFolder usable = UsableDataFolder(stored, UsualClientFolder());
+    if (!usable.usedUsual) {
+        return;
+    }
+    program_.settings.FilesDirectory = usable.folder;
+    program_.unreachedFilesDirectory = stored;
+    prompts_.Message(QStringLiteral("Default Directory"),
+                     MissingDataFolderText(stored, usable.folder), QMessageBox::Ok,
+                     QMessageBox::Warning);
 }
 
 void ClientMainWindow::SortTable(int column) {

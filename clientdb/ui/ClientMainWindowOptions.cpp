@@ -128,6 +128,7 @@ void ClientMainWindow::SetDefaultDirectoryCommand() {
     prompts_.Exec(dialog);
     if (!dialog.Folder().isEmpty()) {
         program_.settings.FilesDirectory = dialog.Folder();
+        program_.unreachedFilesDirectory.clear();
     }
 }
 

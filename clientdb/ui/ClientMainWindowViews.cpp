@@ -277,6 +277,11 @@ void ClientMainWindow::PasteCommand() {
     if (row < 1 || row >= program_.table.RowCount() || !data) {
         return;
     }
+    if (HasBrokenClientRecord(*data)) {
+        prompts_.Message(QStringLiteral("Paste"), BrokenClipboardText(*data), QMessageBox::Ok,
+                         QMessageBox::Warning);
+        return;
+    }
     const std::optional<TPL5Rec> rec = ClientFromMimeData(*data);
     if (!rec) {
         return;

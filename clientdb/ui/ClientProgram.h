@@ -44,6 +44,10 @@ struct ClientProgram {
     bool CancelSearchFlag = false;
     bool AutoloadChecked = false;
     SaveMode saveMode = SaveMode::Plain;
+    // The stored data folder when it could not be reached at start-up and
+    // the usual folder stands in for it; written back to the settings
+    // unless the user chose another folder meanwhile.
+    QString unreachedFilesDirectory;
 };
 
 } // namespace kiv5::ui

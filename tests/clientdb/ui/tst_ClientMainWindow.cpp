@@ -11,6 +11,7 @@
 #include "common/ui/CompareDialog.h"
 #include "common/ui/DeleteRecordDialog.h"
 #include "common/ui/RecordTableView.h"
+#include "tests/clientdb/ui/ClientWindowFixtures.h"
 #include "tests/support/Support.h"
 #include "tests/uisupport/ScriptedPrompts.h"
 #include "tests/uisupport/WidgetLookup.h"
@@ -29,84 +30,6 @@ namespace {
 const QString kForm = QStringLiteral("Name & Address Entry Form");
 const QString kChange = QStringLiteral("Record Change Warning!");
 
-NameRec Client(int slot, const QString& last, int status = 0) {
-    NameRec rec;
-    rec.ClientNo = QStringLiteral("C%1").arg(slot);
-    rec.LastName = last;
-    rec.FirstName = QStringLiteral("First%1").arg(slot);
-    rec.City = QStringLiteral("Albany");
-    rec.State = 32;
-    rec.PostTime = 45659.5;
-    rec.PullTime = 45659.5;
-    rec.RecNo = slot;
-    rec.Status = status;
-    return rec;
-}
-
-// A client file "clients.pl5" of the given last names in slots 1..n, and its
-// memo file.
-QString WriteClients(const TempFolder& folder, const QStringList& lastNames,
-                     const QString& name = QStringLiteral("clients.pl5")) {
-    std::vector<NameRec> records{NameRec{}};
-    QStringList memo{QString()};
-    for (int i = 0; i < lastNames.size(); ++i) {
-        records.push_back(Client(i + 1, lastNames[i]));
-        memo.append(QString());
-    }
-    const ClientFiles files = ClientFilesFor(folder.Folder(), name);
-    WriteAllRecords(files.clientFile, records);
-    WriteTextLines(files.memoFile, memo);
-    return files.clientFile;
-}
-
-std::vector<NameRec> StoredClients(const QString& path) {
-    return ReadAllRecords<NameRec>(path);
-}
-
-// Settings of one test: the data folder, no list view unless asked, no
-// automatic backup unless asked.
-void WriteSettings(const TempFolder& settings, const TempFolder& data, const QString& autoFile = {},
-                   bool listView = false, bool backup = false) {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.Folder()));
-    SettingsStore store = ClientSettingsStore();
-    store.WriteText(QStringLiteral("FilesDirectory"), data.Folder());
-    store.WriteText(QStringLiteral("AutoFileName"), autoFile);
-    store.WriteFlag(QStringLiteral("DisplayListView"), listView);
-    store.WriteFlag(QStringLiteral("AutomaticBackupFlag"), backup);
-    store.Save();
-}
-
-ClientStartOptions Options(const QStringList& arguments = {}) {
-    ClientStartOptions options;
-    options.arguments = arguments;
-    options.splash = false;
-    LaunchPlatform quiet;
-    quiet.findExecutable = [](const QString&) { return QString(); };
-    quiet.startDetached = [](const QString&, const QStringList&, const QString&) { return 0; };
-    quiet.openUrl = [](const QUrl&) { return true; };
-    options.launchPlatform = quiet;
-    return options;
-}
-
-int RowOfLastName(const RecordTable& table, const QString& last) {
-    for (int row = 1; row < table.RowCount(); ++row) {
-        if (table.Cell(row, ClientCol::LastName) == last) {
-            return row;
-        }
-    }
-    return 0;
-}
-
-void TypeInto(EntryForm& form, ClientFieldsPanel::Field field, const QString& text) {
-    auto* panel = form.findChild<ClientFieldsPanel*>();
-    QVERIFY(panel);
-    QLineEdit* edit = panel->Edit(field);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
 } // namespace
 
 class TestClientMainWindow : public QObject {
@@ -117,9 +40,9 @@ private slots:
         TempFolder settings, data;
         WriteClients(data, {"Baker", "Adams"}, QStringLiteral("other.pl5"));
         WriteClients(data, {"Young", "Cole", "Ames"});
-        WriteSettings(settings, data, QStringLiteral("other.pl5"));
+        WriteWindowSettings(settings, data.Folder(), QStringLiteral("other.pl5"));
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         QCOMPARE(window.Program().FileName, QString("clients.pl5"));
         QCOMPARE(window.windowTitle(), QString("Pellary5: clients.pl5"));
@@ -144,9 +67,9 @@ private slots:
         QFETCH(QString, opened);
         TempFolder settings, data;
         WriteClients(data, {"Young"});
-        WriteSettings(settings, data, autoFile);
+        WriteWindowSettings(settings, data.Folder(), autoFile);
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options());
+        ClientMainWindow window(prompts, QuietOptions());
         window.StartUp();
         QCOMPARE(window.Program().FileName, opened);
         QCOMPARE(window.Actions().Autoload->isChecked(), !autoFile.isEmpty());
@@ -156,9 +79,9 @@ private slots:
     void addOpensTheFormAndSavesTheNewClient() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
@@ -184,9 +107,9 @@ private slots:
     void closingTheFormAsksAboutUnsavedChanges() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
@@ -209,9 +132,9 @@ private slots:
     void savingTwiceInTheOpenFormChangesOneRecord() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole", "Mills"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
@@ -250,9 +173,9 @@ private slots:
         QFETCH(int, code);
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
@@ -274,11 +197,11 @@ private slots:
     void twoWindowsOverOneFolder() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts promptsA, promptsB;
-        ClientMainWindow a(promptsA, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow a(promptsA, QuietOptions({QStringLiteral("clients.pl5")}));
         a.StartUp();
-        ClientMainWindow b(promptsB, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow b(promptsB, QuietOptions({QStringLiteral("clients.pl5")}));
         b.StartUp();
 
         // B adds two clients; A's refresh shows them, and A's own add takes
@@ -330,9 +253,9 @@ private slots:
     void deleteSelectedWithAll() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Ames", "Baker", "Cole", "Dunn"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         RecordTable& table = window.Program().table;
         for (const char* name : {"Baker", "Cole", "Dunn"}) {
@@ -353,9 +276,9 @@ private slots:
     void networkWarningsGuardWholeFileCommands() {
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Ames", "Baker"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
 
         // A cancelled save under a new name keeps the open file.
@@ -389,9 +312,9 @@ private slots:
     void filterAndListView() {
         TempFolder settings, data;
         WriteClients(data, {"Smith", "GOLDSMITH", "Jones"});
-        WriteSettings(settings, data, {}, true);
+        WriteWindowSettings(settings, data.Folder(), {}, true);
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         QVERIFY(window.ListView());
         QCOMPARE(int(window.ListView()->Entries().size()), 3);
@@ -422,9 +345,9 @@ private slots:
     void fastFindOpensEachMatchUntilCancelled() {
         TempFolder settings, data;
         WriteClients(data, {"Smith", "Jones", "Smithers"});
-        WriteSettings(settings, data);
+        WriteWindowSettings(settings, data.Folder());
         ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
         QStringList seen;
         const auto look = [&](QDialog& dialog) {
@@ -448,10 +371,10 @@ private slots:
     void exitKeepsMemoAutoloadBackupAndSettings() {
         TempFolder settings, data;
         WriteClients(data, {"Ames"});
-        WriteSettings(settings, data, {}, false, true);
+        WriteWindowSettings(settings, data.Folder(), {}, false, true);
         {
             ScriptedPrompts prompts;
-            ClientMainWindow window(prompts, Options({QStringLiteral("clients.pl5")}));
+            ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
             window.StartUp();
             window.ToggleAutoloadCommand();
             window.Program().MemoList[1] = QStringLiteral("kept line");

@@ -1,0 +1,306 @@
+// The main window's commands on files and the clipboard, and its answers to
+// bad input: each failure shows a clear message and leaves the files as
+// they were.
+
+#include "clientdb/core/ClientFile.h"
+#include "clientdb/core/ClientSettings.h"
+#include "clientdb/core/ClientTable.h"
+#include "clientdb/core/SendLaserLabels.h"
+#include "clientdb/core/TPL5Rec.h"
+#include "clientdb/ui/ClientMainWindow.h"
+#include "clientdb/ui/EntryForm.h"
+#include "common/core/Folders.h"
+#include "common/core/RtfTemplateFolder.h"
+#include "common/core/TextFile.h"
+#include "tests/clientdb/ui/ClientWindowFixtures.h"
+#include "tests/uisupport/ScriptedPrompts.h"
+#include "tests/uisupport/WidgetLookup.h"
+#include "tests/uisupport/WidgetTestMain.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <unistd.h>
+
+using namespace kiv5;
+using namespace kiv5::ui;
+using namespace kiv5::test;
+
+namespace {
+
+const QString kTemplates = QStringLiteral(KIV5_TEMPLATE_SOURCE_DIR);
+const QString kError = QStringLiteral("Error");
+
+// Every file of a folder with its bytes, to show that a command wrote
+// nothing.
+QMap<QString, QByteArray> Snapshot(const TempFolder& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder.Folder()).entryList(QDir::Files)) {
+        files.insert(name, folder.ReadBytes(name));
+    }
+    return files;
+}
+
+// A window started on "clients.pl5" of the folder.
+struct OpenWindow {
+    OpenWindow(const TempFolder& settings, const TempFolder& data, const QStringList& lastNames) {
+        WriteClients(data, lastNames);
+        WriteWindowSettings(settings, data.Folder());
+        window = std::make_unique<ClientMainWindow>(prompts,
+                                                    QuietOptions({QStringLiteral("clients.pl5")}));
+        window->StartUp();
+    }
+    ClientProgram& Program() { return window->Program(); }
+    void MakeCurrent(const QString& lastName) {
+        window->TableView()->SetCurrentTableRow(RowOfLastName(Program().table, lastName));
+    }
+
+    ScriptedPrompts prompts;
+    std::unique_ptr<ClientMainWindow> window;
+};
+
+} // namespace
+
+class TestClientWindowFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoWindowsAddingAtOnceKeepBothClients() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Ames", "Baker"});
+        WriteWindowSettings(settings, data.Folder());
+        ScriptedPrompts promptsA, promptsB;
+        ClientMainWindow a(promptsA, QuietOptions({QStringLiteral("clients.pl5")}));
+        a.StartUp();
+        ClientMainWindow b(promptsB, QuietOptions({QStringLiteral("clients.pl5")}));
+        b.StartUp();
+
+        // While A's new client is in its form, B adds one of its own.
+        promptsB.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("FromB"));
+            ClickButton(form, QStringLiteral("Save"));
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        promptsA.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
+            b.AddCommand();
+            auto& form = static_cast<EntryForm&>(dialog);
+            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("FromA"));
+            ClickButton(form, QStringLiteral("Save"));
+            ClickButton(form, QStringLiteral("Close"));
+        });
+        a.AddCommand();
+        QVERIFY(promptsA.VerifyAllAnswered());
+        QVERIFY(promptsB.VerifyAllAnswered());
+
+        const std::vector<NameRec> stored = StoredClients(path);
+        QCOMPARE(int(stored.size()), 5);
+        QCOMPARE(stored[3].LastName, QString("FromA"));
+        QCOMPARE(stored[3].RecNo, 3);
+        QCOMPARE(stored[4].LastName, QString("FromB"));
+        QCOMPARE(stored[4].RecNo, 4);
+        QVERIFY(stored[3].ClientNo != stored[4].ClientNo);
+        // B read A's slot in (still blank then) before taking the next one;
+        // its refresh shows A's client.
+        QCOMPARE(b.Program().table.DataRowCount(), 4);
+        b.RefreshCommand();
+        QVERIFY(RowOfLastName(b.Program().table, "FromA") > 0);
+    }
+
+    void copyAndPaste() {
+        TempFolder settings, data;
+        OpenWindow w(settings, data, {"Ames", "Baker"});
+        RecordTable& table = w.Program().table;
+        const int ames = RowOfLastName(table, "Ames");
+        table.SetCell(ames, ClientCol::Address1, QStringLiteral("12 Elm St"));
+        table.SetCell(ames, ClientCol::Note1, QStringLiteral("note é"));
+        w.MakeCurrent("Ames");
+        w.window->CopyCommand();
+
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied);
+        QCOMPARE(copied->data(QString::fromLatin1(kClientMimeType)).size(), kTPL5RecSize);
+        // No company and no second address line: three lines.
+        QCOMPARE(copied->text(), QStringLiteral("Ames, First1\r\n12 Elm St\r\nAlbany, ") +
+                                     table.Cell(ames, ClientCol::State) + QStringLiteral("  \r\n"));
+
+        w.MakeCurrent("Baker");
+        const int baker = RowOfLastName(table, "Baker");
+        const QString clientNo = table.Cell(baker, ClientCol::ClientNo);
+        w.window->PasteCommand();
+        QCOMPARE(table.Cell(baker, ClientCol::LastName), QString("Ames"));
+        QCOMPARE(table.Cell(baker, ClientCol::Address1), QString("12 Elm St"));
+        QCOMPARE(table.Cell(baker, ClientCol::Note1), QString("note é"));
+        QCOMPARE(table.Cell(baker, ClientCol::ClientNo), clientNo);
+        QVERIFY(w.prompts.VerifyAllAnswered());
+    }
+
+    void pasteOfWhatIsNotOurs_data() {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("plain text") << QByteArray() << false;
+        QTest::newRow("our format, too short") << QByteArray(100, 'x') << true;
+        QTest::newRow("our format, too long") << QByteArray(kTPL5RecSize + 1, '\xff') << true;
+    }
+    void pasteOfWhatIsNotOurs() {
+        QFETCH(QByteArray, record);
+        QFETCH(bool, warned);
+        TempFolder settings, data;
+        OpenWindow w(settings, data, {"Ames"});
+        auto* mime = new QMimeData;
+        mime->setText(QStringLiteral("Someone, Else\r\n"));
+        if (!record.isEmpty()) {
+            mime->setData(QString::fromLatin1(kClientMimeType), record);
+        }
+        QApplication::clipboard()->setMimeData(mime);
+        const QStringList before = w.Program().table.Row(1);
+        if (warned) {
+            w.prompts.ExpectInformation(QStringLiteral("Paste"));
+        }
+        w.MakeCurrent("Ames");
+        w.window->PasteCommand();
+        QCOMPARE(w.Program().table.Row(1), before);
+        QVERIFY(w.prompts.VerifyAllAnswered());
+    }
+
+    void restoreAsksBeforeReplacingAnotherFile_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void restoreAsksBeforeReplacingAnotherFile() {
+        QFETCH(bool, replace);
+        TempFolder settings, data;
+        OpenWindow w(settings, data, {"Ames", "Baker"});
+        w.window->MakeBackupCommand();
+        QVERIFY(data.Exists("clients_bkp_0.txt"));
+        // The backed-up file changes after the backup, and another file is
+        // opened.
+        WriteClients(data, {"Cole"});
+        const QByteArray changed = data.ReadBytes("clients.pl5");
+        const QString other = WriteClients(data, {"Dunn"}, QStringLiteral("other.pl5"));
+        w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), other);
+        w.window->OpenFileCommand();
+        QCOMPARE(w.Program().FileName, other);
+
+        w.prompts
+            .ExpectOpenFile(QStringLiteral("Load Backup File Dialog"),
+                            data.Path("clients_bkp_0.txt"))
+            .ExpectQuestion(QStringLiteral("Restore Warning!"),
+                            QStringLiteral("The client file clients.pl5 already exists and is not "
+                                           "the open file. Replace it with the backup?"),
+                            replace ? QMessageBox::Yes : QMessageBox::No);
+        w.window->RestoreCommand();
+        QVERIFY(w.prompts.VerifyAllAnswered());
+        if (replace) {
+            QCOMPARE(w.Program().FileName, QString("clients.pl5"));
+            const std::vector<NameRec> restored = StoredClients(data.Path("clients.pl5"));
+            QCOMPARE(int(restored.size()), 3);
+            QCOMPARE(restored[1].LastName, QString("Ames"));
+            QCOMPARE(restored[2].LastName, QString("Baker"));
+            QCOMPARE(w.window->windowTitle(), QString("Pellary5: clients.pl5"));
+        } else {
+            QCOMPARE(w.Program().FileName, other);
+            QCOMPARE(data.ReadBytes("clients.pl5"), changed);
+        }
+        QCOMPARE(StoredClients(other).at(1).LastName, QString("Dunn"));
+    }
+
+    // Files that do not read, or commands that cannot write: a message, and
+    // every file of the data folder as it was.
+    void badInputLeavesTheFiles_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("client file of broken length") << "broken length";
+        QTest::newRow("client file that is a folder") << "folder";
+        QTest::newRow("backup line with too few fields") << "short backup line";
+        QTest::newRow("backup without its memo file") << "backup without memo";
+        QTest::newRow("template missing") << "no template";
+        QTest::newRow("read-only data folder") << "read-only";
+    }
+    void badInputLeavesTheFiles() {
+        QFETCH(QString, what);
+        if (what == "read-only" && ::geteuid() == 0) {
+            QSKIP("root writes into read-only folders");
+        }
+        TempFolder settings, data, noTemplates;
+        OpenWindow w(settings, data, {"Ames", "Baker"});
+        ScopedTemplateFolderOverride templates(what == "no template" ? noTemplates.Folder()
+                                                                     : kTemplates);
+        QString chosen;
+        if (what == "broken length") {
+            data.WriteBytes("broken.pl5", data.ReadBytes("clients.pl5") + "tail");
+            data.WriteBytes("broken.mem", "\r\n\r\n\r\n");
+            chosen = data.Path("broken.pl5");
+        } else if (what == "folder") {
+            QVERIFY(QDir(data.Folder()).mkdir("folder.pl5"));
+            chosen = data.Path("folder.pl5");
+        } else if (what == "short backup line") {
+            data.WriteBytes("short_bkp_1.txt", "\tX\tC9\tSmith\r\n");
+            data.WriteBytes("short_bkp_1.mem", "\r\n\r\n");
+            chosen = data.Path("short_bkp_1.txt");
+        } else if (what == "backup without memo") {
+            w.window->MakeBackupCommand();
+            QVERIFY(QFile::remove(data.Path("clients_bkp_0.mem")));
+            chosen = data.Path("clients_bkp_0.txt");
+        }
+        const QMap<QString, QByteArray> before = Snapshot(data);
+        const QStringList rowBefore = w.Program().table.Row(1);
+
+        if (what == "broken length" || what == "folder") {
+            w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), chosen)
+                .ExpectInformation(kError);
+            w.window->OpenFileCommand();
+            QVERIFY(!w.Program().IsOpen());
+            QCOMPARE(w.window->windowTitle(), QString("Pellary5: "));
+        } else if (what == "short backup line" || what == "backup without memo") {
+            w.prompts.ExpectOpenFile(QStringLiteral("Load Backup File Dialog"), chosen)
+                .ExpectInformation(kError);
+            w.window->RestoreCommand();
+            QCOMPARE(w.Program().FileName, QString("clients.pl5"));
+            QCOMPARE(w.Program().table.Row(1), rowBefore);
+        } else if (what == "no template") {
+            w.prompts.ExpectInformation(kError);
+            w.window->PrintLabels5160Command();
+        } else if (what == "read-only") {
+            QFile::setPermissions(data.Folder(), QFile::ReadOwner | QFile::ExeOwner);
+            w.prompts.ExpectInformation(kError);
+            w.window->MakeBackupCommand();
+            QFile::setPermissions(data.Folder(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        QVERIFY(w.prompts.VerifyAllAnswered());
+        QCOMPARE(Snapshot(data), before);
+    }
+
+    void missingDataFolderGivesWayToTheUsualOne() {
+        TempFolder settings, data;
+        const QString gone = data.Folder() + QStringLiteral("share/");
+        WriteWindowSettings(settings, gone);
+        const QString usual = UsualClientFolder();
+        QDir(usual).removeRecursively();
+        {
+            ScriptedPrompts prompts;
+            prompts.ExpectQuestion(QStringLiteral("Default Directory"),
+                                   MissingDataFolderText(gone, usual), QMessageBox::Ok);
+            ClientMainWindow window(prompts, QuietOptions());
+            window.StartUp();
+            QVERIFY(prompts.VerifyAllAnswered());
+            QCOMPARE(window.Program().settings.FilesDirectory, usual);
+            QVERIFY(QFileInfo(usual).isDir());
+            // New files go to the usual folder; the stored one is never made.
+            prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), usual + "fresh.pl5");
+            window.NewFileCommand();
+            QVERIFY(prompts.VerifyAllAnswered());
+            QVERIFY(QFileInfo::exists(usual + "fresh.pl5"));
+            QVERIFY(!QFileInfo::exists(gone));
+        }
+        // The stored folder stays in the settings for the next start.
+        SettingsStore store = ClientSettingsStore();
+        QVERIFY(store.Load());
+        QCOMPARE(store.ReadText("FilesDirectory").value_or(QString()), gone);
+        QDir(usual).removeRecursively();
+    }
+};
+
+KIV5_WIDGET_TEST_MAIN(TestClientWindowFiles)
+#include "tst_ClientWindowFiles.moc"
