@@ -8,7 +8,8 @@ root=$(pwd)
 
 KIV5_WITH_OFFICE=${KIV5_WITH_OFFICE:-0} bash scripts/setup.sh
 
-cmake --preset release
+# The programs only: the tests are the business of scripts/test.sh.
+cmake --preset release -DKIV5_TESTS=OFF -DKIV5_BENCHMARKS=OFF
 cmake --build --preset release -j2
 cmake --install build/release --prefix "$root/.local/prefix" >/dev/null
 

@@ -6,6 +6,7 @@
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
+#include "tests/uisupport/WidgetLookup.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -83,6 +84,13 @@ void TypeInto(ui::EntryForm& form, ui::ClientFieldsPanel::Field field, const QSt
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
+}
+
+void TypeSaveAndClose(QDialog& form, ui::ClientFieldsPanel::Field field, const QString& text) {
+    auto& entryForm = static_cast<ui::EntryForm&>(form);
+    TypeInto(entryForm, field, text);
+    ClickButton(entryForm, QStringLiteral("Save"));
+    ClickButton(entryForm, QStringLiteral("Close"));
 }
 
 } // namespace kiv5::test

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <vector>
 
+class QDialog;
+
 namespace kiv5::ui {
 class EntryForm;
 }
@@ -41,5 +43,8 @@ int RowOfLastName(const RecordTable& table, const QString& last);
 
 // Replaces the text of a field as a user would, key by key.
 void TypeInto(ui::EntryForm& form, ui::ClientFieldsPanel::Field field, const QString& text);
+
+// In the entry form: types the text into the field, saves, closes.
+void TypeSaveAndClose(QDialog& form, ui::ClientFieldsPanel::Field field, const QString& text);
 
 } // namespace kiv5::test

@@ -208,10 +208,8 @@ private slots:
         // the slot after them.
         for (int i = 0; i < 2; ++i) {
             promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
-                auto& form = static_cast<EntryForm&>(dialog);
-                TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Bee%1").arg(i));
-                ClickButton(form, QStringLiteral("Save"));
-                ClickButton(form, QStringLiteral("Close"));
+                TypeSaveAndClose(dialog, ClientFieldsPanel::LastName,
+                                 QStringLiteral("Bee%1").arg(i));
             });
             b.AddCommand();
         }
@@ -223,10 +221,7 @@ private slots:
         // keeping A's version writes it to Young's slot.
         b.TableView()->SetCurrentTableRow(RowOfLastName(b.Program().table, "Young"));
         promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
-            auto& form = static_cast<EntryForm&>(dialog);
-            TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
-            ClickButton(form, QStringLiteral("Save"));
-            ClickButton(form, QStringLiteral("Close"));
+            TypeSaveAndClose(dialog, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
         });
         b.DisplayCurrentRecordCommand();
         QCOMPARE(StoredClients(path)[1].FirstName, QString("FromB"));

@@ -17,6 +17,7 @@
 #include "tests/uisupport/WidgetLookup.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QMimeData>
@@ -77,17 +78,11 @@ private slots:
 
         // While A's new client is in its form, B adds one of its own.
         promptsB.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
-            auto& form = static_cast<EntryForm&>(dialog);
-            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("FromB"));
-            ClickButton(form, QStringLiteral("Save"));
-            ClickButton(form, QStringLiteral("Close"));
+            TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromB"));
         });
         promptsA.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
             b.AddCommand();
-            auto& form = static_cast<EntryForm&>(dialog);
-            TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("FromA"));
-            ClickButton(form, QStringLiteral("Save"));
-            ClickButton(form, QStringLiteral("Close"));
+            TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromA"));
         });
         a.AddCommand();
         QVERIFY(promptsA.VerifyAllAnswered());
@@ -270,6 +265,45 @@ private slots:
         }
         QVERIFY(w.prompts.VerifyAllAnswered());
         QCOMPARE(Snapshot(data), before);
+    }
+
+    void hiddenMemoColumnStaysHiddenAcrossRuns() {
+        TempFolder settings, data;
+        WriteClients(data, {"Ames"});
+        WriteWindowSettings(settings, data.Folder());
+        const auto setMemoShown = [](bool shown) {
+            return [shown](QDialog& dialog) {
+                for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+                    if (box->text() == QStringLiteral("Memo")) {
+                        box->setChecked(shown);
+                    }
+                }
+                ClickButton(dialog, QStringLiteral("OK"));
+            };
+        };
+        int memoWidth = 0;
+        {
+            ScriptedPrompts prompts;
+            ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
+            window.StartUp();
+            window.TableView()->setColumnWidth(ClientCol::Memo, 123);
+            memoWidth = window.TableView()->columnWidth(ClientCol::Memo);
+            prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(false));
+            window.HideShowColumnsCommand();
+            QVERIFY(window.TableView()->isColumnHidden(ClientCol::Memo));
+            window.close();
+            QVERIFY(prompts.VerifyAllAnswered());
+        }
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
+        window.StartUp();
+        QVERIFY(window.TableView()->isColumnHidden(ClientCol::Memo));
+        QVERIFY(!window.TableView()->isColumnHidden(ClientCol::LastName));
+        prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(true));
+        window.HideShowColumnsCommand();
+        QVERIFY(!window.TableView()->isColumnHidden(ClientCol::Memo));
+        QCOMPARE(window.TableView()->columnWidth(ClientCol::Memo), memoWidth);
+        QVERIFY(prompts.VerifyAllAnswered());
     }
 
     void missingDataFolderGivesWayToTheUsualOne() {
