@@ -25,8 +25,9 @@ bool EnsureFolder(const QString& folder) {
 }
 
 DataFolder UsableDataFolder(const QString& stored, const QString& usual) {
-    if (IsFolder(stored) || SameFolder(stored, usual)) {
-        EnsureFolder(stored);
+    // The usual folder stays the one in use even when it cannot be made:
+    // the commands then report why.
+    if (EnsureDataFolder(stored, usual) || SameFolder(stored, usual)) {
         return {stored, false};
     }
     EnsureFolder(usual);
