@@ -6,6 +6,7 @@
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
+#include "common/ui/RecordTableView.h"
 #include "tests/uisupport/WidgetLookup.h"
 
 #include <QLineEdit>
@@ -67,6 +68,11 @@ ui::ClientStartOptions QuietOptions(const QStringList& arguments) {
     return options;
 }
 
+StartedWindow::StartedWindow(const QString& fileName)
+    : window(prompts, QuietOptions(fileName.isEmpty() ? QStringList() : QStringList{fileName})) {
+    window.StartUp();
+}
+
 int RowOfLastName(const RecordTable& table, const QString& last) {
     for (int row = 1; row < table.RowCount(); ++row) {
         if (table.Cell(row, ClientCol::LastName) == last) {
@@ -74,6 +80,10 @@ int RowOfLastName(const RecordTable& table, const QString& last) {
         }
     }
     return 0;
+}
+
+void MakeCurrent(ui::ClientMainWindow& window, const QString& lastName) {
+    window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, lastName));
 }
 
 void TypeInto(ui::EntryForm& form, ui::ClientFieldsPanel::Field field, const QString& text) {

@@ -8,6 +8,7 @@
 #include "clientdb/ui/ClientMainWindow.h"
 #include "common/core/RecordTable.h"
 #include "tests/support/Support.h"
+#include "tests/uisupport/ScriptedPrompts.h"
 
 #include <QStringList>
 #include <vector>
@@ -39,7 +40,18 @@ void WriteWindowSettings(const TempFolder& settings, const QString& dataFolder,
 // No splash, and a launcher that starts nothing.
 ui::ClientStartOptions QuietOptions(const QStringList& arguments = {});
 
+// A main window with prompts of its own, started on a file of the data
+// folder the settings name (none when fileName is empty).
+struct StartedWindow {
+    explicit StartedWindow(const QString& fileName = QStringLiteral("clients.pl5"));
+    ScriptedPrompts prompts;
+    ui::ClientMainWindow window;
+};
+
 int RowOfLastName(const RecordTable& table, const QString& last);
+
+// Makes the row of the client with that last name the table's current row.
+void MakeCurrent(ui::ClientMainWindow& window, const QString& lastName);
 
 // Replaces the text of a field as a user would, key by key.
 void TypeInto(ui::EntryForm& form, ui::ClientFieldsPanel::Field field, const QString& text);

@@ -198,47 +198,43 @@ private slots:
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Young", "Cole"});
         WriteWindowSettings(settings, data.Folder());
-        ScriptedPrompts promptsA, promptsB;
-        ClientMainWindow a(promptsA, QuietOptions({QStringLiteral("clients.pl5")}));
-        a.StartUp();
-        ClientMainWindow b(promptsB, QuietOptions({QStringLiteral("clients.pl5")}));
-        b.StartUp();
+        StartedWindow a, b;
 
         // B adds two clients; A's refresh shows them, and A's own add takes
         // the slot after them.
         for (int i = 0; i < 2; ++i) {
-            promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
+            b.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
                 TypeSaveAndClose(dialog, ClientFieldsPanel::LastName,
                                  QStringLiteral("Bee%1").arg(i));
             });
-            b.AddCommand();
+            b.window.AddCommand();
         }
-        a.RefreshCommand();
-        QCOMPARE(a.Program().table.DataRowCount(), 4);
-        QVERIFY(RowOfLastName(a.Program().table, "Bee1") > 0);
+        a.window.RefreshCommand();
+        QCOMPARE(a.window.Program().table.DataRowCount(), 4);
+        QVERIFY(RowOfLastName(a.window.Program().table, "Bee1") > 0);
 
         // B saves Young after A read it: A's save of Young conflicts, and
         // keeping A's version writes it to Young's slot.
-        b.TableView()->SetCurrentTableRow(RowOfLastName(b.Program().table, "Young"));
-        promptsB.ExpectDialog(kForm, [&](QDialog& dialog) {
+        b.window.TableView()->SetCurrentTableRow(RowOfLastName(b.window.Program().table, "Young"));
+        b.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             TypeSaveAndClose(dialog, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
         });
-        b.DisplayCurrentRecordCommand();
+        b.window.DisplayCurrentRecordCommand();
         QCOMPARE(StoredClients(path)[1].FirstName, QString("FromB"));
 
-        a.TableView()->SetCurrentTableRow(RowOfLastName(a.Program().table, "Young"));
-        promptsA.ExpectDialog(kForm, [&](QDialog& dialog) {
+        a.window.TableView()->SetCurrentTableRow(RowOfLastName(a.window.Program().table, "Young"));
+        a.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
             TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("FromA"));
-            promptsA.ExpectErrorWindow(11100);
-            promptsA.ExpectDialog(QStringLiteral("Record Comparison Conflict"),
-                                  CompareDialog::KeepRight);
+            a.prompts.ExpectErrorWindow(11100);
+            a.prompts.ExpectDialog(QStringLiteral("Record Comparison Conflict"),
+                                   CompareDialog::KeepRight);
             ClickButton(form, QStringLiteral("Save"));
             ClickButton(form, QStringLiteral("Close"));
         });
-        a.DisplayCurrentRecordCommand();
-        QVERIFY(promptsA.VerifyAllAnswered());
-        QVERIFY(promptsB.VerifyAllAnswered());
+        a.window.DisplayCurrentRecordCommand();
+        QVERIFY(a.prompts.VerifyAllAnswered());
+        QVERIFY(b.prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
         QCOMPARE(int(stored.size()), 5);
         QCOMPARE(stored[1].FirstName, QString("FromA"));

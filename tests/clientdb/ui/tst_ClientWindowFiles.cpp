@@ -42,23 +42,12 @@ QMap<QString, QByteArray> Snapshot(const TempFolder& folder) {
     return files;
 }
 
-// A window started on "clients.pl5" of the folder.
-struct OpenWindow {
-    OpenWindow(const TempFolder& settings, const TempFolder& data, const QStringList& lastNames) {
-        WriteClients(data, lastNames);
-        WriteWindowSettings(settings, data.Folder());
-        window = std::make_unique<ClientMainWindow>(prompts,
-                                                    QuietOptions({QStringLiteral("clients.pl5")}));
-        window->StartUp();
-    }
-    ClientProgram& Program() { return window->Program(); }
-    void MakeCurrent(const QString& lastName) {
-        window->TableView()->SetCurrentTableRow(RowOfLastName(Program().table, lastName));
-    }
-
-    ScriptedPrompts prompts;
-    std::unique_ptr<ClientMainWindow> window;
-};
+// The client file "clients.pl5" of the last names, and settings naming its
+// folder.
+void WriteFolder(const TempFolder& settings, const TempFolder& data, const QStringList& lastNames) {
+    WriteClients(data, lastNames);
+    WriteWindowSettings(settings, data.Folder());
+}
 
 } // namespace
 
@@ -70,23 +59,19 @@ private slots:
         TempFolder settings, data;
         const QString path = WriteClients(data, {"Ames", "Baker"});
         WriteWindowSettings(settings, data.Folder());
-        ScriptedPrompts promptsA, promptsB;
-        ClientMainWindow a(promptsA, QuietOptions({QStringLiteral("clients.pl5")}));
-        a.StartUp();
-        ClientMainWindow b(promptsB, QuietOptions({QStringLiteral("clients.pl5")}));
-        b.StartUp();
+        StartedWindow a, b;
 
         // While A's new client is in its form, B adds one of its own.
-        promptsB.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
+        b.prompts.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
             TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromB"));
         });
-        promptsA.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
-            b.AddCommand();
+        a.prompts.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
+            b.window.AddCommand();
             TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromA"));
         });
-        a.AddCommand();
-        QVERIFY(promptsA.VerifyAllAnswered());
-        QVERIFY(promptsB.VerifyAllAnswered());
+        a.window.AddCommand();
+        QVERIFY(a.prompts.VerifyAllAnswered());
+        QVERIFY(b.prompts.VerifyAllAnswered());
 
         const std::vector<NameRec> stored = StoredClients(path);
         QCOMPARE(int(stored.size()), 5);
@@ -97,20 +82,21 @@ private slots:
         QVERIFY(stored[3].ClientNo != stored[4].ClientNo);
         // B read A's slot in (still blank then) before taking the next one;
         // its refresh shows A's client.
-        QCOMPARE(b.Program().table.DataRowCount(), 4);
-        b.RefreshCommand();
-        QVERIFY(RowOfLastName(b.Program().table, "FromA") > 0);
+        QCOMPARE(b.window.Program().table.DataRowCount(), 4);
+        b.window.RefreshCommand();
+        QVERIFY(RowOfLastName(b.window.Program().table, "FromA") > 0);
     }
 
     void copyAndPaste() {
         TempFolder settings, data;
-        OpenWindow w(settings, data, {"Ames", "Baker"});
-        RecordTable& table = w.Program().table;
+        WriteFolder(settings, data, {"Ames", "Baker"});
+        StartedWindow w;
+        RecordTable& table = w.window.Program().table;
         const int ames = RowOfLastName(table, "Ames");
         table.SetCell(ames, ClientCol::Address1, QStringLiteral("12 Elm St"));
         table.SetCell(ames, ClientCol::Note1, QStringLiteral("note é"));
-        w.MakeCurrent("Ames");
-        w.window->CopyCommand();
+        MakeCurrent(w.window, "Ames");
+        w.window.CopyCommand();
 
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         QVERIFY(copied);
@@ -119,10 +105,10 @@ private slots:
         QCOMPARE(copied->text(), QStringLiteral("Ames, First1\r\n12 Elm St\r\nAlbany, ") +
                                      table.Cell(ames, ClientCol::State) + QStringLiteral("  \r\n"));
 
-        w.MakeCurrent("Baker");
+        MakeCurrent(w.window, "Baker");
         const int baker = RowOfLastName(table, "Baker");
         const QString clientNo = table.Cell(baker, ClientCol::ClientNo);
-        w.window->PasteCommand();
+        w.window.PasteCommand();
         QCOMPARE(table.Cell(baker, ClientCol::LastName), QString("Ames"));
         QCOMPARE(table.Cell(baker, ClientCol::Address1), QString("12 Elm St"));
         QCOMPARE(table.Cell(baker, ClientCol::Note1), QString("note é"));
@@ -141,20 +127,21 @@ private slots:
         QFETCH(QByteArray, record);
         QFETCH(bool, warned);
         TempFolder settings, data;
-        OpenWindow w(settings, data, {"Ames"});
+        WriteFolder(settings, data, {"Ames"});
+        StartedWindow w;
         auto* mime = new QMimeData;
         mime->setText(QStringLiteral("Someone, Else\r\n"));
         if (!record.isEmpty()) {
             mime->setData(QString::fromLatin1(kClientMimeType), record);
         }
         QApplication::clipboard()->setMimeData(mime);
-        const QStringList before = w.Program().table.Row(1);
+        const QStringList before = w.window.Program().table.Row(1);
         if (warned) {
             w.prompts.ExpectInformation(QStringLiteral("Paste"));
         }
-        w.MakeCurrent("Ames");
-        w.window->PasteCommand();
-        QCOMPARE(w.Program().table.Row(1), before);
+        MakeCurrent(w.window, "Ames");
+        w.window.PasteCommand();
+        QCOMPARE(w.window.Program().table.Row(1), before);
         QVERIFY(w.prompts.VerifyAllAnswered());
     }
 
@@ -166,8 +153,9 @@ private slots:
     void restoreAsksBeforeReplacingAnotherFile() {
         QFETCH(bool, replace);
         TempFolder settings, data;
-        OpenWindow w(settings, data, {"Ames", "Baker"});
-        w.window->MakeBackupCommand();
+        WriteFolder(settings, data, {"Ames", "Baker"});
+        StartedWindow w;
+        w.window.MakeBackupCommand();
         QVERIFY(data.Exists("clients_bkp_0.txt"));
         // The backed-up file changes after the backup, and another file is
         // opened.
@@ -175,8 +163,8 @@ private slots:
         const QByteArray changed = data.ReadBytes("clients.pl5");
         const QString other = WriteClients(data, {"Dunn"}, QStringLiteral("other.pl5"));
         w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), other);
-        w.window->OpenFileCommand();
-        QCOMPARE(w.Program().FileName, other);
+        w.window.OpenFileCommand();
+        QCOMPARE(w.window.Program().FileName, other);
 
         w.prompts
             .ExpectOpenFile(QStringLiteral("Load Backup File Dialog"),
@@ -185,17 +173,17 @@ private slots:
                             QStringLiteral("The client file clients.pl5 already exists and is not "
                                            "the open file. Replace it with the backup?"),
                             replace ? QMessageBox::Yes : QMessageBox::No);
-        w.window->RestoreCommand();
+        w.window.RestoreCommand();
         QVERIFY(w.prompts.VerifyAllAnswered());
         if (replace) {
-            QCOMPARE(w.Program().FileName, QString("clients.pl5"));
+            QCOMPARE(w.window.Program().FileName, QString("clients.pl5"));
             const std::vector<NameRec> restored = StoredClients(data.Path("clients.pl5"));
             QCOMPARE(int(restored.size()), 3);
             QCOMPARE(restored[1].LastName, QString("Ames"));
             QCOMPARE(restored[2].LastName, QString("Baker"));
-            QCOMPARE(w.window->windowTitle(), QString("Pellary5: clients.pl5"));
+            QCOMPARE(w.window.windowTitle(), QString("Pellary5: clients.pl5"));
         } else {
-            QCOMPARE(w.Program().FileName, other);
+            QCOMPARE(w.window.Program().FileName, other);
             QCOMPARE(data.ReadBytes("clients.pl5"), changed);
         }
         QCOMPARE(StoredClients(other).at(1).LastName, QString("Dunn"));
@@ -218,7 +206,8 @@ private slots:
             QSKIP("root writes into read-only folders");
         }
         TempFolder settings, data, noTemplates;
-        OpenWindow w(settings, data, {"Ames", "Baker"});
+        WriteFolder(settings, data, {"Ames", "Baker"});
+        StartedWindow w;
         ScopedTemplateFolderOverride templates(what == "no template" ? noTemplates.Folder()
                                                                      : kTemplates);
         QString chosen;
@@ -234,32 +223,32 @@ private slots:
             data.WriteBytes("short_bkp_1.mem", "\r\n\r\n");
             chosen = data.Path("short_bkp_1.txt");
         } else if (what == "backup without memo") {
-            w.window->MakeBackupCommand();
+            w.window.MakeBackupCommand();
             QVERIFY(QFile::remove(data.Path("clients_bkp_0.mem")));
             chosen = data.Path("clients_bkp_0.txt");
         }
         const QMap<QString, QByteArray> before = Snapshot(data);
-        const QStringList rowBefore = w.Program().table.Row(1);
+        const QStringList rowBefore = w.window.Program().table.Row(1);
 
         if (what == "broken length" || what == "folder") {
             w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), chosen)
                 .ExpectInformation(kError);
-            w.window->OpenFileCommand();
-            QVERIFY(!w.Program().IsOpen());
-            QCOMPARE(w.window->windowTitle(), QString("Pellary5: "));
+            w.window.OpenFileCommand();
+            QVERIFY(!w.window.Program().IsOpen());
+            QCOMPARE(w.window.windowTitle(), QString("Pellary5: "));
         } else if (what == "short backup line" || what == "backup without memo") {
             w.prompts.ExpectOpenFile(QStringLiteral("Load Backup File Dialog"), chosen)
                 .ExpectInformation(kError);
-            w.window->RestoreCommand();
-            QCOMPARE(w.Program().FileName, QString("clients.pl5"));
-            QCOMPARE(w.Program().table.Row(1), rowBefore);
+            w.window.RestoreCommand();
+            QCOMPARE(w.window.Program().FileName, QString("clients.pl5"));
+            QCOMPARE(w.window.Program().table.Row(1), rowBefore);
         } else if (what == "no template") {
             w.prompts.ExpectInformation(kError);
-            w.window->PrintLabels5160Command();
+            w.window.PrintLabels5160Command();
         } else if (what == "read-only") {
             QFile::setPermissions(data.Folder(), QFile::ReadOwner | QFile::ExeOwner);
             w.prompts.ExpectInformation(kError);
-            w.window->MakeBackupCommand();
+            w.window.MakeBackupCommand();
             QFile::setPermissions(data.Folder(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
@@ -269,8 +258,7 @@ private slots:
 
     void hiddenMemoColumnStaysHiddenAcrossRuns() {
         TempFolder settings, data;
-        WriteClients(data, {"Ames"});
-        WriteWindowSettings(settings, data.Folder());
+        WriteFolder(settings, data, {"Ames"});
         const auto setMemoShown = [](bool shown) {
             return [shown](QDialog& dialog) {
                 for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
@@ -283,27 +271,23 @@ private slots:
         };
         int memoWidth = 0;
         {
-            ScriptedPrompts prompts;
-            ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
-            window.StartUp();
-            window.TableView()->setColumnWidth(ClientCol::Memo, 123);
-            memoWidth = window.TableView()->columnWidth(ClientCol::Memo);
-            prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(false));
-            window.HideShowColumnsCommand();
-            QVERIFY(window.TableView()->isColumnHidden(ClientCol::Memo));
-            window.close();
-            QVERIFY(prompts.VerifyAllAnswered());
+            StartedWindow w;
+            w.window.TableView()->setColumnWidth(ClientCol::Memo, 123);
+            memoWidth = w.window.TableView()->columnWidth(ClientCol::Memo);
+            w.prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(false));
+            w.window.HideShowColumnsCommand();
+            QVERIFY(w.window.TableView()->isColumnHidden(ClientCol::Memo));
+            w.window.close();
+            QVERIFY(w.prompts.VerifyAllAnswered());
         }
-        ScriptedPrompts prompts;
-        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
-        window.StartUp();
-        QVERIFY(window.TableView()->isColumnHidden(ClientCol::Memo));
-        QVERIFY(!window.TableView()->isColumnHidden(ClientCol::LastName));
-        prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(true));
-        window.HideShowColumnsCommand();
-        QVERIFY(!window.TableView()->isColumnHidden(ClientCol::Memo));
-        QCOMPARE(window.TableView()->columnWidth(ClientCol::Memo), memoWidth);
-        QVERIFY(prompts.VerifyAllAnswered());
+        StartedWindow w;
+        QVERIFY(w.window.TableView()->isColumnHidden(ClientCol::Memo));
+        QVERIFY(!w.window.TableView()->isColumnHidden(ClientCol::LastName));
+        w.prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(true));
+        w.window.HideShowColumnsCommand();
+        QVERIFY(!w.window.TableView()->isColumnHidden(ClientCol::Memo));
+        QCOMPARE(w.window.TableView()->columnWidth(ClientCol::Memo), memoWidth);
+        QVERIFY(w.prompts.VerifyAllAnswered());
     }
 
     void missingDataFolderGivesWayToTheUsualOne() {
