@@ -74,7 +74,7 @@ void BM_OpenClientFile(benchmark::State& state) {
         w.window->OpenFileCommand();
         benchmark::DoNotOptimize(bench::PaintOnce(*w.window));
     }
-    state.counters["rows"] = w.window->Program().table.RowCount() - 1;
+    state.counters["rows"] = w.window->Workspace().Table().RowCount() - 1;
 }
 BENCHMARK(BM_OpenClientFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 

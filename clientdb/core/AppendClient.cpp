@@ -54,6 +54,9 @@ AppendedClient AppendClient(const ClientFiles& files, RecordTable& table, MemoLi
     result.addedByOthers = ReadForeignSlots(file, files.memoFile, table, memo);
     result.row = table.AppendRow();
     MakeBlankRow(table, result.row, result.row, true, ClientSubNo);
+    MemoList grown = memo;
+    grown.resize(result.row);
+    grown.append(QString());
     try {
         file.Seek(result.row);
         file.WriteRecord(PopulateNameRec(table, result.row));
@@ -62,9 +65,15 @@ AppendedClient AppendClient(const ClientFiles& files, RecordTable& table, MemoLi
         table.RemoveRow(result.row);
         throw;
     }
-    memo.resize(result.row);
-    memo.append(QString());
-    WriteMemoFile(files.memoFile, memo);
+    try {
+        WriteMemoFile(files.memoFile, grown);
+    } catch (...) {
+        // The client and memo files change together: the new slot goes again.
+        TruncateRecordFile(files.clientFile, kNameRecSize, result.row);
+        table.RemoveRow(result.row);
+        throw;
+    }
+    memo = std::move(grown);
     return result;
 }
 

@@ -4,6 +4,7 @@
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/MakeBlankRow.h"
 #include "common/core/DateTime.h"
+#include "common/core/FileSet.h"
 #include "common/core/RecordFile.h"
 
 #include <algorithm>
@@ -61,6 +62,7 @@ void ReadClientFile(const QString& path, RecordTable& table, const ProgressFunct
 
 void OpenClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
                     const ProgressFunction& progress) {
+    RecoverFileSet(files.clientFile, {files.clientFile, files.memoFile});
     ReadClientFile(files.clientFile, table, progress);
     memo = ReadMemoFile(files.memoFile, table.RowCount());
 }
@@ -102,14 +104,18 @@ void WriteClientFile(const QString& path, const RecordTable& table,
 
 void SaveClientFiles(const ClientFiles& files, const RecordTable& table, const MemoList& memo,
                      const ProgressFunction& progress) {
-    WriteClientFile(files.clientFile, table, progress);
-    WriteMemoFile(files.memoFile, memo);
+    FileSetWriter pair(files.clientFile);
+    WriteClientFile(pair.Stage(files.clientFile), table, progress);
+    WriteMemoFile(pair.Stage(files.memoFile), memo);
+    pair.Commit();
 }
 
 void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo) {
-    table.Clear();
-    memo = MemoList{QString()};
-    SaveClientFiles(files, table, memo);
+    RecordTable empty(table.ColumnCount(), table.StatusColumn());
+    MemoList oneLine{QString()};
+    SaveClientFiles(files, empty, oneLine);
+    table = std::move(empty);
+    memo = std::move(oneLine);
 }
 
 void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList& memo,
@@ -126,8 +132,10 @@ void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList
         packedMemo.append(i == 0 ? memo.value(0) : memo.value(records[i].RecNo));
         kept.push_back(std::move(records[i]));
     }
-    WriteRecords(files.clientFile, std::move(kept), progress);
-    WriteMemoFile(files.memoFile, packedMemo);
+    FileSetWriter pair(files.clientFile);
+    WriteRecords(pair.Stage(files.clientFile), std::move(kept), progress);
+    WriteMemoFile(pair.Stage(files.memoFile), packedMemo);
+    pair.Commit();
     memo = packedMemo;
 }
 

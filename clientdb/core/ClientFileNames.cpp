@@ -23,4 +23,8 @@ ClientFiles ClientFilesFor(const QString& FilesDirectory, const QString& FileNam
     return {ClientFilePath(FilesDirectory, FileName), MemoFilePath(FilesDirectory, FileName)};
 }
 
+ClientFiles ExistingClientFilesFor(const QString& FilesDirectory, const QString& FileName) {
+    return ClientFilesFor(FilesDirectory, FileName);
+}
+
 } // namespace kiv5

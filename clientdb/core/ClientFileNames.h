@@ -16,5 +16,9 @@ struct ClientFiles {
 QString ClientFilePath(const QString& FilesDirectory, const QString& FileName);
 QString MemoFilePath(const QString& FilesDirectory, const QString& FileName);
 ClientFiles ClientFilesFor(const QString& FilesDirectory, const QString& FileName);
+// The same, found without regard to the letter case of the names on disk
+// ("CLIENTS.PL5" with "CLIENTS.MEM"); a file that is not there keeps the
+// lower-case extension.
+ClientFiles ExistingClientFilesFor(const QString& FilesDirectory, const QString& FileName);
 
 } // namespace kiv5

@@ -44,8 +44,8 @@ int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const Tabl
                         SortState& state, int row, const EntrySave& save, bool keepEdited,
                         MemoList& memo) {
     if (keepEdited) {
-        KeepEditedRecord(files.clientFile, save.edited);
-        return SortAndFind(table, profile, state, save.edited);
+        const NameRec kept = KeepEditedRecord(files.clientFile, table, row, save.edited);
+        return SortAndFind(table, profile, state, kept);
     }
     KeepStoredRecord(files, table, row, save.stored, memo);
     return SortAndFind(table, profile, state, save.stored);

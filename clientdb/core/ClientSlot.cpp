@@ -102,12 +102,23 @@ SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row) {
     return result;
 }
 
-void KeepEditedRecord(const QString& path, const NameRec& edited) {
+NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited) {
+    // Fresh stamps make the other user's next save a conflict too, instead of
+    // silently replacing the version just chosen.
+    const DayCount now = Now();
+    edited.PostTime = now;
+    edited.PullTime = now;
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     CheckClientSlot(file, edited.RecNo);
     file.Seek(edited.RecNo);
     file.WriteRecord(edited);
     file.Close();
+    if (row >= 1 && row < table.RowCount()) {
+        const QString stamp = FormatClientStamp(now);
+        table.SetCell(row, ClientCol::PostTime, stamp);
+        table.SetCell(row, ClientCol::PullTime, stamp);
+    }
+    return AsStored(edited);
 }
 
 void KeepStoredRecord(const ClientFiles& files, RecordTable& table, int row, const NameRec& stored,

@@ -30,9 +30,9 @@ SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row);
 // row keeps its status.
 SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row);
 
-// Conflict resolved for the edited version: writes it to its own slot
-// unchanged (its stamps are not renewed).
-void KeepEditedRecord(const QString& path, const NameRec& edited);
+// Conflict resolved for the edited version: writes it to its own slot with
+// both stamps renewed, in the record and in the row. Returns it as stored.
+NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited);
 
 // Conflict resolved for the stored version: the row shows the stored record
 // under the stored record number, and memo line RecNo is what belongs to the

@@ -1,11 +1,8 @@
 #include "clientdb/ui/ClientMainWindow.h"
 
 #include "clientdb/core/ClientTable.h"
-#include "clientdb/ui/ClientListEntries.h"
-#include "clientdb/ui/ClientListView.h"
 #include "clientdb/ui/ClientTableLook.h"
-#include "clientdb/ui/EntryForm.h"
-#include "common/core/ErrorCatalogue.h"
+#include "common/core/Exceptions.h"
 #include "common/core/Misc.h"
 #include "common/ui/AboutBox.h"
 #include "common/ui/CommandGuard.h"
@@ -15,7 +12,6 @@
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableModel.h"
-#include "common/ui/RecordTableView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,11 +30,18 @@ int PrimaryScreenWidth() {
     return screen ? screen->geometry().width() : 1024;
 }
 
+QString MemoNotWrittenText(const QString& reason) {
+    return QStringLiteral("The memo lines could not be written, so the memos changed since the "
+                          "file was saved would be lost:\n%1\n\nRetry to try again, Ignore to "
+                          "exit anyway, Cancel to stay in Pellary5.")
+        .arg(reason);
+}
+
 } // namespace
 
 ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)),
-      previousSink_(InstallErrorWindowSink(prompts)), program_(PrimaryScreenWidth()),
+      previousSink_(InstallErrorWindowSink(prompts)), ws_(PrimaryScreenWidth()),
       launcher_(
           [&prompts](const QString& title, const QString& text) {
               prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
@@ -54,21 +57,32 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
     logo_->setObjectName(QStringLiteral("logoPanel"));
     logo_->setPixmap(DrawProgramEmblem(kiv5::Program::Client, 160));
     logo_->setAlignment(Qt::AlignCenter);
-    model_ = new RecordTableModel(program_.table, program_.profile, program_.sort,
-                                  ClientTableLook(), this);
+    model_ = new RecordTableModel(ws_.Table(), ws_.Profile(), ws_.Sort(), ClientTableLook(), this);
     ConnectActions();
+    FollowWorkspace();
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
     UpdateCommands();
 }
 
 ClientMainWindow::~ClientMainWindow() {
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(&ws_, nullptr, this, nullptr);
     // Settings are written only over settings that were read.
     if (started_) {
         StoreColumnWidths();
-        WriteSettings();
+        SettingsStore store = ClientSettingsStore();
+        WriteTheIniFile(ws_.SettingsToStore(), store);
     }
     SetErrorSink(std::move(previousSink_));
+}
+
+void ClientMainWindow::FollowWorkspace() {
+    connect(&ws_, &ClientWorkspace::TableReset, this, [this] { ReloadViews(); });
+    connect(&ws_, &ClientWorkspace::RowChanged, this, [this](int row) {
+        model_->RowChanged(row);
+        RefreshListView();
+    });
+    connect(&ws_, &ClientWorkspace::FileChanged, this, [this] { UpdateCommands(); });
 }
 
 void ClientMainWindow::ShowError(int code) {
@@ -94,6 +108,14 @@ bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
     return guard.Run(command);
 }
 
+bool ClientMainWindow::RunWithProgress(const QString& text,
+                                       const std::function<void(const ProgressFunction&)>& call) {
+    return RunGuarded([&] {
+        ScopedProgress progress(text);
+        call(progress.Callback());
+    });
+}
+
 void ClientMainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!started_) {
@@ -110,23 +132,22 @@ void ClientMainWindow::StartUp() {
         setGeometry(screen->availableGeometry());
     }
     SettingsStore store = ClientSettingsStore();
-    ReadTheIniFile(program_.settings, store, program_.screenWidth);
-    program_.AutoloadChecked = !program_.settings.AutoFileName.isEmpty();
-    UseReachableFilesDirectory();
+    ReadTheIniFile(ws_.settings, store, ws_.screenWidth);
+    ws_.AutoloadChecked = !ws_.settings.AutoFileName.isEmpty();
+    if (const QString warning = ws_.UseReachableFilesDirectory(); !warning.isEmpty()) {
+        prompts_.Message(QStringLiteral("Default Directory"), warning, QMessageBox::Ok,
+                         QMessageBox::Warning);
+    }
     CreateTableView();
-    if (program_.settings.DisplayListView) {
+    if (ws_.settings.DisplayListView) {
         CreateListView();
     }
-    const QString argument = options_.arguments.value(0);
-    TileWindows();
-    if (!argument.isEmpty()) {
-        RunGuarded([&] { LoadClientFile(argument, QStringLiteral("Command Line-Opening File")); });
-    } else if (program_.AutoloadChecked) {
-        RunGuarded([&] {
-            LoadClientFile(program_.settings.AutoFileName, QStringLiteral("Auto-Opening File"));
-        });
+    mdi_->tileSubWindows();
+    if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
+        OpenFile(argument, QStringLiteral("Command Line-Opening File"));
+    } else if (ws_.AutoloadChecked) {
+        OpenFile(ws_.settings.AutoFileName, QStringLiteral("Auto-Opening File"));
     }
-    // The upgrade check would run here.
     AboutBox* splash = nullptr;
     if (options_.splash) {
         splash = new AboutBox(kiv5::Program::Client);
@@ -146,41 +167,42 @@ void ClientMainWindow::StartUp() {
 }
 
 void ClientMainWindow::closeEvent(QCloseEvent* event) {
-    if (IsFormOpen()) {
+    if (IsFormOpen() || (!exited_ && !ExitSteps())) {
         event->ignore();
         return;
-    }
-    if (!exited_) {
-        ExitSteps();
     }
     event->accept();
     QMainWindow::closeEvent(event);
 }
 
-void ClientMainWindow::ExitSteps() {
-    exited_ = true;
-    RunGuarded([&] {
-        if (program_.IsOpen()) {
-            WriteMemoFile(program_.Files().memoFile, program_.MemoList);
+bool ClientMainWindow::ExitSteps() {
+    for (;;) {
+        try {
+            ws_.WriteMemo();
+            break;
+        } catch (const Kiv5Error& error) {
+            const QMessageBox::StandardButton answer =
+                prompts_.Message(QStringLiteral("Exit"), MemoNotWrittenText(error.Message()),
+                                 QMessageBox::Retry | QMessageBox::Ignore | QMessageBox::Cancel,
+                                 QMessageBox::Warning);
+            if (answer == QMessageBox::Ignore) {
+                break;
+            }
+            if (answer != QMessageBox::Retry) {
+                return false;
+            }
         }
-    });
-    program_.settings.AutoFileName = program_.AutoloadChecked ? program_.FileName : QString();
-    if (program_.IsOpen() && program_.settings.AutomaticBackupFlag) {
+    }
+    exited_ = true;
+    ws_.settings.AutoFileName = ws_.AutoloadChecked ? ws_.FileName() : QString();
+    if (ws_.IsOpen() && ws_.settings.AutomaticBackupFlag) {
         MakeBackupCommand();
     }
-}
-
-bool ClientMainWindow::WriteSettings() {
-    SettingsStore store = ClientSettingsStore();
-    ClientSettings settings = program_.settings;
-    if (!program_.unreachedFilesDirectory.isEmpty()) {
-        settings.FilesDirectory = program_.unreachedFilesDirectory;
-    }
-    return WriteTheIniFile(settings, store);
+    return true;
 }
 
 void ClientMainWindow::UpdateCommands() {
-    const bool open = program_.IsOpen();
+    const bool open = ws_.IsOpen();
     logo_->setVisible(mdi_->subWindowList().isEmpty());
     logo_->resize(mdi_->viewport()->size());
     for (QAction* action :
@@ -192,17 +214,17 @@ void ClientMainWindow::UpdateCommands() {
     const bool hasTable = tableView_ != nullptr;
     actions_.ToolHideColumns->setEnabled(hasTable);
     actions_.HideShowColumns->setEnabled(hasTable);
-    actions_.AutomaticBackup->setChecked(program_.settings.AutomaticBackupFlag);
-    actions_.Autoload->setChecked(program_.AutoloadChecked);
-    actions_.DisplayListView->setChecked(program_.settings.DisplayListView);
+    actions_.AutomaticBackup->setChecked(ws_.settings.AutomaticBackupFlag);
+    actions_.Autoload->setChecked(ws_.AutoloadChecked);
+    actions_.DisplayListView->setChecked(ws_.settings.DisplayListView);
     actions_.DownloadUpgrade->setEnabled(false);
-    const qsizetype memoLines = program_.MemoList.size();
-    const int rows = program_.table.RowCount();
+    const qsizetype memoLines = ws_.Memo().size();
+    const int rows = ws_.Table().RowCount();
     actions_.MemoListLabel->setText(QStringLiteral("MemoList:%1; %2").arg(memoLines).arg(rows));
     const bool agree = memoLines == rows && memoLines > 0;
     actions_.MemoListLabel->setStyleSheet(agree ? QStringLiteral("color: black;")
                                                 : QStringLiteral("color: red;"));
-    setWindowTitle(QStringLiteral("Pellary5: ") + FileNamePart(program_.FileName));
+    setWindowTitle(QStringLiteral("Pellary5: ") + FileNamePart(ws_.FileName()));
 }
 
 } // namespace kiv5::ui

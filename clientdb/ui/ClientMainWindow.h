@@ -1,9 +1,9 @@
 #pragma once
 
 #include "clientdb/core/ClientDocument.h"
+#include "clientdb/core/ClientWorkspace.h"
 #include "clientdb/ui/ClientActions.h"
 #include "clientdb/ui/ClientListView.h"
-#include "clientdb/ui/ClientProgram.h"
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/Answers.h"
 #include "common/core/ErrorSink.h"
@@ -35,8 +35,10 @@ struct ClientStartOptions {
     LaunchPlatform launchPlatform = LaunchPlatform::System();
 };
 
-// "Pellary5": the client database's main window, a frame for the table
-// view and the list view, with every command of the program.
+// "Pellary5": the client database's main window. It wires menus, tool bar,
+// the entry form and the two views to the workspace, asks the questions the
+// commands need and shows what came of them; the views follow the
+// workspace's signals.
 class ClientMainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -45,7 +47,7 @@ public:
                               QWidget* parent = nullptr);
     ~ClientMainWindow() override;
 
-    ClientProgram& Program() { return program_; }
+    ClientWorkspace& Workspace() { return ws_; }
     const ClientActions& Actions() const { return actions_; }
     RecordTableView* TableView() const { return tableView_; }
     ClientListView* ListView() const { return listView_; }
@@ -60,8 +62,7 @@ public:
     // File commands.
     void OpenFileCommand();
     void ReopenCommand(int historyIndex);
-    bool SaveAsCommand();
-    void SaveCommand(SaveMode mode);
+    bool SaveAsCommand(SaveMode mode = SaveMode::SaveAs);
     void NewFileCommand();
     void CloseFileCommand();
     void PackCommand();
@@ -121,57 +122,50 @@ protected:
 
 private:
     void ConnectActions();
+    void FollowWorkspace();
     // Views.
     void CreateTableView();
     void CreateListView();
-    void CloseTableView();
-    void CloseListView();
+    void CloseView(QPointer<QMdiSubWindow>& window);
     void RecreateViews();
+    void ReloadViews();
     void RefreshListView();
-    void ReloadTable();
     void ApplyTableFont();
     void ApplyListFont();
     void StoreColumnWidths();
-    void TileWindows();
 
-    // File steps.
-    void LoadClientFile(const QString& name, const QString& progressText);
-    void CloseFile();
-    void SortTable(int column);
+    // Steps.
+    void OpenFile(const QString& name, const QString& progressText);
     void AddToHistory(const QString& name);
     void RebuildHistoryMenu();
-    bool WriteSettings();
-    void ExitSteps();
-    bool EnsureFilesDirectory();
-    // A stored data folder that is missing gives way to the usual one for
-    // this run, with a warning.
-    void UseReachableFilesDirectory();
-    bool AskSaveNetworkWarning();
+    // Exit: the memo lines, the auto-load name and the automatic backup;
+    // false when the user chose to stay.
+    bool ExitSteps();
+    bool AskNetworkWarning(const QString& text);
+    bool RunGuarded(const std::function<void()>& command);
+    // Runs a workspace call under a progress window of that text.
+    bool RunWithProgress(const QString& text,
+                         const std::function<void(const ProgressFunction&)>& call);
 
-    // Record steps.
+    // The entry form.
     enum class Unsaved { Proceed, Stop };
     Unsaved ResolveUnsavedChanges(bool stopOnEmptyNumber, bool requireLastName);
-    bool RowHasNumber(int row, bool requireLastName) const;
     void MoveToRow(int row, bool centreList);
     void SetCurrentRow(int row);
-    void OpenEntryForm(int row);
+    void OpenEntryForm(int row, bool newClient = false);
     void ShowRowInForm(int row);
     void UpdateFormButtons();
     void CreateEntryForm();
-    bool FormMayClose();
     void CloseFormNow();
-    QMessageBox::StandardButton AskSaveChanges();
-    void SelectAll(bool selected);
     void FormDelete();
     void FormAdd();
     void WriteDocument(const std::function<QString(const ClientDocumentSource&, TAnswer&)>& build);
     void ShowError(int code);
-    bool RunGuarded(const std::function<void()>& command);
 
     Prompts& prompts_;
     ClientStartOptions options_;
     ErrorSink previousSink_;
-    ClientProgram program_;
+    ClientWorkspace ws_;
     ClientActions actions_;
     Launcher launcher_;
     std::unique_ptr<TAnswer> answers_;
@@ -184,6 +178,7 @@ private:
     RecordTableModel* model_ = nullptr;
     QPointer<EntryForm> form_;
     int lastListClick_ = -1;
+    bool cancelSearch_ = false;
     bool started_ = false;
     bool exited_ = false;
     bool forceFormClose_ = false;

@@ -1,26 +1,19 @@
 // The client main window's file commands: open, reopen, save, new, close,
 // pack, refresh, export, backup and restore, and the printed documents.
 
-#include "clientdb/core/ClientFile.h"
-#include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/ExportTXTFile.h"
-#include "clientdb/core/LoadBackup.h"
-#include "clientdb/core/MakeBackup.h"
 #include "clientdb/core/SendFullPO.h"
 #include "clientdb/core/SendLaserLabels.h"
 #include "clientdb/core/SendPhoneBk.h"
-#include "clientdb/ui/ClientListView.h"
 #include "clientdb/ui/ClientMainWindow.h"
-#include "common/core/Folders.h"
 #include "common/core/Misc.h"
 #include "common/ui/HistoryMenu.h"
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
-#include "common/ui/RecordTableModel.h"
-#include "common/ui/RecordTableView.h"
 #include "common/ui/WaitCursor.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -28,8 +21,13 @@
 namespace kiv5::ui {
 namespace {
 
-const QString kNetworkWarning = QStringLiteral("Network Warning!");
 const QString kClientFilter = QStringLiteral("PL5 Name Files|*.PL5");
+const QString kSaveWarning =
+    QStringLiteral("You may not want to use this command on networks. See relevant help topic "
+                   "for more information. Click Ok to continue with save.");
+const QString kPackWarning =
+    QStringLiteral("Only use this command on networks if ALL other users are not using "
+                   "Pellary5. See relevant help topic for more information.");
 
 // Hides a window for the span of a command; the command guard shows it
 // again when the command fails.
@@ -54,260 +52,133 @@ private:
 
 } // namespace
 
-bool ClientMainWindow::EnsureFilesDirectory() {
-    return EnsureDataFolder(program_.settings.FilesDirectory, UsualClientFolder());
-}
-
-void ClientMainWindow::UseReachableFilesDirectory() {
-    const QString stored = program_.settings.FilesDirectory;
-    const DataFolder usable = UsableDataFolder(stored, UsualClientFolder());
-    if (!usable.usedUsual) {
-        return;
-    }
-    program_.settings.FilesDirectory = usable.folder;
-    program_.unreachedFilesDirectory = stored;
-    prompts_.Message(QStringLiteral("Default Directory"),
-                     MissingDataFolderText(stored, usable.folder), QMessageBox::Ok,
-                     QMessageBox::Warning);
-}
-
-void ClientMainWindow::SortTable(int column) {
-    {
-        ScopedProgress progress(QStringLiteral("Sorting Records"));
-        SortColumnShell(program_.table, program_.profile, program_.sort, column,
-                        progress.Callback());
-    }
-    ReloadTable();
-    RefreshListView();
-}
-
-void ClientMainWindow::LoadClientFile(const QString& name, const QString& progressText) {
-    program_.FileName = name;
-    try {
-        ScopedProgress progress(progressText);
-        OpenClientFile(program_.Files(), program_.table, program_.MemoList, progress.Callback());
-    } catch (...) {
-        // A file that does not open leaves no file open.
-        program_.FileName.clear();
-        program_.ClearTable();
-        ReloadTable();
-        RefreshListView();
-        UpdateCommands();
-        throw;
-    }
-    SortTable(ClientCol::LastName);
-    TileWindows();
-    if (tableView_ && program_.table.RowCount() > 1) {
-        tableView_->SetCurrentTableRow(1);
-        program_.CurrentRowNo = 1;
+void ClientMainWindow::OpenFile(const QString& name, const QString& progressText) {
+    const bool opened =
+        RunWithProgress(progressText, [&](const auto& progress) { ws_.Open(name, progress); });
+    mdi_->tileSubWindows();
+    if (opened && ws_.Table().RowCount() > 1) {
+        SetCurrentRow(1);
     }
 }
 
 void ClientMainWindow::AddToHistory(const QString& name) {
-    if (program_.settings.History.Add(name)) {
+    if (ws_.settings.History.Add(name)) {
         RebuildHistoryMenu();
     }
 }
 
 void ClientMainWindow::RebuildHistoryMenu() {
-    RebuildHistory(actions_.FileMenu, actions_.HistorySeparator,
-                   program_.settings.History.Entries(),
+    RebuildHistory(actions_.FileMenu, actions_.HistorySeparator, ws_.settings.History.Entries(),
                    [this](int index) { ReopenCommand(index); });
 }
 
 void ClientMainWindow::OpenFileCommand() {
-    EnsureFilesDirectory();
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.OpenFile({.title = QStringLiteral("Open File Dialog"),
-                           .folder = program_.settings.FilesDirectory,
+                           .folder = ws_.settings.FilesDirectory,
                            .fileName = QStringLiteral("*.PL5"),
                            .filter = kClientFilter,
                            .mustExist = true});
-    if (!chosen) {
+    if (!chosen || !RunGuarded([&] { ws_.Close(); })) {
         return;
     }
-    RunGuarded([&] {
-        CloseFile();
-        RecreateViews();
-        LoadClientFile(*chosen, QStringLiteral("Opening File"));
+    RecreateViews();
+    OpenFile(*chosen, QStringLiteral("Opening File"));
+    if (ws_.IsOpen()) {
         AddToHistory(*chosen);
-    });
-    UpdateCommands();
+    }
 }
 
 void ClientMainWindow::ReopenCommand(int historyIndex) {
-    const QString name = program_.settings.History.Reopen(historyIndex);
-    if (name.isEmpty()) {
+    const QString name = ws_.settings.History.Reopen(historyIndex);
+    if (name.isEmpty() || !RunGuarded([&] { ws_.Close(); })) {
         return;
     }
-    RunGuarded([&] {
-        CloseFile();
+    if (ws_.settings.DisplayListView) {
+        CreateListView();
+    }
+    {
         WaitCursor wait;
-        if (program_.settings.DisplayListView) {
-            CreateListView();
-        }
-        LoadClientFile(name, QStringLiteral("Opening File - Hx List"));
-    });
+        OpenFile(name, QStringLiteral("Opening File - Hx List"));
+    }
     RebuildHistoryMenu();
-    UpdateCommands();
 }
 
-bool ClientMainWindow::AskSaveNetworkWarning() {
-    return prompts_.Message(kNetworkWarning,
-                            QStringLiteral("You may not want to use this command on networks. See "
-                                           "relevant help topic for more information. Click Ok "
-                                           "to continue with save."),
+bool ClientMainWindow::AskNetworkWarning(const QString& text) {
+    return prompts_.Message(QStringLiteral("Network Warning!"), text,
                             QMessageBox::Ok | QMessageBox::Cancel,
                             QMessageBox::Warning) == QMessageBox::Ok;
 }
 
-bool ClientMainWindow::SaveAsCommand() {
-    EnsureFilesDirectory();
+bool ClientMainWindow::SaveAsCommand(SaveMode mode) {
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.SaveFile({.title = QStringLiteral("Save File Dialog"),
-                           .folder = program_.settings.FilesDirectory,
+                           .folder = ws_.settings.FilesDirectory,
                            .fileName = QStringLiteral("*.PL5"),
                            .filter = kClientFilter,
                            .defaultExtension = QStringLiteral("PL5"),
                            .askOverwrite = true});
-    if (!chosen) {
-        program_.saveMode = SaveMode::Plain;
-        return false;
-    }
     // The warning comes before the name changes, so a cancelled save keeps
     // the file that is open.
-    if (program_.saveMode != SaveMode::NewFile && !AskSaveNetworkWarning()) {
-        program_.saveMode = SaveMode::Plain;
+    if (!chosen || (mode != SaveMode::NewFile && !AskNetworkWarning(kSaveWarning))) {
         return false;
     }
-    if (program_.saveMode == SaveMode::Plain) {
-        program_.saveMode = SaveMode::SaveAs;
-    }
-    const QString previous = program_.FileName;
-    program_.FileName = *chosen;
-    const bool saved = RunGuarded([&] { SaveCommand(program_.saveMode); });
-    if (!saved) {
-        program_.FileName = previous;
-    } else {
-        AddToHistory(*chosen);
-    }
-    program_.saveMode = SaveMode::Plain;
-    UpdateCommands();
-    return saved;
-}
-
-void ClientMainWindow::SaveCommand(SaveMode mode) {
-    program_.saveMode = mode;
-    if (program_.FileName.isEmpty()) {
-        SaveAsCommand();
-        return;
-    }
-    if (mode == SaveMode::Plain && !AskSaveNetworkWarning()) {
-        return;
-    }
-    {
+    const bool saved = RunGuarded([&] {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
         ScopedProgress progress(QStringLiteral("Saving File"));
-        if (mode == SaveMode::NewFile) {
-            CreateClientFiles(program_.Files(), program_.table, program_.MemoList);
-        } else {
-            SaveClientFiles(program_.Files(), program_.table, program_.MemoList,
-                            progress.Callback());
-        }
+        ws_.Save(mode, *chosen, progress.Callback());
+    });
+    if (saved) {
+        AddToHistory(*chosen);
     }
-    program_.saveMode = SaveMode::Plain;
-    SortTable(ClientCol::LastName);
+    return saved;
 }
 
 void ClientMainWindow::NewFileCommand() {
-    RunGuarded([&] { CloseFile(); });
-    program_.saveMode = SaveMode::NewFile;
-    if (!SaveAsCommand()) {
-        UpdateCommands();
+    if (!RunGuarded([&] { ws_.Close(); }) || !SaveAsCommand(SaveMode::NewFile)) {
         return;
     }
-    if (!tableView_) {
-        CreateTableView();
-    }
-    RefreshListView();
-    TileWindows();
-    UpdateCommands();
-}
-
-void ClientMainWindow::CloseFile() {
-    const bool wasOpen = program_.IsOpen();
-    const ClientFiles files = program_.Files();
-    const MemoList memo = program_.MemoList;
-    program_.FileName.clear();
-    program_.ClearTable();
-    program_.CurrentRowNo = 1;
-    lastListClick_ = -1;
-    ReloadTable();
-    RefreshListView();
-    UpdateCommands();
-    if (wasOpen) {
-        WriteMemoFile(files.memoFile, memo);
-    }
+    CreateTableView();
+    mdi_->tileSubWindows();
 }
 
 void ClientMainWindow::CloseFileCommand() {
-    RunGuarded([&] { CloseFile(); });
-    UpdateCommands();
+    lastListClick_ = -1;
+    RunGuarded([&] { ws_.Close(); });
 }
 
 void ClientMainWindow::PackCommand() {
-    if (!program_.IsOpen()) {
-        return;
-    }
-    if (prompts_.Message(kNetworkWarning,
-                         QStringLiteral("Only use this command on networks if ALL other users are "
-                                        "not using Pellary5. See relevant help topic for more "
-                                        "information."),
-                         QMessageBox::Ok | QMessageBox::Cancel,
-                         QMessageBox::Warning) != QMessageBox::Ok) {
+    if (!ws_.IsOpen() || !AskNetworkWarning(kPackWarning)) {
         return;
     }
     const bool packed = RunGuarded([&] {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
-        {
-            ScopedProgress progress(QStringLiteral("Packing PL5 File"));
-            PackClientFile(program_.Files(), program_.table, program_.MemoList,
-                           progress.Callback());
-        }
-        CloseFile();
+        ScopedProgress progress(QStringLiteral("Packing PL5 File"));
+        ws_.Pack(progress.Callback());
     });
     if (packed) {
         ShowError(11090);
     }
-    UpdateCommands();
 }
 
 void ClientMainWindow::RefreshCommand() {
-    RunGuarded([&] {
-        if (program_.IsOpen()) {
-            CancelFilterCommand();
-        }
-        if (program_.IsOpen()) {
-            ScopedProgress progress(QStringLiteral("Refresh Screen From Database File"));
-            RefreshClientFile(program_.Files(), program_.table, program_.MemoList,
-                              progress.Callback());
-        }
-        SortTable(ClientCol::LastName);
-        const int last = program_.table.RowCount() - 1;
-        if (last >= 1 && tableView_) {
-            SetCurrentRow(last);
-        }
-    });
-    UpdateCommands();
+    int last = 0;
+    RunWithProgress(QStringLiteral("Refresh Screen From Database File"),
+                    [&](const auto& progress) { last = ws_.Refresh(progress); });
+    if (last >= 1) {
+        SetCurrentRow(last);
+    }
 }
 
 void ClientMainWindow::ExportCommand() {
     const std::optional<QString> chosen =
         prompts_.SaveFile({.title = QStringLiteral("Export TXT File"),
-                           .folder = FolderPart(program_.FileName),
-                           .fileName = ExportDefaultFileName(program_.FileName),
+                           .folder = FolderPart(ws_.FileName()),
+                           .fileName = ExportDefaultFileName(ws_.FileName()),
                            .filter = QStringLiteral("ASCII Text Files|*.TXT"),
                            .defaultExtension = QStringLiteral("TXT")});
     if (!chosen) {
@@ -317,33 +188,20 @@ void ClientMainWindow::ExportCommand() {
                                                QString::fromLatin1(kExportSelectedQuestion),
                                                QMessageBox::Yes | QMessageBox::No,
                                                QMessageBox::Question) == QMessageBox::Yes;
-    RunGuarded([&] {
-        ScopedProgress progress(QString::fromLatin1(kExportProgressText));
-        ExportTXTFile(program_.table, *chosen, onlySelected, progress.Callback());
-    });
+    RunWithProgress(QString::fromLatin1(kExportProgressText),
+                    [&](const auto& progress) { ws_.Export(*chosen, onlySelected, progress); });
 }
 
 void ClientMainWindow::MakeBackupCommand() {
-    RunGuarded([&] {
-        EnsureFilesDirectory();
-        SortTable(ClientCol::RecNo);
-        {
-            ScopedProgress progress(QString::fromLatin1(kBackupProgressText));
-            const BackupFiles written =
-                MakeBackup(program_.table, program_.MemoList, program_.FileName,
-                           program_.settings.FilesDirectory, program_.settings.BackupCounter,
-                           progress.Callback());
-            program_.settings.BackupCounter = written.BackupCounter;
-        }
-        SortTable(ClientCol::RecNo);
-    });
+    RunWithProgress(QString::fromLatin1(kBackupProgressText),
+                    [&](const auto& progress) { ws_.Backup(progress); });
 }
 
 void ClientMainWindow::RestoreCommand() {
-    EnsureFilesDirectory();
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.OpenFile({.title = QStringLiteral("Load Backup File Dialog"),
-                           .folder = program_.settings.FilesDirectory,
+                           .folder = ws_.settings.FilesDirectory,
                            .fileName = QStringLiteral("*.txt"),
                            .filter = QStringLiteral("Backup Files|*.txt"),
                            .defaultExtension = QStringLiteral("txt"),
@@ -354,8 +212,7 @@ void ClientMainWindow::RestoreCommand() {
     RunGuarded([&] {
         RestoredBackup restored = [&] {
             ScopedProgress progress(QString::fromLatin1(kRestoreProgressText));
-            return LoadBackup(*chosen, program_.settings.FilesDirectory, program_.FileName,
-                              progress.Callback());
+            return ws_.ReadBackup(*chosen, progress.Callback());
         }();
         if (restored.replacesOtherFile &&
             prompts_.Message(QString::fromLatin1(kRestoreWarningTitle),
@@ -364,25 +221,12 @@ void ClientMainWindow::RestoreCommand() {
                              QMessageBox::Warning) != QMessageBox::Yes) {
             return;
         }
-        {
-            HiddenWhile hidden(tableWindow_);
-            WaitCursor wait;
-            ScopedProgress progress(QStringLiteral("Saving File"));
-            SaveRestoredBackup(restored, progress.Callback());
-        }
-        // The memo lines of a file left for another are kept before they go.
-        if (program_.IsOpen() && program_.Files().memoFile != restored.files.memoFile) {
-            WriteMemoFile(program_.Files().memoFile, program_.MemoList);
-        }
-        if (!tableView_) {
-            CreateTableView();
-        }
-        program_.table = std::move(restored.table);
-        program_.MemoList = std::move(restored.memo);
-        program_.FileName = restored.FileName;
-        SortTable(ClientCol::LastName);
+        HiddenWhile hidden(tableWindow_);
+        WaitCursor wait;
+        ScopedProgress progress(QStringLiteral("Saving File"));
+        CreateTableView();
+        ws_.Restore(restored, progress.Callback());
     });
-    UpdateCommands();
 }
 
 void ClientMainWindow::PrinterSetupCommand() {
@@ -398,12 +242,12 @@ void ClientMainWindow::WriteDocument(
         return;
     }
     RunGuarded([&] {
-        EnsureFilesDirectory();
-        const ClientSettings& s = program_.settings;
+        ws_.EnsureFilesDirectory();
+        const ClientSettings& s = ws_.settings;
         const ClientDocumentSource source{
-            program_.table,
-            program_.MemoList,
-            program_.FileName,
+            ws_.Table(),
+            ws_.Memo(),
+            ws_.FileName(),
             s.FilesDirectory,
             {s.ReturnName, s.ReturnAdrs1, s.ReturnAdrs2, s.ReturnAdrs3},
             {}};

@@ -101,21 +101,20 @@ void ClientMainWindow::ConnectActions() {
 }
 
 void ClientMainWindow::ToggleAutoloadCommand() {
-    program_.AutoloadChecked = !program_.AutoloadChecked;
-    program_.settings.AutoFileName = program_.AutoloadChecked ? program_.FileName : QString();
+    ws_.SetAutoload(!ws_.AutoloadChecked);
     UpdateCommands();
 }
 
 void ClientMainWindow::ToggleAutomaticBackupCommand() {
-    program_.settings.AutomaticBackupFlag = !program_.settings.AutomaticBackupFlag;
+    ws_.settings.AutomaticBackupFlag = !ws_.settings.AutomaticBackupFlag;
     UpdateCommands();
 }
 
 void ClientMainWindow::SetWordProcessorCommand() {
-    SetWordProcessorDialog dialog(program_.settings.WordProcessor, kWordProcessorTopic, this);
+    SetWordProcessorDialog dialog(ws_.settings.WordProcessor, kWordProcessorTopic, this);
     dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
     prompts_.Exec(dialog);
-    program_.settings.WordProcessor = dialog.WordProcessor();
+    ws_.settings.WordProcessor = dialog.WordProcessor();
 }
 
 void ClientMainWindow::SetDefaultDirectoryCommand() {
@@ -123,17 +122,16 @@ void ClientMainWindow::SetDefaultDirectoryCommand() {
     if (!kind) {
         return;
     }
-    DefaultDirectoryDialog dialog(*kind, program_.settings.FilesDirectory, this);
+    DefaultDirectoryDialog dialog(*kind, ws_.settings.FilesDirectory, this);
     dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
     prompts_.Exec(dialog);
-    if (!dialog.Folder().isEmpty()) {
-        program_.settings.FilesDirectory = dialog.Folder();
-        program_.unreachedFilesDirectory.clear();
-    }
+    // The open file stays where it was opened; the folder applies from the
+    // next Open, New or Save As.
+    ws_.SetFilesDirectory(dialog.Folder());
 }
 
 void ClientMainWindow::SetReturnAddressCommand() {
-    ClientSettings& s = program_.settings;
+    ClientSettings& s = ws_.settings;
     ReturnAddressDialog dialog({s.ReturnName, s.ReturnAdrs1, s.ReturnAdrs2, s.ReturnAdrs3}, this);
     if (prompts_.Exec(dialog) != QDialog::Accepted) {
         return;

@@ -1,16 +1,8 @@
 // The client main window's record commands: the entry form, add, save,
 // delete, navigation, fast find, the filter and the selection.
 
-#include "clientdb/core/AppendClient.h"
-#include "clientdb/core/ClientEntry.h"
 #include "clientdb/core/ClientFilter.h"
-#include "clientdb/core/ClientNavigation.h"
-#include "clientdb/core/ClientSaveRecord.h"
-#include "clientdb/core/ClientSelection.h"
-#include "clientdb/core/ClientSlot.h"
 #include "clientdb/core/ClientTable.h"
-#include "clientdb/core/ClientValidation.h"
-#include "clientdb/ui/ClientListView.h"
 #include "clientdb/ui/ClientMainWindow.h"
 #include "clientdb/ui/EntryForm.h"
 #include "clientdb/ui/FilterForm.h"
@@ -20,44 +12,61 @@
 #include "common/ui/DeleteRecordDialog.h"
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
-#include "common/ui/RecordTableModel.h"
-#include "common/ui/RecordTableView.h"
 
 namespace kiv5::ui {
+namespace {
+
+const QString kChangeTitle = QStringLiteral("Record Change Warning!");
+const QString kChangeText = QStringLiteral("Do You Want To Save Your Changes To This Record?");
+const QString kDeleteTitle = QStringLiteral("Delete Warning!");
+const QString kDeleteText =
+    QStringLiteral("Are You Sure You Want To Permanently Delete This/These Record(s)?");
+
+} // namespace
 
 void ClientMainWindow::CreateEntryForm() {
     if (form_) {
         return;
     }
     form_ = new EntryForm(this);
-    form_->SetCloseCheck([this] { return FormMayClose(); });
-    connect(form_, &EntryForm::FirstClicked, this, [this] { FirstCommand(); });
-    connect(form_, &EntryForm::PriorClicked, this, [this] { PriorCommand(); });
-    connect(form_, &EntryForm::NextClicked, this, [this] { NextCommand(); });
-    connect(form_, &EntryForm::LastClicked, this, [this] { LastCommand(); });
-    connect(form_, &EntryForm::SaveClicked, this, [this] { SaveRecordCommand(); });
-    connect(form_, &EntryForm::DeleteClicked, this, [this] { FormDelete(); });
-    connect(form_, &EntryForm::AddClicked, this, [this] { FormAdd(); });
-    connect(form_, &EntryForm::CopyClicked, this, [this] { CopyCommand(); });
-    connect(form_, &EntryForm::PasteClicked, this, [this] { PasteCommand(); });
-    connect(form_, &EntryForm::CancelFindClicked, this,
-            [this] { program_.CancelSearchFlag = true; });
-    connect(form_, &EntryForm::Modified, this, [this] {
-        program_.ModifiedRecord = true;
+    form_->SetCloseCheck([this] {
+        return forceFormClose_ || ResolveUnsavedChanges(true, true) == Unsaved::Proceed;
+    });
+    const auto on = [this](void (EntryForm::*signal)(), std::function<void()> command) {
+        connect(form_, signal, this, std::move(command));
+    };
+    on(&EntryForm::FirstClicked, [this] { FirstCommand(); });
+    on(&EntryForm::PriorClicked, [this] { PriorCommand(); });
+    on(&EntryForm::NextClicked, [this] { NextCommand(); });
+    on(&EntryForm::LastClicked, [this] { LastCommand(); });
+    on(&EntryForm::SaveClicked, [this] { SaveRecordCommand(); });
+    on(&EntryForm::DeleteClicked, [this] { FormDelete(); });
+    on(&EntryForm::AddClicked, [this] { FormAdd(); });
+    on(&EntryForm::CopyClicked, [this] { CopyCommand(); });
+    on(&EntryForm::PasteClicked, [this] { PasteCommand(); });
+    on(&EntryForm::CancelFindClicked, [this] { cancelSearch_ = true; });
+    on(&EntryForm::Modified, [this] {
+        ws_.ModifiedRecord = true;
         UpdateFormButtons();
     });
 }
 
-void ClientMainWindow::OpenEntryForm(int row) {
-    if (row < 1 || row >= program_.table.RowCount()) {
+void ClientMainWindow::OpenEntryForm(int row, bool newClient) {
+    if (!ws_.HasRow(row)) {
         return;
     }
     CreateEntryForm();
-    program_.CurrentRowNo = row;
+    ws_.CurrentRowNo = row;
     SetCurrentRow(row);
     ShowRowInForm(row);
+    if (newClient) {
+        // A new client counts as changed until it is saved or the form closes.
+        ws_.ModifiedRecord = true;
+        UpdateFormButtons();
+        form_->FocusClientNo();
+    }
     prompts_.Exec(*form_);
-    program_.ModifiedRecord = false;
+    ws_.ModifiedRecord = false;
     forceFormClose_ = false;
 }
 
@@ -65,15 +74,15 @@ void ClientMainWindow::ShowRowInForm(int row) {
     if (!form_) {
         return;
     }
-    form_->ShowEntry(GridRowToEntryForm(program_.table, row, program_.MemoList));
-    program_.ModifiedRecord = false;
+    form_->ShowEntry(ws_.EntryOf(row));
+    ws_.ModifiedRecord = false;
     UpdateFormButtons();
 }
 
 void ClientMainWindow::UpdateFormButtons() {
     if (form_) {
-        form_->SetModified(program_.ModifiedRecord);
-        form_->UpdateButtons(program_.CurrentRowNo, program_.table.RowCount() - 1);
+        form_->SetModified(ws_.ModifiedRecord);
+        form_->UpdateButtons(ws_.CurrentRowNo, ws_.Table().RowCount() - 1);
     }
 }
 
@@ -84,59 +93,23 @@ void ClientMainWindow::CloseFormNow() {
     }
 }
 
-bool ClientMainWindow::FormMayClose() {
-    if (forceFormClose_ || !program_.ModifiedRecord) {
-        return true;
-    }
-    switch (AskSaveChanges()) {
-    case QMessageBox::Yes:
-        return SaveRecordCommand();
-    case QMessageBox::No:
-        if (!RowHasNumber(program_.CurrentRowNo, true)) {
-            ShowError(11080);
-            return false;
-        }
-        program_.ModifiedRecord = false;
-        return true;
-    default:
-        return false;
-    }
-}
-
-QMessageBox::StandardButton ClientMainWindow::AskSaveChanges() {
-    return prompts_.Message(QStringLiteral("Record Change Warning!"),
-                            QStringLiteral("Do You Want To Save Your Changes To This Record?"),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                            QMessageBox::Warning);
-}
-
-bool ClientMainWindow::RowHasNumber(int row, bool requireLastName) const {
-    const RecordTable& table = program_.table;
-    if (row < 1 || row >= table.RowCount()) {
-        return false;
-    }
-    if (table.Cell(row, ClientCol::ClientNo).trimmed().isEmpty()) {
-        return false;
-    }
-    return !requireLastName || !table.Cell(row, ClientCol::LastName).trimmed().isEmpty();
-}
-
 ClientMainWindow::Unsaved ClientMainWindow::ResolveUnsavedChanges(bool stopOnEmptyNumber,
                                                                   bool requireLastName) {
-    program_.AbortFlag = false;
-    if (!IsFormOpen() || !program_.ModifiedRecord) {
+    if (!IsFormOpen() || !ws_.ModifiedRecord) {
         return Unsaved::Proceed;
     }
-    switch (AskSaveChanges()) {
+    switch (prompts_.Message(kChangeTitle, kChangeText,
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                             QMessageBox::Warning)) {
     case QMessageBox::Yes:
         // A save that fails keeps the changes on screen.
         return SaveRecordCommand() ? Unsaved::Proceed : Unsaved::Stop;
     case QMessageBox::No:
-        if (!RowHasNumber(program_.CurrentRowNo, requireLastName)) {
+        if (!ws_.RowHasNumber(ws_.CurrentRowNo, requireLastName)) {
             ShowError(11080);
-            program_.AbortFlag = true;
             return stopOnEmptyNumber ? Unsaved::Stop : Unsaved::Proceed;
         }
+        ws_.ModifiedRecord = false;
         return Unsaved::Proceed;
     default:
         return Unsaved::Stop;
@@ -150,74 +123,51 @@ void ClientMainWindow::SetCurrentRow(int row) {
 }
 
 void ClientMainWindow::MoveToRow(int row, bool centreList) {
-    if (row < 1 || row >= program_.table.RowCount()) {
+    if (!ws_.HasRow(row)) {
         return;
     }
     SetCurrentRow(row);
-    program_.CurrentRowNo = row;
+    ws_.CurrentRowNo = row;
     if (centreList && listView_) {
-        const int recNo = program_.table.Cell(row, ClientCol::RecNo).toInt();
+        const int recNo = ws_.Table().Cell(row, ClientCol::RecNo).toInt();
         const std::vector<ListEntry>& entries = listView_->Entries();
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].LVRecNo == recNo) {
-                listView_->CentreOn(int(i));
-                break;
-            }
+        const auto found = std::find_if(entries.begin(), entries.end(),
+                                        [recNo](const ListEntry& e) { return e.LVRecNo == recNo; });
+        if (found != entries.end()) {
+            listView_->CentreOn(int(found - entries.begin()));
         }
     }
     if (IsFormOpen()) {
         ShowRowInForm(row);
     }
-    program_.ModifiedRecord = false;
+    ws_.ModifiedRecord = false;
     UpdateFormButtons();
 }
 
 void ClientMainWindow::AddCommand() {
-    if (!program_.IsOpen()) {
-        return;
-    }
-    if (IsFormOpen() && program_.ModifiedRecord &&
-        ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
+    if (!ws_.IsOpen() || ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
         return;
     }
     int row = 0;
-    const bool added = RunGuarded([&] {
-        row = AppendClient(program_.Files(), program_.table, program_.MemoList,
-                           program_.settings.ClientSubNo)
-                  .row;
-    });
-    ReloadTable();
-    UpdateCommands();
-    if (!added) {
+    if (!RunGuarded([&] { row = ws_.Add(); })) {
         return;
     }
     SetCurrentRow(row);
-    program_.CurrentRowNo = row;
-    RefreshListView();
-    if (IsFormOpen()) {
-        ShowRowInForm(row);
-        program_.ModifiedRecord = true;
-        UpdateFormButtons();
-        form_->FocusClientNo();
+    if (!IsFormOpen()) {
+        OpenEntryForm(row, true);
         return;
     }
-    CreateEntryForm();
-    SetCurrentRow(row);
     ShowRowInForm(row);
-    // A new client counts as changed until it is saved or the form closes.
-    program_.ModifiedRecord = true;
+    ws_.ModifiedRecord = true;
     UpdateFormButtons();
     form_->FocusClientNo();
-    prompts_.Exec(*form_);
-    program_.ModifiedRecord = false;
-    forceFormClose_ = false;
 }
 
 void ClientMainWindow::FormAdd() {
-    if (program_.ModifiedRecord && ResolveUnsavedChanges(true, true) == Unsaved::Stop) {
+    if (ResolveUnsavedChanges(true, true) == Unsaved::Stop) {
         return;
     }
-    program_.ModifiedRecord = false;
+    ws_.ModifiedRecord = false;
     AddCommand();
 }
 
@@ -225,94 +175,72 @@ bool ClientMainWindow::SaveRecordCommand() {
     if (!form_) {
         return false;
     }
-    const int row = program_.CurrentRowNo;
-    if (row < 1 || row >= program_.table.RowCount()) {
-        return false;
-    }
-    const ClientEntry entry = form_->Entry();
-    if (const int code = ValidateClientEntry(program_.table, row, entry); code != 0) {
-        ShowError(code);
-        return false;
-    }
-    int savedRow = row;
+    const int row = ws_.CurrentRowNo;
+    SaveOutcome outcome;
     const bool saved = RunGuarded([&] {
-        const EntrySave save = SaveClientEntry(program_.Files(), program_.table, program_.profile,
-                                               program_.sort, row, entry, program_.MemoList);
-        savedRow = save.row;
-        if (save.conflict) {
+        outcome = ws_.SaveRecord(row, form_->Entry());
+        if (outcome.kind == SaveOutcome::Conflict) {
             ShowError(11100);
-            CompareDialog dialog(QStringLiteral("Record Comparison Conflict"), save.stored.RecNo,
-                                 MakeClientCompareRows(ClientCompareValues(save.stored)),
-                                 MakeClientCompareRows(ClientCompareValues(save.edited)), this);
-            const int result = prompts_.Exec(dialog);
-            savedRow = ResolveSaveConflict(program_.Files(), program_.table, program_.profile,
-                                           program_.sort, row, save,
-                                           result == CompareDialog::KeepRight, program_.MemoList);
+            CompareDialog dialog(
+                QStringLiteral("Record Comparison Conflict"), outcome.save.stored.RecNo,
+                MakeClientCompareRows(ClientCompareValues(outcome.save.stored)),
+                MakeClientCompareRows(ClientCompareValues(outcome.save.edited)), this);
+            const bool keepEdited = prompts_.Exec(dialog) == CompareDialog::KeepRight;
+            outcome.row = ws_.ResolveConflict(row, outcome.save, keepEdited);
         }
     });
-    ReloadTable();
-    RefreshListView();
-    if (!saved) {
+    if (saved && outcome.kind == SaveOutcome::Refused && outcome.code != 0) {
+        ShowError(outcome.code);
+    }
+    if (!saved || outcome.kind == SaveOutcome::Refused) {
         return false;
     }
-    if (savedRow < 1) {
-        savedRow = row;
-    }
-    SetCurrentRow(savedRow);
-    program_.CurrentRowNo = savedRow;
-    ShowRowInForm(savedRow);
+    SetCurrentRow(outcome.row);
+    ws_.CurrentRowNo = outcome.row;
+    ShowRowInForm(outcome.row);
     UpdateCommands();
     return true;
 }
 
 bool ClientMainWindow::DeleteThisRecord(int row, bool all) {
-    if (row < 1 || row >= program_.table.RowCount()) {
+    if (!ws_.HasRow(row) ||
+        (!all && prompts_.Message(kDeleteTitle, kDeleteText, QMessageBox::Yes | QMessageBox::No,
+                                  QMessageBox::Warning) != QMessageBox::Yes)) {
         return false;
     }
-    if (!all &&
-        prompts_.Message(
-            QStringLiteral("Delete Warning!"),
-            QStringLiteral("Are You Sure You Want To Permanently Delete This/These Record(s)?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) != QMessageBox::Yes) {
-        return false;
+    const int current = IsFormOpen() ? ws_.CurrentRowNo : std::max(CurrentRow(), row);
+    DeleteOutcome outcome;
+    const bool deleted = RunGuarded([&] { outcome = ws_.Delete(row, current, IsFormOpen()); });
+    if (outcome.conflict) {
+        ShowError(9999);
     }
-    const int current = IsFormOpen() ? program_.CurrentRowNo : std::max(CurrentRow(), row);
-    const bool deleted = RunGuarded([&] {
-        if (DeleteClientRow(program_.Files().clientFile, program_.table, row).conflict) {
-            ShowError(9999);
-        }
-    });
-    ReloadTable();
-    const RowAfterDelete next = RowAfterDeletion(program_.table, current, IsFormOpen());
-    if (next.closeForm) {
+    if (outcome.next.closeForm) {
         CloseFormNow();
-    } else if (next.row > 0) {
-        SetCurrentRow(next.row);
-        program_.CurrentRowNo = next.row;
+    } else if (outcome.next.row > 0) {
+        SetCurrentRow(outcome.next.row);
     }
-    RefreshListView();
     return deleted;
 }
 
 void ClientMainWindow::FormDelete() {
-    DeleteThisRecord(program_.CurrentRowNo, false);
+    DeleteThisRecord(ws_.CurrentRowNo, false);
     if (!IsFormOpen()) {
         return;
     }
-    if (program_.table.RowCount() < 3) {
+    if (ws_.Table().RowCount() < 3) {
         CloseFormNow();
         return;
     }
-    const int row = CurrentRow() > 0 ? CurrentRow() : program_.CurrentRowNo;
-    program_.CurrentRowNo = row;
+    const int row = CurrentRow() > 0 ? CurrentRow() : ws_.CurrentRowNo;
+    ws_.CurrentRowNo = row;
     ShowRowInForm(row);
 }
 
 void ClientMainWindow::DeleteSelectedCommand() {
-    if (!program_.IsOpen()) {
+    if (!ws_.IsOpen()) {
         return;
     }
-    RecordTable& table = program_.table;
+    const RecordTable& table = ws_.Table();
     bool all = false;
     for (int row = 1; row < table.RowCount(); ++row) {
         if (table.Cell(row, ClientCol::Mark) != QLatin1String("X") || !table.IsActive(row)) {
@@ -338,51 +266,40 @@ void ClientMainWindow::DeleteSelectedCommand() {
         if (const int prior = PriorClientRow(table, CurrentRow() > 0 ? CurrentRow() : row);
             prior > 0) {
             SetCurrentRow(prior);
-            program_.CurrentRowNo = prior;
+            ws_.CurrentRowNo = prior;
         }
     }
-    RefreshListView();
     UpdateCommands();
 }
 
 void ClientMainWindow::FirstCommand() {
-    if (ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
-        return;
-    }
-    const int target = FirstClientRow(program_.table);
-    if (target > 0 && target != program_.CurrentRowNo) {
-        MoveToRow(target, true);
+    if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
+        if (const int target = FirstClientRow(ws_.Table());
+            target > 0 && target != ws_.CurrentRowNo) {
+            MoveToRow(target, true);
+        }
     }
 }
 
 void ClientMainWindow::LastCommand() {
-    if (ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
-        return;
-    }
-    const int target = LastClientRow(program_.table);
-    if (target > 0 && target != program_.CurrentRowNo) {
-        MoveToRow(target, true);
+    if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
+        if (const int target = LastClientRow(ws_.Table());
+            target > 0 && target != ws_.CurrentRowNo) {
+            MoveToRow(target, true);
+        }
     }
 }
 
 void ClientMainWindow::NextCommand() {
-    if (ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
-        return;
-    }
-    const int target = NextClientRow(program_.table, program_.CurrentRowNo);
-    if (target > 0) {
-        MoveToRow(target, false);
+    if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
+        MoveToRow(NextClientRow(ws_.Table(), ws_.CurrentRowNo), false);
     }
 }
 
 void ClientMainWindow::PriorCommand() {
-    if (ResolveUnsavedChanges(false, false) == Unsaved::Stop) {
-        return;
-    }
-    const int from = IsFormOpen() ? program_.CurrentRowNo : CurrentRow();
-    const int target = PriorClientRow(program_.table, from);
-    if (target > 0) {
-        MoveToRow(target, false);
+    if (ResolveUnsavedChanges(false, false) == Unsaved::Proceed) {
+        const int from = IsFormOpen() ? ws_.CurrentRowNo : CurrentRow();
+        MoveToRow(PriorClientRow(ws_.Table(), from), false);
     }
 }
 
@@ -392,7 +309,7 @@ void ClientMainWindow::DisplayCurrentRecordCommand() {
         return;
     }
     if (IsFormOpen()) {
-        program_.CurrentRowNo = row;
+        ws_.CurrentRowNo = row;
         ShowRowInForm(row);
         return;
     }
@@ -400,7 +317,7 @@ void ClientMainWindow::DisplayCurrentRecordCommand() {
 }
 
 void ClientMainWindow::FastFindCommand() {
-    if (!program_.IsOpen()) {
+    if (!ws_.IsOpen()) {
         return;
     }
     const std::optional<QString> text = prompts_.Input(
@@ -408,12 +325,11 @@ void ClientMainWindow::FastFindCommand() {
     if (!text) {
         return;
     }
-    program_.CancelSearchFlag = false;
+    cancelSearch_ = false;
     int from = 1;
-    while (const std::optional<int> row =
-               NextMatch(program_.table, program_.profile, *text, from)) {
+    while (const std::optional<int> row = NextMatch(ws_.Table(), ws_.Profile(), *text, from)) {
         OpenEntryForm(*row);
-        if (program_.CancelSearchFlag) {
+        if (cancelSearch_) {
             return;
         }
         from = *row + 1;
@@ -423,54 +339,36 @@ void ClientMainWindow::FastFindCommand() {
 }
 
 void ClientMainWindow::SetFilterCommand() {
-    if (!program_.IsOpen()) {
+    if (!ws_.IsOpen()) {
         return;
     }
-    FilterForm form(program_.FilterRec, this);
+    FilterForm form(ws_.FilterRec(), this);
     const int outcome = prompts_.Exec(form);
     if (outcome == FilterForm::Cancelled) {
         return;
     }
-    if (outcome == FilterForm::Applied) {
-        program_.FilterRec = form.Criteria();
-    }
-    RunGuarded([&] {
-        ScopedProgress progress(QStringLiteral("Applying Filter to Names"));
-        FilterNames(program_.table, program_.FilterRec, progress.Callback());
-    });
-    ReloadTable();
-    RefreshListView();
+    const NameRec criteria = outcome == FilterForm::Applied ? form.Criteria() : ws_.FilterRec();
+    RunWithProgress(QStringLiteral("Applying Filter to Names"),
+                    [&](const auto& progress) { ws_.SetFilter(criteria, progress); });
 }
 
 void ClientMainWindow::CancelFilterCommand() {
-    RunGuarded([&] {
-        ScopedProgress progress(QStringLiteral("Cancelling Filter"));
-        FilterCancel(program_.table, progress.Callback());
-    });
-    ReloadTable();
-    RefreshListView();
+    RunWithProgress(QStringLiteral("Cancelling Filter"),
+                    [&](const auto& progress) { ws_.CancelFilter(progress); });
 }
 
 void ClientMainWindow::SelectAllCommand() {
-    SelectAll(true);
+    if (ws_.IsOpen()) {
+        RunWithProgress(QStringLiteral("Selecting All Records"),
+                        [&](const auto& progress) { ws_.SelectAll(true, progress); });
+    }
 }
 
 void ClientMainWindow::SelectNoneCommand() {
-    SelectAll(false);
-}
-
-void ClientMainWindow::SelectAll(bool selected) {
-    if (!program_.IsOpen()) {
-        return;
+    if (ws_.IsOpen()) {
+        RunWithProgress(QStringLiteral("De-selecting All Records"),
+                        [&](const auto& progress) { ws_.SelectAll(false, progress); });
     }
-    RunGuarded([&] {
-        ScopedProgress progress(selected ? QStringLiteral("Selecting All Records")
-                                         : QStringLiteral("De-selecting All Records"));
-        SelectAllRecords(program_.Files().clientFile, program_.table, program_.profile,
-                         program_.sort, selected, progress.Callback());
-    });
-    ReloadTable();
-    RefreshListView();
 }
 
 } // namespace kiv5::ui

@@ -1,7 +1,6 @@
 // The client main window's document windows: the table view, the list view,
 // their fonts and columns, the clipboard and the list view's clicks.
 
-#include "clientdb/core/ClientSelection.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/TPL5Rec.h"
 #include "clientdb/ui/ClientListEntries.h"
@@ -13,7 +12,6 @@
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableModel.h"
-#include "common/ui/RecordTableView.h"
 #include "common/ui/WaitCursor.h"
 
 #include <QApplication>
@@ -36,6 +34,20 @@ QFont FontOf(const QString& name, int size, bool bold, bool italic) {
     return font;
 }
 
+// Asks for a font starting from the stored one and stores the choice.
+bool ChooseStoredFont(Prompts& prompts, const QString& title, QString& name, qint32& size,
+                      bool& bold, bool& italic) {
+    const std::optional<QFont> font = prompts.ChooseFont(FontOf(name, size, bold, italic), title);
+    if (!font) {
+        return false;
+    }
+    name = font->family();
+    size = font->pointSize();
+    bold = font->bold();
+    italic = font->italic();
+    return true;
+}
+
 } // namespace
 
 void ClientMainWindow::CreateTableView() {
@@ -49,11 +61,11 @@ void ClientMainWindow::CreateTableView() {
     tableWindow_->setWindowTitle(QStringLiteral("Table View"));
     tableWindow_->setAttribute(Qt::WA_DeleteOnClose);
     ApplyTableFont();
-    std::vector<int> widths(program_.settings.ColumnWidth.begin(),
-                            program_.settings.ColumnWidth.end());
+    const ClientSettings& s = ws_.settings;
+    std::vector<int> widths(s.ColumnWidth.begin(), s.ColumnWidth.end());
     for (int column = 0; column < ClientCol::Count; ++column) {
         const auto c = static_cast<std::size_t>(column);
-        if (column >= ClientCol::PostTime || !program_.settings.ShowColumn[c]) {
+        if (column >= ClientCol::PostTime || !s.ShowColumn[c]) {
             widths[c] = -1;
         }
     }
@@ -69,12 +81,13 @@ void ClientMainWindow::CreateTableView() {
     view->SetContextMenu(menu);
 
     connect(view, &RecordTableView::EditRequested, this, [this] { DisplayCurrentRecordCommand(); });
-    connect(view, &RecordTableView::Sorted, this, [this] { RefreshListView(); });
-    connect(view, &RecordTableView::MarkToggled, this, [this] { RefreshListView(); });
+    for (auto signal : {&RecordTableView::Sorted, &RecordTableView::MarkToggled}) {
+        connect(view, signal, this, [this] { RefreshListView(); });
+    }
     connect(view, &RecordTableView::TableClicked, this, [this] { RefreshListView(); });
     connect(view, &RecordTableView::CurrentRowChanged, this, [this](int row) {
         if (!IsFormOpen() && row > 0) {
-            program_.CurrentRowNo = row;
+            ws_.CurrentRowNo = row;
         }
     });
     view->show();
@@ -89,19 +102,12 @@ void ClientMainWindow::CreateListView() {
     listView_ = view;
     listWindow_ = mdi_->addSubWindow(view);
     listWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    listWindow_->setWindowTitle(QStringLiteral("List View"));
     ApplyListFont();
     {
         ScopedProgress progress(QStringLiteral("Creating Client List View"));
-        std::vector<ListEntry> entries;
-        for (int row = 1; row < program_.table.RowCount(); ++row) {
-            ListEntry entry;
-            entry.text = ListEntryText(program_.table, row);
-            entry.LVRecNo = program_.table.Cell(row, ClientCol::RecNo).toInt();
-            entries.push_back(std::move(entry));
-        }
-        view->SetEntries(std::move(entries), program_.table.RowCount());
+        RefreshListView();
     }
-    listWindow_->setWindowTitle(QStringLiteral("List View"));
     connect(
         view, &ClientListView::EntryClicked, this,
         [this](int index, Qt::KeyboardModifiers modifiers) { ListEntryClicked(index, modifiers); });
@@ -115,48 +121,35 @@ void ClientMainWindow::CreateListView() {
     view->show();
 }
 
-void ClientMainWindow::CloseTableView() {
-    if (!tableWindow_) {
+void ClientMainWindow::CloseView(QPointer<QMdiSubWindow>& window) {
+    if (!window) {
         return;
     }
-    StoreColumnWidths();
-    QMdiSubWindow* window = tableWindow_;
-    tableWindow_ = nullptr;
-    tableView_ = nullptr;
-    mdi_->removeSubWindow(window);
-    delete window;
-}
-
-void ClientMainWindow::CloseListView() {
-    if (!listWindow_) {
-        return;
+    if (window == tableWindow_) {
+        StoreColumnWidths();
     }
-    QMdiSubWindow* window = listWindow_;
-    listWindow_ = nullptr;
-    listView_ = nullptr;
-    mdi_->removeSubWindow(window);
-    delete window;
+    QMdiSubWindow* closing = window;
+    window = nullptr;
+    mdi_->removeSubWindow(closing);
+    delete closing;
 }
 
 void ClientMainWindow::RecreateViews() {
-    CloseListView();
-    CloseTableView();
+    CloseView(listWindow_);
+    CloseView(tableWindow_);
     CreateTableView();
-    if (program_.settings.DisplayListView) {
+    if (ws_.settings.DisplayListView) {
         CreateListView();
     }
 }
 
-void ClientMainWindow::TileWindows() {
-    mdi_->tileSubWindows();
-}
-
-void ClientMainWindow::ReloadTable() {
+void ClientMainWindow::ReloadViews() {
     if (tableView_) {
         tableView_->Reload();
     } else {
         model_->Reload();
     }
+    RefreshListView();
 }
 
 void ClientMainWindow::RefreshListView() {
@@ -164,27 +157,26 @@ void ClientMainWindow::RefreshListView() {
         return;
     }
     WaitCursor wait;
-    listView_->SetEntries(ClientListEntries(program_.table), program_.table.RowCount());
+    listView_->SetEntries(ClientListEntries(ws_.Table()), ws_.Table().RowCount());
     listView_->viewport()->update();
 }
 
 void ClientMainWindow::ApplyTableFont() {
-    if (!tableView_) {
-        return;
+    if (tableView_) {
+        const ClientSettings& s = ws_.settings;
+        const QFont font =
+            FontOf(s.TableFontName, s.TableFontSize, s.TableFontBold, s.TableFontItalic);
+        tableView_->setFont(font);
+        tableView_->SetRowHeight(ClientRowHeight(font));
     }
-    const ClientSettings& s = program_.settings;
-    const QFont font = FontOf(s.TableFontName, s.TableFontSize, s.TableFontBold, s.TableFontItalic);
-    tableView_->setFont(font);
-    tableView_->SetRowHeight(ClientRowHeight(font));
 }
 
 void ClientMainWindow::ApplyListFont() {
-    if (!listView_) {
-        return;
+    if (listView_) {
+        const ClientSettings& s = ws_.settings;
+        listView_->SetListFont(
+            FontOf(s.ListFontName, s.ListFontSize, s.ListFontBold, s.ListFontItalic));
     }
-    const ClientSettings& s = program_.settings;
-    listView_->SetListFont(
-        FontOf(s.ListFontName, s.ListFontSize, s.ListFontBold, s.ListFontItalic));
 }
 
 void ClientMainWindow::StoreColumnWidths() {
@@ -194,8 +186,8 @@ void ClientMainWindow::StoreColumnWidths() {
     const std::vector<int> widths = tableView_->ColumnWidths();
     for (int column = 0; column <= ClientCol::Memo && column < int(widths.size()); ++column) {
         const auto c = static_cast<std::size_t>(column);
-        if (program_.settings.ShowColumn[c] && widths[c] > 0) {
-            program_.settings.ColumnWidth[c] = widths[c];
+        if (ws_.settings.ShowColumn[c] && widths[c] > 0) {
+            ws_.settings.ColumnWidth[c] = widths[c];
         }
     }
 }
@@ -205,7 +197,7 @@ void ClientMainWindow::HideShowColumnsCommand() {
         return;
     }
     StoreColumnWidths();
-    ClientSettings& s = program_.settings;
+    ClientSettings& s = ws_.settings;
     HideShowColumnsDialog dialog(std::vector<bool>(s.ShowColumn.begin(), s.ShowColumn.end()), this);
     if (prompts_.Exec(dialog) != QDialog::Accepted) {
         return;
@@ -215,8 +207,8 @@ void ClientMainWindow::HideShowColumnsCommand() {
         s.ShowColumn[c] = show[c];
     }
     std::vector<int> widths = tableView_->ColumnWidths();
-    std::vector<int> stored(s.ColumnWidth.begin(), s.ColumnWidth.end());
-    const std::vector<int> after = WidthsAfterHideShow(stored, show);
+    const std::vector<int> after =
+        WidthsAfterHideShow(std::vector<int>(s.ColumnWidth.begin(), s.ColumnWidth.end()), show);
     for (int column = HideShowColumnsDialog::kFirstColumn;
          column <= HideShowColumnsDialog::kLastColumn; ++column) {
         const auto c = static_cast<std::size_t>(column);
@@ -229,52 +221,37 @@ void ClientMainWindow::HideShowColumnsCommand() {
 }
 
 void ClientMainWindow::TableFontCommand() {
-    ClientSettings& s = program_.settings;
-    const QFont current =
-        FontOf(s.TableFontName, s.TableFontSize, s.TableFontBold, s.TableFontItalic);
-    const std::optional<QFont> font = prompts_.ChooseFont(current, QStringLiteral("Table View"));
-    if (!font) {
-        return;
+    ClientSettings& s = ws_.settings;
+    if (ChooseStoredFont(prompts_, QStringLiteral("Table View"), s.TableFontName, s.TableFontSize,
+                         s.TableFontBold, s.TableFontItalic)) {
+        ApplyTableFont();
     }
-    s.TableFontName = font->family();
-    s.TableFontSize = font->pointSize();
-    s.TableFontBold = font->bold();
-    s.TableFontItalic = font->italic();
-    ApplyTableFont();
 }
 
 void ClientMainWindow::ListFontCommand() {
-    ClientSettings& s = program_.settings;
-    const QFont current = FontOf(s.ListFontName, s.ListFontSize, s.ListFontBold, s.ListFontItalic);
-    const std::optional<QFont> font = prompts_.ChooseFont(current, QStringLiteral("List View"));
-    if (!font) {
-        return;
+    ClientSettings& s = ws_.settings;
+    if (ChooseStoredFont(prompts_, QStringLiteral("List View"), s.ListFontName, s.ListFontSize,
+                         s.ListFontBold, s.ListFontItalic)) {
+        ApplyListFont();
     }
-    s.ListFontName = font->family();
-    s.ListFontSize = font->pointSize();
-    s.ListFontBold = font->bold();
-    s.ListFontItalic = font->italic();
-    ApplyListFont();
 }
 
 void ClientMainWindow::ToggleListViewCommand() {
-    program_.settings.DisplayListView = !program_.settings.DisplayListView;
-    CloseListView();
+    ws_.settings.DisplayListView = !ws_.settings.DisplayListView;
+    CloseView(listWindow_);
     UpdateCommands();
 }
 
 void ClientMainWindow::CopyCommand() {
-    const int row = CurrentRow();
-    if (row < 1 || row >= program_.table.RowCount()) {
-        return;
+    if (const int row = CurrentRow(); ws_.HasRow(row)) {
+        QApplication::clipboard()->setMimeData(MakeClientMimeData(MakeTPL5Rec(ws_.Table(), row)));
     }
-    QApplication::clipboard()->setMimeData(MakeClientMimeData(MakeTPL5Rec(program_.table, row)));
 }
 
 void ClientMainWindow::PasteCommand() {
     const int row = CurrentRow();
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (row < 1 || row >= program_.table.RowCount() || !data) {
+    if (!ws_.HasRow(row) || !data) {
         return;
     }
     if (HasBrokenClientRecord(*data)) {
@@ -286,25 +263,17 @@ void ClientMainWindow::PasteCommand() {
     if (!rec) {
         return;
     }
-    PasteTPL5Rec(program_.table, row, *rec);
-    model_->RowChanged(row);
-    RefreshListView();
-    if (IsFormOpen() && program_.CurrentRowNo == row) {
+    ws_.Paste(row, *rec);
+    if (IsFormOpen() && ws_.CurrentRowNo == row) {
         // The pasted fields are unsaved changes of the record shown.
         ShowRowInForm(row);
-        program_.ModifiedRecord = true;
+        ws_.ModifiedRecord = true;
         form_->SetModified(true);
     }
 }
 
 void ClientMainWindow::SelectThisRecordCommand() {
-    const int row = CurrentRow();
-    if (row < 1 || row >= program_.table.RowCount()) {
-        return;
-    }
-    program_.table.SetCell(row, ClientCol::Mark, QStringLiteral("X"));
-    model_->RowChanged(row);
-    RefreshListView();
+    ws_.SelectRow(CurrentRow());
 }
 
 void ClientMainWindow::ListEntryClicked(int index, Qt::KeyboardModifiers modifiers) {
@@ -312,28 +281,23 @@ void ClientMainWindow::ListEntryClicked(int index, Qt::KeyboardModifiers modifie
         return;
     }
     const std::vector<ListEntry>& entries = listView_->Entries();
-    RecordTable& table = program_.table;
     const int recNo = entries[static_cast<std::size_t>(index)].LVRecNo;
+    ListClick click = ListClick::Plain;
+    QList<int> range;
     if (modifiers & Qt::ShiftModifier) {
-        if (lastListClick_ >= 0 && lastListClick_ <= index) {
-            QList<int> recNos;
-            for (int i = lastListClick_; i <= index; ++i) {
-                recNos.append(entries[static_cast<std::size_t>(i)].LVRecNo);
-            }
-            RunGuarded([&] { MarkRecNos(table, program_.profile, program_.sort, recNos); });
+        click = ListClick::Range;
+        for (int i = lastListClick_; i >= 0 && i <= index; ++i) {
+            range.append(entries[static_cast<std::size_t>(i)].LVRecNo);
         }
     } else if (modifiers & Qt::ControlModifier) {
-        ToggleMarkOfRecNo(table, recNo);
-    } else {
-        SelectOnlyRecNo(table, recNo);
+        click = ListClick::Toggle;
     }
     lastListClick_ = index;
-    const int row = RowOfRecNo(table, recNo);
-    ReloadTable();
+    int row = 0;
+    RunGuarded([&] { row = ws_.ClickListEntry(recNo, click, range); });
     if (row > 0) {
         SetCurrentRow(row);
     }
-    RefreshListView();
 }
 
 } // namespace kiv5::ui

@@ -116,4 +116,12 @@ void RecordFileWriter::Commit() {
     }
 }
 
+void TruncateRecordFile(const QString& path, int recordSize, qint64 slotCount) {
+    QFile file(path);
+    if (!file.resize(slotCount * recordSize)) {
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
+}
+
 } // namespace kiv5

@@ -62,6 +62,10 @@ private:
     QSaveFile file_;
 };
 
+// Cuts a record file back to its first slotCount records: takes back a record
+// appended by a command whose other file could not be written.
+void TruncateRecordFile(const QString& path, int recordSize, qint64 slotCount);
+
 // Throws IoError naming the file when its length is not a whole number of
 // records of the given size.
 void CheckRecordFileLength(const QString& path, qint64 length, int recordSize);

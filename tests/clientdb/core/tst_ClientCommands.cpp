@@ -467,8 +467,10 @@ private slots:
         QCOMPARE(f.table.Cell(after, ClientCol::RecNo), QString("1"));
         QCOMPARE(f.memo.at(1), memoLine == "long" ? QString(300, 'l') : QString());
         if (keepEdited) {
-            // Written unchanged: the stamps this copy read stay.
-            QCOMPARE(stored.PostTime, test::kFixtureStamp);
+            // Written with fresh stamps, so the other copy's next save is
+            // caught as a conflict too.
+            QVERIFY(stored.PostTime > test::kFixtureStamp);
+            QCOMPARE(stored.PullTime, stored.PostTime);
         }
         QCOMPARE(StoredRecord(f.files.clientFile, 2).LastName, QString("Last2"));
     }

@@ -293,12 +293,21 @@ private slots:
         QCOMPARE(folder.ReadBytes("clients.pl5"), afterA);
 
         if (keepEdited) {
-            KeepEditedRecord(files.clientFile, result.edited);
+            KeepEditedRecord(files.clientFile, b, row, result.edited);
             const QByteArray after = folder.ReadBytes("clients.pl5");
             const NameRec stored = DecodeRecord<NameRec>(Slot(after, 2));
             QCOMPARE(stored.LastName, QString("B-version"));
-            QCOMPARE(stored.PullTime, test::kFixtureStamp); // not renewed
+            // Fresh stamps, in the file and in B's row.
+            QCOMPARE(stored.PostTime, stored.PullTime);
+            QVERIFY(stored.PostTime > result.stored.PostTime);
+            QCOMPARE(b.Cell(row, ClientCol::PostTime), QString("1/2/2025 10:00:10 AM"));
+            QCOMPARE(b.Cell(row, ClientCol::PullTime), QString("1/2/2025 10:00:10 AM"));
             QCOMPARE(stored.RecNo, 2);
+            // A's copy is now older than the kept version: its next save is a
+            // conflict instead of silently replacing B's choice.
+            Advance(5);
+            a.SetCell(2, ClientCol::LastName, "A-again");
+            QVERIFY(SaveClientRow(files.clientFile, a, 2).conflict);
             QCOMPARE(Slot(after, 1), Slot(afterA, 1));
             QCOMPARE(Slot(after, 3), Slot(afterA, 3));
             QCOMPARE(memoB.value(2).size(), 300);

@@ -83,7 +83,7 @@ int RowOfLastName(const RecordTable& table, const QString& last) {
 }
 
 void MakeCurrent(ui::ClientMainWindow& window, const QString& lastName) {
-    window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, lastName));
+    window.TableView()->SetCurrentTableRow(RowOfLastName(window.Workspace().Table(), lastName));
 }
 
 void TypeInto(ui::EntryForm& form, ui::ClientFieldsPanel::Field field, const QString& text) {

@@ -44,9 +44,9 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
-        QCOMPARE(window.Program().FileName, QString("clients.pl5"));
+        QCOMPARE(window.Workspace().FileName(), QString("clients.pl5"));
         QCOMPARE(window.windowTitle(), QString("Pellary5: clients.pl5"));
-        const RecordTable& table = window.Program().table;
+        const RecordTable& table = window.Workspace().Table();
         QCOMPARE(table.DataRowCount(), 3);
         QCOMPARE(table.Cell(1, ClientCol::LastName), QString("Ames"));
         QCOMPARE(window.Actions().MemoListLabel->text(), QString("MemoList:4; 4"));
@@ -71,7 +71,7 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions());
         window.StartUp();
-        QCOMPARE(window.Program().FileName, opened);
+        QCOMPARE(window.Workspace().FileName(), opened);
         QCOMPARE(window.Actions().Autoload->isChecked(), !autoFile.isEmpty());
         QCOMPARE(window.Actions().AddName->isEnabled(), !opened.isEmpty());
     }
@@ -111,7 +111,7 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
-        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Workspace().Table(), "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
             TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Younger"));
@@ -136,13 +136,13 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
-        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Workspace().Table(), "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
             TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Abbot"));
             ClickButton(form, QStringLiteral("Save"));
             // Sorted by last name, the record moved to the top.
-            QCOMPARE(window.Program().CurrentRowNo, 1);
+            QCOMPARE(window.Workspace().CurrentRowNo, 1);
             TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("Anna"));
             ClickButton(form, QStringLiteral("Save"));
             ClickButton(form, QStringLiteral("Close"));
@@ -177,7 +177,7 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
-        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Program().table, "Young"));
+        window.TableView()->SetCurrentTableRow(RowOfLastName(window.Workspace().Table(), "Young"));
         prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
             TypeInto(form, ClientFieldsPanel::ClientNo, clientNo);
@@ -210,19 +210,21 @@ private slots:
             b.window.AddCommand();
         }
         a.window.RefreshCommand();
-        QCOMPARE(a.window.Program().table.DataRowCount(), 4);
-        QVERIFY(RowOfLastName(a.window.Program().table, "Bee1") > 0);
+        QCOMPARE(a.window.Workspace().Table().DataRowCount(), 4);
+        QVERIFY(RowOfLastName(a.window.Workspace().Table(), "Bee1") > 0);
 
         // B saves Young after A read it: A's save of Young conflicts, and
         // keeping A's version writes it to Young's slot.
-        b.window.TableView()->SetCurrentTableRow(RowOfLastName(b.window.Program().table, "Young"));
+        b.window.TableView()->SetCurrentTableRow(
+            RowOfLastName(b.window.Workspace().Table(), "Young"));
         b.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             TypeSaveAndClose(dialog, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
         });
         b.window.DisplayCurrentRecordCommand();
         QCOMPARE(StoredClients(path)[1].FirstName, QString("FromB"));
 
-        a.window.TableView()->SetCurrentTableRow(RowOfLastName(a.window.Program().table, "Young"));
+        a.window.TableView()->SetCurrentTableRow(
+            RowOfLastName(a.window.Workspace().Table(), "Young"));
         a.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             auto& form = static_cast<EntryForm&>(dialog);
             TypeInto(form, ClientFieldsPanel::FirstName, QStringLiteral("FromA"));
@@ -248,7 +250,7 @@ private slots:
         ScriptedPrompts prompts;
         ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
         window.StartUp();
-        RecordTable& table = window.Program().table;
+        RecordTable& table = window.Workspace().Table();
         for (const char* name : {"Baker", "Cole", "Dunn"}) {
             table.SetCell(RowOfLastName(table, name), ClientCol::Mark, QStringLiteral("X"));
         }
@@ -276,23 +278,23 @@ private slots:
         prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
             .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Cancel);
         window.SaveAsCommand();
-        QCOMPARE(window.Program().FileName, QString("clients.pl5"));
+        QCOMPARE(window.Workspace().FileName(), QString("clients.pl5"));
         QVERIFY(!data.Exists("copy.pl5"));
 
         prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
             .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok);
         window.SaveAsCommand();
-        QCOMPARE(window.Program().FileName, data.Path("copy.pl5"));
+        QCOMPARE(window.Workspace().FileName(), data.Path("copy.pl5"));
         QCOMPARE(int(StoredClients(data.Path("copy.pl5")).size()), 3);
 
         // Pack drops the deleted client and ends with the file closed.
-        window.Program().table.SetCell(RowOfLastName(window.Program().table, "Ames"),
-                                       ClientCol::Status, QStringLiteral("-2"));
+        window.Workspace().Table().SetCell(RowOfLastName(window.Workspace().Table(), "Ames"),
+                                           ClientCol::Status, QStringLiteral("-2"));
         prompts.ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok)
             .ExpectErrorWindow(11090);
         window.PackCommand();
         QVERIFY(prompts.VerifyAllAnswered());
-        QVERIFY(!window.Program().IsOpen());
+        QVERIFY(!window.Workspace().IsOpen());
         QCOMPARE(window.windowTitle(), QString("Pellary5: "));
         const std::vector<NameRec> packed = StoredClients(data.Path("copy.pl5"));
         QCOMPARE(int(packed.size()), 2);
@@ -326,7 +328,7 @@ private slots:
 
         // A plain click in the list marks that client only.
         window.ListEntryClicked(2, Qt::NoModifier);
-        const RecordTable& table = window.Program().table;
+        const RecordTable& table = window.Workspace().Table();
         QCOMPARE(table.Cell(RowOfLastName(table, "Smith"), ClientCol::Mark), QString("X"));
         QCOMPARE(table.Cell(RowOfLastName(table, "Jones"), ClientCol::Mark), QString());
         QCOMPARE(window.CurrentRow(), RowOfLastName(table, "Smith"));
@@ -368,7 +370,7 @@ private slots:
             ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
             window.StartUp();
             window.ToggleAutoloadCommand();
-            window.Program().MemoList[1] = QStringLiteral("kept line");
+            window.Workspace().SetMemoLine(1, QStringLiteral("kept line"));
             window.close();
             QVERIFY(prompts.VerifyAllAnswered());
         }

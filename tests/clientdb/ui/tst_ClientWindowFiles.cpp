@@ -82,16 +82,16 @@ private slots:
         QVERIFY(stored[3].ClientNo != stored[4].ClientNo);
         // B read A's slot in (still blank then) before taking the next one;
         // its refresh shows A's client.
-        QCOMPARE(b.window.Program().table.DataRowCount(), 4);
+        QCOMPARE(b.window.Workspace().Table().DataRowCount(), 4);
         b.window.RefreshCommand();
-        QVERIFY(RowOfLastName(b.window.Program().table, "FromA") > 0);
+        QVERIFY(RowOfLastName(b.window.Workspace().Table(), "FromA") > 0);
     }
 
     void copyAndPaste() {
         TempFolder settings, data;
         WriteFolder(settings, data, {"Ames", "Baker"});
         StartedWindow w;
-        RecordTable& table = w.window.Program().table;
+        RecordTable& table = w.window.Workspace().Table();
         const int ames = RowOfLastName(table, "Ames");
         table.SetCell(ames, ClientCol::Address1, QStringLiteral("12 Elm St"));
         table.SetCell(ames, ClientCol::Note1, QStringLiteral("note é"));
@@ -135,13 +135,13 @@ private slots:
             mime->setData(QString::fromLatin1(kClientMimeType), record);
         }
         QApplication::clipboard()->setMimeData(mime);
-        const QStringList before = w.window.Program().table.Row(1);
+        const QStringList before = w.window.Workspace().Table().Row(1);
         if (warned) {
             w.prompts.ExpectInformation(QStringLiteral("Paste"));
         }
         MakeCurrent(w.window, "Ames");
         w.window.PasteCommand();
-        QCOMPARE(w.window.Program().table.Row(1), before);
+        QCOMPARE(w.window.Workspace().Table().Row(1), before);
         QVERIFY(w.prompts.VerifyAllAnswered());
     }
 
@@ -164,7 +164,7 @@ private slots:
         const QString other = WriteClients(data, {"Dunn"}, QStringLiteral("other.pl5"));
         w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), other);
         w.window.OpenFileCommand();
-        QCOMPARE(w.window.Program().FileName, other);
+        QCOMPARE(w.window.Workspace().FileName(), other);
 
         w.prompts
             .ExpectOpenFile(QStringLiteral("Load Backup File Dialog"),
@@ -176,14 +176,14 @@ private slots:
         w.window.RestoreCommand();
         QVERIFY(w.prompts.VerifyAllAnswered());
         if (replace) {
-            QCOMPARE(w.window.Program().FileName, QString("clients.pl5"));
+            QCOMPARE(w.window.Workspace().FileName(), QString("clients.pl5"));
             const std::vector<NameRec> restored = StoredClients(data.Path("clients.pl5"));
             QCOMPARE(int(restored.size()), 3);
             QCOMPARE(restored[1].LastName, QString("Ames"));
             QCOMPARE(restored[2].LastName, QString("Baker"));
             QCOMPARE(w.window.windowTitle(), QString("Pellary5: clients.pl5"));
         } else {
-            QCOMPARE(w.window.Program().FileName, other);
+            QCOMPARE(w.window.Workspace().FileName(), other);
             QCOMPARE(data.ReadBytes("clients.pl5"), changed);
         }
         QCOMPARE(StoredClients(other).at(1).LastName, QString("Dunn"));
@@ -228,20 +228,20 @@ private slots:
             chosen = data.Path("clients_bkp_0.txt");
         }
         const QMap<QString, QByteArray> before = Snapshot(data);
-        const QStringList rowBefore = w.window.Program().table.Row(1);
+        const QStringList rowBefore = w.window.Workspace().Table().Row(1);
 
         if (what == "broken length" || what == "folder") {
             w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), chosen)
                 .ExpectInformation(kError);
             w.window.OpenFileCommand();
-            QVERIFY(!w.window.Program().IsOpen());
+            QVERIFY(!w.window.Workspace().IsOpen());
             QCOMPARE(w.window.windowTitle(), QString("Pellary5: "));
         } else if (what == "short backup line" || what == "backup without memo") {
             w.prompts.ExpectOpenFile(QStringLiteral("Load Backup File Dialog"), chosen)
                 .ExpectInformation(kError);
             w.window.RestoreCommand();
-            QCOMPARE(w.window.Program().FileName, QString("clients.pl5"));
-            QCOMPARE(w.window.Program().table.Row(1), rowBefore);
+            QCOMPARE(w.window.Workspace().FileName(), QString("clients.pl5"));
+            QCOMPARE(w.window.Workspace().Table().Row(1), rowBefore);
         } else if (what == "no template") {
             w.prompts.ExpectInformation(kError);
             w.window.PrintLabels5160Command();
@@ -303,7 +303,7 @@ private slots:
             ClientMainWindow window(prompts, QuietOptions());
             window.StartUp();
             QVERIFY(prompts.VerifyAllAnswered());
-            QCOMPARE(window.Program().settings.FilesDirectory, usual);
+            QCOMPARE(window.Workspace().settings.FilesDirectory, usual);
             QVERIFY(QFileInfo(usual).isDir());
             // New files go to the usual folder; the stored one is never made.
             prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), usual + "fresh.pl5");
