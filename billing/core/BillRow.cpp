@@ -1,9 +1,9 @@
 #include "billing/core/BillRow.h"
 
 #include "billing/core/RemoveLineBreaksWithPipe.h"
-#include "books/core/NormalizeRecord.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
+#include "common/core/NormalizeRecord.h"
 #include "common/core/NumberFormat.h"
 
 namespace kiv5::billing {
@@ -109,7 +109,7 @@ TBillRec PopulateBillRec(const RecordTable& table, int row) {
     record.PullTime = ParseDateTime(cells[BillColumn::PullTime]);
     record.RecNo = ParseInteger(cells[BillColumn::RecNo]);
     record.Status = ParseInteger(cells[BillColumn::Status]);
-    return books::NormalizeRecord(record);
+    return NormalizeRecord(record);
 }
 
 void MakeBlankRow(RecordTable& table, int row, int recordNumber) {

@@ -1,9 +1,9 @@
 #include "billing/core/StatementRow.h"
 
 #include "billing/core/RemoveLineBreaksWithPipe.h"
-#include "books/core/NormalizeRecord.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
+#include "common/core/NormalizeRecord.h"
 #include "common/core/NumberFormat.h"
 
 namespace kiv5::billing {
@@ -78,7 +78,7 @@ ISRec PopulateISRec(const RecordTable& table, int row) {
     record.PullTime = ParseDateTime(cells[ISColumn::PullTime]);
     record.RecNo = ParseInteger(cells[ISColumn::RecNo]);
     record.Status = ParseInteger(cells[ISColumn::Status]);
-    return books::NormalizeRecord(record);
+    return NormalizeRecord(record);
 }
 
 void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate) {
