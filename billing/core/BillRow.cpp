@@ -33,33 +33,6 @@ RecordTable MakeBillTable() {
     return RecordTable(BillColumn::Count, BillColumn::Status);
 }
 
-QString BillColumnCaption(int column) {
-    switch (column) {
-    case BillColumn::ClientNo:
-        return QStringLiteral("Client No.");
-    case BillColumn::FullName:
-        return QStringLiteral("Full Name");
-    case BillColumn::LastBill:
-        return QStringLiteral("Last Bill");
-    case BillColumn::BalanceForward:
-        return QStringLiteral("Balance Forward");
-    case BillColumn::FirstDescription:
-        return QStringLiteral("Description");
-    case BillColumn::FirstAmount:
-        return QStringLiteral("Amount");
-    case BillColumn::FirstISPath:
-        return QStringLiteral("IS Path");
-    case BillColumn::Note:
-        return QStringLiteral("Note");
-    case BillColumn::Interest:
-        return QStringLiteral("Interest");
-    case BillColumn::InterestRate:
-        return QStringLiteral("Rate");
-    default:
-        return {};
-    }
-}
-
 void ConvertBillRecToStringGrid(RecordTable& table, const TBillRec& record, int row,
                                 int recordNumber) {
     if (row == 0) {

@@ -32,21 +32,6 @@ RecordTable MakeStatementTable() {
     return RecordTable(ISColumn::Count, ISColumn::Status);
 }
 
-QString StatementColumnCaption(int column) {
-    switch (column) {
-    case ISColumn::ServiceDate:
-        return QStringLiteral("Date");
-    case ISColumn::ServiceDescription:
-        return QStringLiteral("Description");
-    case ISColumn::TimeSpent:
-        return QStringLiteral("Time Spent (hrs)");
-    case ISColumn::HourlyRate:
-        return QStringLiteral("Hourly Rate");
-    default:
-        return {};
-    }
-}
-
 void ConvertISRecToStringGrid(RecordTable& table, const ISRec& record, int row) {
     if (row == 0) {
         return;

@@ -2,6 +2,7 @@
 // delete, navigation, fast find, the filter and the selection.
 
 #include "clientdb/core/AppendClient.h"
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientEntry.h"
 #include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientNavigation.h"
@@ -15,7 +16,6 @@
 #include "clientdb/ui/EntryForm.h"
 #include "clientdb/ui/FilterForm.h"
 #include "common/core/FastFind.h"
-#include "common/ui/ClientCompareRows.h"
 #include "common/ui/CompareDialog.h"
 #include "common/ui/DeleteRecordDialog.h"
 #include "common/ui/ProgressWindow.h"
@@ -242,8 +242,8 @@ bool ClientMainWindow::SaveRecordCommand() {
         if (save.conflict) {
             ShowError(11100);
             CompareDialog dialog(QStringLiteral("Record Comparison Conflict"), save.stored.RecNo,
-                                 MakeClientCompareRows(ClientCompareValues(save.stored)),
-                                 MakeClientCompareRows(ClientCompareValues(save.edited)), this);
+                                 ClientCompareRows(save.stored), ClientCompareRows(save.edited),
+                                 this);
             const int result = prompts_.Exec(dialog);
             savedRow = ResolveSaveConflict(program_.Files(), program_.table, program_.profile,
                                            program_.sort, row, save,

@@ -1,5 +1,6 @@
 #include "clientdb/ui/ClientProgram.h"
 
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/MakeBlankRow.h"
