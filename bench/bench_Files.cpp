@@ -3,6 +3,7 @@
 // per run. Each stands beside a baseline that only reads the file's bytes.
 
 #include "books/core/LedgerFile.h"
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientFile.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/MakeBlankRow.h"

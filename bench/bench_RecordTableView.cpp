@@ -5,6 +5,7 @@
 
 #include "bench/TableData.h"
 #include "bench/ui/Paint.h"
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/ui/ClientTableLook.h"
 #include "common/core/TableProfile.h"

@@ -4,6 +4,8 @@
 // bound for any comparison sort).
 
 #include "bench/TableData.h"
+#include "books/core/LedgerColumns.h"
+#include "clientdb/core/ClientColumns.h"
 #include "common/core/Cp1252.h"
 #include "common/core/DateTime.h"
 #include "common/core/FastFind.h"
@@ -49,8 +51,8 @@ const RecordTable& ShuffledLedger(int rows) {
     auto it = tables.find(rows);
     if (it == tables.end()) {
         RecordTable table = LedgerTable(rows);
-        SortState state(BookkeepingTableProfile());
-        SortColumnShell(table, BookkeepingTableProfile(), state, kDate);
+        SortState state(books::BookkeepingTableProfile());
+        SortColumnShell(table, books::BookkeepingTableProfile(), state, kDate);
         it = tables.emplace(rows, std::move(table)).first;
     }
     return it->second;
@@ -113,7 +115,8 @@ void BM_StdSortLastNameKeys(benchmark::State& state) {
 }
 
 void BM_SortLedgerByDate(benchmark::State& state) {
-    Sort(state, LedgerTable(static_cast<int>(state.range(0))), BookkeepingTableProfile(), kDate);
+    Sort(state, LedgerTable(static_cast<int>(state.range(0))), books::BookkeepingTableProfile(),
+         kDate);
 }
 
 void BM_StdSortDateKeys(benchmark::State& state) {
@@ -130,7 +133,8 @@ void BM_StdSortDateKeys(benchmark::State& state) {
 }
 
 void BM_SortLedgerByAmount(benchmark::State& state) {
-    Sort(state, LedgerTable(static_cast<int>(state.range(0))), BookkeepingTableProfile(), kAmount);
+    Sort(state, LedgerTable(static_cast<int>(state.range(0))), books::BookkeepingTableProfile(),
+         kAmount);
 }
 
 void BM_StdSortAmountKeys(benchmark::State& state) {
@@ -147,7 +151,7 @@ void BM_StdSortAmountKeys(benchmark::State& state) {
 }
 
 void BM_SortLedgerByPosition(benchmark::State& state) {
-    Sort(state, ShuffledLedger(static_cast<int>(state.range(0))), BookkeepingTableProfile(),
+    Sort(state, ShuffledLedger(static_cast<int>(state.range(0))), books::BookkeepingTableProfile(),
          kPosition);
 }
 

@@ -1,9 +1,9 @@
 #include "billing/core/BillRow.h"
 
 #include "billing/core/RemoveLineBreaksWithPipe.h"
-#include "books/core/NormalizeRecord.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
+#include "common/core/NormalizeRecord.h"
 #include "common/core/NumberFormat.h"
 
 namespace kiv5::billing {
@@ -31,33 +31,6 @@ QString StampCell(double stamp) {
 
 RecordTable MakeBillTable() {
     return RecordTable(BillColumn::Count, BillColumn::Status);
-}
-
-QString BillColumnCaption(int column) {
-    switch (column) {
-    case BillColumn::ClientNo:
-        return QStringLiteral("Client No.");
-    case BillColumn::FullName:
-        return QStringLiteral("Full Name");
-    case BillColumn::LastBill:
-        return QStringLiteral("Last Bill");
-    case BillColumn::BalanceForward:
-        return QStringLiteral("Balance Forward");
-    case BillColumn::FirstDescription:
-        return QStringLiteral("Description");
-    case BillColumn::FirstAmount:
-        return QStringLiteral("Amount");
-    case BillColumn::FirstISPath:
-        return QStringLiteral("IS Path");
-    case BillColumn::Note:
-        return QStringLiteral("Note");
-    case BillColumn::Interest:
-        return QStringLiteral("Interest");
-    case BillColumn::InterestRate:
-        return QStringLiteral("Rate");
-    default:
-        return {};
-    }
 }
 
 void ConvertBillRecToStringGrid(RecordTable& table, const TBillRec& record, int row,
@@ -109,7 +82,7 @@ TBillRec PopulateBillRec(const RecordTable& table, int row) {
     record.PullTime = ParseDateTime(cells[BillColumn::PullTime]);
     record.RecNo = ParseInteger(cells[BillColumn::RecNo]);
     record.Status = ParseInteger(cells[BillColumn::Status]);
-    return books::NormalizeRecord(record);
+    return NormalizeRecord(record);
 }
 
 void MakeBlankRow(RecordTable& table, int row, int recordNumber) {

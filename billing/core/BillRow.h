@@ -12,9 +12,6 @@ namespace kiv5::billing {
 // An empty bill table: 42 columns, status in column 41.
 RecordTable MakeBillTable();
 
-// The heading of a bill table column; empty for columns without one.
-QString BillColumnCaption(int column);
-
 // Fills the row from the record; column 40 gets `recordNumber`, not the
 // stored RecNo. Hides the row for status -1 and -2, shows it for 0. Does
 // nothing for row 0.

@@ -1,17 +1,17 @@
 #include "billing/core/BillingFile.h"
 
-#include "books/core/MatchFileNameCase.h"
-#include "books/core/RecordSlot.h"
-#include "books/core/TableFile.h"
+#include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
+#include "common/core/RecordSlot.h"
+#include "common/core/TableFile.h"
 #include "common/core/TextFile.h"
 
 namespace kiv5::billing {
 namespace {
 
 QString BillMemberPath(const QString& filesDirectory, const QString& N, const char* extension) {
-    return books::MatchFileNameCase(SlashAtEnd(filesDirectory) + StripExtension(FileNamePart(N)) +
-                                    QLatin1String(extension));
+    return MatchFileNameCase(SlashAtEnd(filesDirectory) + StripExtension(FileNamePart(N)) +
+                             QLatin1String(extension));
 }
 
 } // namespace
@@ -39,18 +39,17 @@ void WriteLinkFile(const QString& filesDirectory, const QString& N, const QStrin
 }
 
 void ReadBillingFile(const QString& path, RecordTable& table) {
-    books::ReadRecordsIntoTable<TBillRec>(path, table,
-                                          [](RecordTable& t, const TBillRec& record, int k) {
-                                              ConvertBillRecToStringGrid(t, record, k, k);
-                                          });
+    ReadRecordsIntoTable<TBillRec>(path, table, [](RecordTable& t, const TBillRec& record, int k) {
+        ConvertBillRecToStringGrid(t, record, k, k);
+    });
 }
 
 TBillRec ReadBillRecord(const QString& path, int recNo) {
-    return books::ReadRecordAtSlot<TBillRec>(path, qint64{recNo} - 1);
+    return ReadRecordAtSlot<TBillRec>(path, qint64{recNo} - 1);
 }
 
 void WriteBillRecord(const QString& path, const TBillRec& record) {
-    books::WriteRecordAtSlot(path, record, qint64{record.RecNo} - 1);
+    WriteRecordAtSlot(path, record, qint64{record.RecNo} - 1);
 }
 
 TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row) {
@@ -61,7 +60,7 @@ TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row) {
 
 int AppendBillRow(const QString& path, RecordTable& table, int row) {
     TBillRec record = PopulateBillRec(table, row);
-    const qint64 slot = books::AppendRecordAtEnd<TBillRec>(path, [&record](qint64 at) {
+    const qint64 slot = AppendRecordAtEnd<TBillRec>(path, [&record](qint64 at) {
         record.RecNo = static_cast<qint32>(at + 1);
         return record;
     });
@@ -70,7 +69,7 @@ int AppendBillRow(const QString& path, RecordTable& table, int row) {
 }
 
 void WriteBillingFile(const QString& path, RecordTable& table) {
-    books::WriteTableInFileOrder<TBillRec>(path, table, BillColumn::RecNo, PopulateBillRec);
+    WriteTableInFileOrder<TBillRec>(path, table, BillColumn::RecNo, PopulateBillRec);
 }
 
 } // namespace kiv5::billing

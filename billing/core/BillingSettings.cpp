@@ -1,21 +1,13 @@
 #include "billing/core/BillingSettings.h"
 
+#include "billing/core/BillColumns.h"
+#include "billing/core/WorksheetColumns.h"
+#include "common/core/ColumnWidthSettings.h"
 #include "common/core/ErrorSink.h"
 #include "common/core/Folders.h"
 
-#include <algorithm>
-
 namespace kiv5 {
 namespace {
-
-// Bill table columns kept in the settings besides column 0, by default
-// width: w and 3 w, w = (screen width - 20) div 20.
-constexpr std::array kSingleBillColumns = {1, 3, 4, 6, 36, 37};
-constexpr std::array kTripleBillColumns = {2, 5, 25, 35};
-// Worksheet columns: v and 5 v, v = (screen width - 20) div 8.
-constexpr std::array kSingleISColumns = {1, 3, 4};
-constexpr std::array kFiveFoldISColumns = {2};
-constexpr int kLastShownISColumn = 4;
 
 const qint64 kBuiltInRate = 2500000;     // 250.00
 const qint64 kRateWhenMissing = 2000000; // 200.00
@@ -24,19 +16,15 @@ QString Numbered(const char* name, int number) {
     return QString::fromLatin1(name) + QString::number(number);
 }
 
-template <std::size_t N, std::size_t M>
-void AddWidths(SettingsTable& table, const char* prefix, std::array<qint32, M>& widths,
-               const std::array<int, N>& columns, qint32 whenMissing) {
-    for (const int column : columns) {
-        table.push_back(IntegerSetting(Numbered(prefix, column), &widths[column], whenMissing));
+// Before the settings are read every kept column but the fixed-width ones is
+// one `unit` wide; the others are hidden.
+template <std::size_t N> std::array<qint32, N> BuiltInWidths(ColumnSchema columns, int unit) {
+    std::array<qint32, N> widths{};
+    for (const ColumnSpec& column : columns) {
+        const bool fixed = column.Width.measure == ColumnWidthRule::Measure::Pixels;
+        widths[column.Index] = !column.KeepsWidth() ? -1 : fixed ? column.Width.amount : unit;
     }
-}
-
-bool IsStoredBillColumn(int column) {
-    const auto listed = [column](const auto& columns) {
-        return std::find(columns.begin(), columns.end(), column) != columns.end();
-    };
-    return listed(kSingleBillColumns) || listed(kTripleBillColumns);
+    return widths;
 }
 
 QString ISFolder() {
@@ -61,14 +49,9 @@ BillingSettings BuiltInBillingSettings(int screenWidth) {
     s.WordProcessor = QStringLiteral("WINWORD.EXE");
     s.FilesDirectory = UsualFolder(QStringLiteral("Quenby5"));
     s.HourlyRate = kBuiltInRate;
-    const qint32 x = (screenWidth - 20) / 10;
-    for (int column = 0; column < BILLCOLUMNS; ++column) {
-        s.BColumnWidth[column] = column == 0 ? 20 : IsStoredBillColumn(column) ? x : -1;
-    }
-    const qint32 y = (screenWidth - 20) / 4;
-    for (int column = 0; column < ISCOLUMNS; ++column) {
-        s.ISColumnWidth[column] = column == 0 ? 20 : column <= kLastShownISColumn ? y : -1;
-    }
+    // x and y of the width rules.
+    s.BColumnWidth = BuiltInWidths<BILLCOLUMNS>(billing::BillColumns(), (screenWidth - 20) / 10);
+    s.ISColumnWidth = BuiltInWidths<ISCOLUMNS>(billing::WorksheetColumns(), (screenWidth - 20) / 4);
     s.TableFontName = QStringLiteral("Arial Narrow");
     s.TableFontSize = 8;
     return s;
@@ -94,14 +77,10 @@ SettingsTable BillingKeyTable(BillingSettings& s, int screenWidth) {
     for (int line = 0; line < CAPTIONLINES; ++line) {
         table.push_back(TextSetting(Numbered("CaptionLine", line), &s.CaptionLine[line], {}));
     }
-    const qint32 w = (screenWidth - 20) / 20;
-    table.push_back(IntegerSetting(QStringLiteral("BColumnWidth0"), &s.BColumnWidth[0], 20));
-    AddWidths(table, "BColumnWidth", s.BColumnWidth, kSingleBillColumns, w);
-    AddWidths(table, "BColumnWidth", s.BColumnWidth, kTripleBillColumns, 3 * w);
-    const qint32 v = (screenWidth - 20) / 8;
-    table.push_back(IntegerSetting(QStringLiteral("ISColumnWidth0"), &s.ISColumnWidth[0], 20));
-    AddWidths(table, "ISColumnWidth", s.ISColumnWidth, kSingleISColumns, v);
-    AddWidths(table, "ISColumnWidth", s.ISColumnWidth, kFiveFoldISColumns, 5 * v);
+    // w and v of the width rules.
+    AddColumnWidthSettings(table, billing::BillColumns(), s.BColumnWidth, (screenWidth - 20) / 20);
+    AddColumnWidthSettings(table, billing::WorksheetColumns(), s.ISColumnWidth,
+                           (screenWidth - 20) / 8);
     AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
                          &s.TableFontItalic);
     return table;

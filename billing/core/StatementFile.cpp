@@ -1,23 +1,22 @@
 #include "billing/core/StatementFile.h"
 
-#include "books/core/RecordSlot.h"
-#include "books/core/TableFile.h"
+#include "common/core/RecordSlot.h"
+#include "common/core/TableFile.h"
 
 namespace kiv5::billing {
 
 void ReadStatementFile(const QString& path, RecordTable& table) {
-    books::ReadRecordsIntoTable<ISRec>(path, table,
-                                       [](RecordTable& t, const ISRec& record, int row) {
-                                           ConvertISRecToStringGrid(t, record, row);
-                                       });
+    ReadRecordsIntoTable<ISRec>(path, table, [](RecordTable& t, const ISRec& record, int row) {
+        ConvertISRecToStringGrid(t, record, row);
+    });
 }
 
 ISRec ReadStatementLine(const QString& path, int slot) {
-    return books::ReadRecordAtSlot<ISRec>(path, slot);
+    return ReadRecordAtSlot<ISRec>(path, slot);
 }
 
 void WriteStatementLine(const QString& path, const ISRec& record) {
-    books::WriteRecordAtSlot(path, record, record.RecNo);
+    WriteRecordAtSlot(path, record, record.RecNo);
 }
 
 ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row) {
@@ -28,7 +27,7 @@ ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row) 
 
 int AppendStatementRow(const QString& path, RecordTable& table, int row) {
     ISRec record = PopulateISRec(table, row);
-    const qint64 slot = books::AppendRecordAtEnd<ISRec>(path, [&record](qint64 at) {
+    const qint64 slot = AppendRecordAtEnd<ISRec>(path, [&record](qint64 at) {
         record.RecNo = static_cast<qint32>(at);
         return record;
     });

@@ -1,9 +1,9 @@
 #include "billing/core/StatementRow.h"
 
 #include "billing/core/RemoveLineBreaksWithPipe.h"
-#include "books/core/NormalizeRecord.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
+#include "common/core/NormalizeRecord.h"
 #include "common/core/NumberFormat.h"
 
 namespace kiv5::billing {
@@ -30,21 +30,6 @@ double ParseHours(const QString& text) {
 
 RecordTable MakeStatementTable() {
     return RecordTable(ISColumn::Count, ISColumn::Status);
-}
-
-QString StatementColumnCaption(int column) {
-    switch (column) {
-    case ISColumn::ServiceDate:
-        return QStringLiteral("Date");
-    case ISColumn::ServiceDescription:
-        return QStringLiteral("Description");
-    case ISColumn::TimeSpent:
-        return QStringLiteral("Time Spent (hrs)");
-    case ISColumn::HourlyRate:
-        return QStringLiteral("Hourly Rate");
-    default:
-        return {};
-    }
 }
 
 void ConvertISRecToStringGrid(RecordTable& table, const ISRec& record, int row) {
@@ -78,7 +63,7 @@ ISRec PopulateISRec(const RecordTable& table, int row) {
     record.PullTime = ParseDateTime(cells[ISColumn::PullTime]);
     record.RecNo = ParseInteger(cells[ISColumn::RecNo]);
     record.Status = ParseInteger(cells[ISColumn::Status]);
-    return books::NormalizeRecord(record);
+    return NormalizeRecord(record);
 }
 
 void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate) {

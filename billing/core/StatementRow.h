@@ -12,9 +12,6 @@ namespace kiv5::billing {
 // An empty worksheet table: 9 columns, status in column 8.
 RecordTable MakeStatementTable();
 
-// The heading of a worksheet column; empty for columns without one.
-QString StatementColumnCaption(int column);
-
 // Fills the row from the line; column 7 gets the stored RecNo. Time spent as
 // "%14.2n" with its trailing blanks removed (the leading ones stay), the rate
 // as "%12.2n" without leading blanks. Hides the row for status -1 and -2,

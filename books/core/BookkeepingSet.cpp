@@ -1,6 +1,6 @@
 #include "books/core/BookkeepingSet.h"
 
-#include "books/core/MatchFileNameCase.h"
+#include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
 #include "common/core/TextFile.h"
 

@@ -1,5 +1,7 @@
 #include "books/core/BooksSettings.h"
 
+#include "books/core/LedgerColumns.h"
+#include "common/core/ColumnWidthSettings.h"
 #include "common/core/ErrorSink.h"
 #include "common/core/Folders.h"
 #include "common/core/Misc.h"
@@ -8,15 +10,6 @@ namespace kiv5 {
 namespace {
 
 constexpr int kLastShownColumn = 9;
-
-void AddWidths(SettingsTable& table, const char* prefix, std::array<qint32, BOOKSCOLUMNS>& widths,
-               int screenWidth) {
-    for (int column = 0; column < BOOKSCOLUMNS; ++column) {
-        const qint32 whenMissing = column == 0 ? 20 : (screenWidth - 20) / 13;
-        table.push_back(IntegerSetting(QString::fromLatin1(prefix) + QString::number(column),
-                                       &widths[column], whenMissing));
-    }
-}
 
 std::array<qint32, BOOKSCOLUMNS> BuiltInWidths(int screenWidth) {
     std::array<qint32, BOOKSCOLUMNS> widths{};
@@ -55,8 +48,10 @@ SettingsTable BooksKeyTable(BooksSettings& s, int screenWidth) {
         IntegerSetting(QStringLiteral("BackupCounter"), &s.BackupCounter, 0),
         IntegerConstant(QStringLiteral("ClientSubNo"), 0),
     };
-    AddWidths(table, "IColumnWidth", s.IColumnWidth, screenWidth);
-    AddWidths(table, "EColumnWidth", s.EColumnWidth, screenWidth);
+    // Missing widths are written in units of (screen width - 20) div 13.
+    const int unit = (screenWidth - 20) / 13;
+    AddColumnWidthSettings(table, books::IncomeColumns(), s.IColumnWidth, unit);
+    AddColumnWidthSettings(table, books::ExpenseColumns(), s.EColumnWidth, unit);
     AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
                          &s.TableFontItalic);
     return table;

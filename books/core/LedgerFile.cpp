@@ -1,7 +1,7 @@
 #include "books/core/LedgerFile.h"
 
-#include "books/core/RecordSlot.h"
-#include "books/core/TableFile.h"
+#include "common/core/RecordSlot.h"
+#include "common/core/TableFile.h"
 
 namespace kiv5::books {
 

@@ -1,8 +1,8 @@
 #include "books/core/LedgerRow.h"
 
-#include "books/core/NormalizeRecord.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
+#include "common/core/NormalizeRecord.h"
 #include "common/core/NumberFormat.h"
 
 namespace kiv5::books {

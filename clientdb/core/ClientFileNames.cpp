@@ -1,5 +1,6 @@
 #include "clientdb/core/ClientFileNames.h"
 
+#include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
 
 namespace kiv5 {
@@ -24,7 +25,8 @@ ClientFiles ClientFilesFor(const QString& FilesDirectory, const QString& FileNam
 }
 
 ClientFiles ExistingClientFilesFor(const QString& FilesDirectory, const QString& FileName) {
-    return ClientFilesFor(FilesDirectory, FileName);
+    const ClientFiles files = ClientFilesFor(FilesDirectory, FileName);
+    return {MatchFileNameCase(files.clientFile), MatchFileNameCase(files.memoFile)};
 }
 
 } // namespace kiv5

@@ -51,13 +51,4 @@ int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const Tabl
     return SortAndFind(table, profile, state, save.stored);
 }
 
-QStringList ClientCompareValues(const NameRec& rec) {
-    const QString cityStateZip = rec.City + QStringLiteral(", ") +
-                                 IntToStateAbbreviation(rec.State) + QStringLiteral("  ") +
-                                 rec.ZipCode;
-    return {rec.ClientNo, rec.LastName, rec.FirstName, rec.Company, rec.Address1,
-            rec.Address2, cityStateZip, rec.Phone,     rec.Cell,    rec.Fax,
-            rec.EMail,    rec.Note1,    rec.Note2,     rec.Memo};
-}
-
 } // namespace kiv5

@@ -41,9 +41,4 @@ int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const Tabl
                         SortState& state, int row, const EntrySave& save, bool keepEdited,
                         MemoList& memo);
 
-// The values the comparison shows for one version, in the order of its
-// captions "Client No.:" to "Memo:"; "City/St/ZIP:" is city, ", ", state
-// abbreviation, two blanks, ZIP; the memo as stored.
-QStringList ClientCompareValues(const NameRec& rec);
-
 } // namespace kiv5

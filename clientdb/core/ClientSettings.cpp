@@ -1,33 +1,23 @@
 #include "clientdb/core/ClientSettings.h"
 
+#include "clientdb/core/ClientColumns.h"
+#include "clientdb/core/ClientTable.h"
+#include "common/core/ColumnWidthSettings.h"
 #include "common/core/ErrorSink.h"
 #include "common/core/Folders.h"
 
 namespace kiv5 {
 namespace {
 
-// Show flags of the field columns 2 to 17, in column order.
-constexpr std::array<const char*, 16> kShowNames = {
-    "ShowClientNo", "ShowLastName", "ShowFirstName", "ShowCompany", "ShowAddress1", "ShowAddress2",
-    "ShowCity",     "ShowState",    "ShowZipCode",   "ShowPhone",   "ShowCell",     "ShowFax",
-    "ShowEmail",    "ShowNote1",    "ShowNote2",     "ShowMemo"};
-constexpr int kFirstFieldColumn = 2;
 constexpr int kLastFieldColumn = 17;
-constexpr int kLastStoredWidth = 20;
-constexpr int kEmailColumn = 14;
 
-QString Numbered(const char* name, int number) {
-    return QString::fromLatin1(name) + QString::number(number);
+// Width units of the field columns: the one in force before the settings are
+// read, and the one written for a missing value.
+int BuiltInWidthUnit(int screenWidth) {
+    return (screenWidth - 20) / 16;
 }
-
-qint32 WidthWhenMissing(int column, int screenWidth) {
-    if (column <= 1) {
-        return 20;
-    }
-    if (column <= kLastFieldColumn) {
-        return (screenWidth - 40) / 16;
-    }
-    return -1;
+int WidthUnitWhenMissing(int screenWidth) {
+    return (screenWidth - 40) / 16;
 }
 
 } // namespace
@@ -40,17 +30,13 @@ ClientSettings BuiltInClientSettings(int screenWidth) {
     ClientSettings s;
     s.WordProcessor = QStringLiteral("WINWORD.EXE");
     s.FilesDirectory = UsualClientFolder();
-    s.ColumnWidth[0] = 10;
-    s.ColumnWidth[1] = 20;
-    for (int column = 0; column < CLIENTCOLUMNS; ++column) {
-        if (column >= kFirstFieldColumn && column <= kLastFieldColumn) {
-            s.ColumnWidth[column] = (screenWidth - 20) / 16;
-        } else if (column > kLastFieldColumn) {
-            s.ColumnWidth[column] = -1;
-        }
+    for (const ColumnSpec& column : ClientColumns()) {
+        s.ColumnWidth[column.Index] = column.Width.Pixels(BuiltInWidthUnit(screenWidth));
         // Column 0 is never shown; 18-21 are always hidden.
-        s.ShowColumn[column] = column >= 1 && column <= kLastFieldColumn;
+        s.ShowColumn[column.Index] = column.Index >= 1 && column.Index <= kLastFieldColumn;
     }
+    // Narrower than the width written when the setting is missing.
+    s.ColumnWidth[0] = 10;
     s.TableFontName = QStringLiteral("Arial Narrow");
     s.TableFontSize = 8;
     s.ListFontName = QStringLiteral("Arial Narrow");
@@ -69,17 +55,17 @@ SettingsTable ClientKeyTable(ClientSettings& s, int screenWidth) {
         IntegerSetting(QStringLiteral("ClientSubNo"), &s.ClientSubNo, 0),
         IntegerSetting(QStringLiteral("BackupCounter"), &s.BackupCounter, 0),
     };
-    for (int column = 0; column <= kLastStoredWidth; ++column) {
-        table.push_back(IntegerSetting(Numbered("ColumnWidth", column), &s.ColumnWidth[column],
-                                       WidthWhenMissing(column, screenWidth)));
-    }
-    for (int column = kFirstFieldColumn; column <= kLastFieldColumn; ++column) {
-        SettingEntry entry =
-            FlagSetting(QString::fromLatin1(kShowNames[column - kFirstFieldColumn]),
-                        &s.ShowColumn[column], true);
-        // Written with the spelling of earlier versions; names ignore case.
-        table.push_back(column == kEmailColumn ? entry.WrittenAs(QStringLiteral("ShowEMail"))
-                                               : entry);
+    AddColumnWidthSettings(table, ClientColumns(), s.ColumnWidth,
+                           WidthUnitWhenMissing(screenWidth));
+    for (const ColumnSpec& column : ClientColumns()) {
+        if (column.HasShowSetting()) {
+            SettingEntry entry = FlagSetting(QString::fromLatin1(column.ShowSetting),
+                                             &s.ShowColumn[column.Index], true);
+            // Written with the spelling of earlier versions; names ignore case.
+            table.push_back(column.Index == ClientCol::EMail
+                                ? entry.WrittenAs(QStringLiteral("ShowEMail"))
+                                : entry);
+        }
     }
     AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
                          &s.TableFontItalic);

@@ -1,6 +1,7 @@
 #include "clientdb/core/ClientWorkspace.h"
 
 #include "clientdb/core/AppendClient.h"
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientSelection.h"
 #include "clientdb/core/ClientSlot.h"

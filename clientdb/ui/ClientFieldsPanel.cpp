@@ -1,5 +1,7 @@
 #include "clientdb/ui/ClientFieldsPanel.h"
 
+#include "clientdb/core/ClientColumns.h"
+#include "clientdb/core/ClientTable.h"
 #include "common/core/StateTable.h"
 
 #include <QEvent>
@@ -10,43 +12,39 @@
 namespace kiv5::ui {
 namespace {
 
-struct FieldInfo {
-    const char* caption;
-    int capacity;
-    const char* hint;
-};
+// Hints of the fields that have one.
+constexpr std::array<const char*, ClientFieldsPanel::FieldCount> kHints = {
+    "Required field; each client number must be unique",
+    "Required field; sometimes used for company names instead of the Company field"};
 
 // The e-mail field takes 64 characters although the record holds 128.
-constexpr std::array<FieldInfo, ClientFieldsPanel::FieldCount> kFields = {{
-    {"Client No.:", 8, "Required field; each client number must be unique"},
-    {"Last Name:", 64,
-     "Required field; sometimes used for company names instead of the Company field"},
-    {"First Name:", 64, ""},
-    {"Company:", 64, ""},
-    {"Address:", 64, ""},
-    {"Adrs Line 2:", 64, ""},
-    {"City:", 32, ""},
-    {"ZIP:", 10, ""},
-    {"Telephone:", 20, ""},
-    {"Cell:", 20, ""},
-    {"Fax:", 20, ""},
-    {"eMail:", 64, ""},
-    {"Note 1:", 64, ""},
-    {"Note 2:", 64, ""},
-}};
+constexpr int kEMailLimit = 64;
+
+// The table column of a field: the state column stands between City and ZIP.
+int ColumnOf(ClientFieldsPanel::Field field) {
+    return ClientCol::ClientNo + field + (field > ClientFieldsPanel::City ? 1 : 0);
+}
+
+const ColumnSpec& Spec(int column) {
+    return ClientColumns()[static_cast<std::size_t>(column)];
+}
+
+QString Label(int column) {
+    return QString::fromUtf8(Spec(column).Label);
+}
 
 } // namespace
 
 int ClientFieldsPanel::Capacity(Field field) {
-    return kFields[field].capacity;
+    return field == EMail ? kEMailLimit : Spec(ColumnOf(field)).Capacity;
 }
 
 QString ClientFieldsPanel::Caption(Field field) {
-    return QString::fromLatin1(kFields[field].caption);
+    return Label(ColumnOf(field));
 }
 
 QString ClientFieldsPanel::Hint(Field field) {
-    return QString::fromLatin1(kFields[field].hint);
+    return QString::fromLatin1(kHints[field] ? kHints[field] : "");
 }
 
 ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) : QWidget(parent) {
@@ -68,8 +66,8 @@ ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) :
             form = secondForm;
         }
         auto* edit = new QLineEdit(this);
-        edit->setMaxLength(kFields[i].capacity);
-        edit->setToolTip(QString::fromLatin1(kFields[i].hint));
+        edit->setMaxLength(Capacity(static_cast<Field>(i)));
+        edit->setToolTip(Hint(static_cast<Field>(i)));
         edit->setObjectName(QStringLiteral("edt%1").arg(i));
         connect(edit, &QLineEdit::textEdited, this, &ClientFieldsPanel::Edited);
         edits_[i] = edit;
@@ -86,7 +84,7 @@ ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) :
             state_->installEventFilter(this);
             connect(state_, &QComboBox::activated, this, &ClientFieldsPanel::Edited);
             connect(state_->lineEdit(), &QLineEdit::textEdited, this, &ClientFieldsPanel::Edited);
-            form->addRow(QStringLiteral("State:"), state_);
+            form->addRow(Label(ClientCol::State), state_);
         }
     }
     memo_ = new QPlainTextEdit(this);
@@ -98,7 +96,7 @@ ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) :
             emit Edited();
         }
     });
-    form->addRow(QStringLiteral("Memo:"), memo_);
+    form->addRow(Label(ClientCol::Memo), memo_);
 }
 
 bool ClientFieldsPanel::eventFilter(QObject* watched, QEvent* event) {

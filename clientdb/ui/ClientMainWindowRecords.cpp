@@ -1,13 +1,13 @@
 // The client main window's record commands: the entry form, add, save,
 // delete, navigation, fast find, the filter and the selection.
 
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/ui/ClientMainWindow.h"
 #include "clientdb/ui/EntryForm.h"
 #include "clientdb/ui/FilterForm.h"
 #include "common/core/FastFind.h"
-#include "common/ui/ClientCompareRows.h"
 #include "common/ui/CompareDialog.h"
 #include "common/ui/DeleteRecordDialog.h"
 #include "common/ui/ProgressWindow.h"
@@ -181,10 +181,9 @@ bool ClientMainWindow::SaveRecordCommand() {
         outcome = ws_.SaveRecord(row, form_->Entry());
         if (outcome.kind == SaveOutcome::Conflict) {
             ShowError(11100);
-            CompareDialog dialog(
-                QStringLiteral("Record Comparison Conflict"), outcome.save.stored.RecNo,
-                MakeClientCompareRows(ClientCompareValues(outcome.save.stored)),
-                MakeClientCompareRows(ClientCompareValues(outcome.save.edited)), this);
+            CompareDialog dialog(QStringLiteral("Record Comparison Conflict"),
+                                 outcome.save.stored.RecNo, ClientCompareRows(outcome.save.stored),
+                                 ClientCompareRows(outcome.save.edited), this);
             const bool keepEdited = prompts_.Exec(dialog) == CompareDialog::KeepRight;
             outcome.row = ws_.ResolveConflict(row, outcome.save, keepEdited);
         }

@@ -1,5 +1,6 @@
 #include "clientdb/ui/ClientTableLook.h"
 
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientTable.h"
 
 #include <QFontMetrics>
@@ -8,13 +9,7 @@ namespace kiv5::ui {
 
 RecordTableLook ClientTableLook() {
     RecordTableLook look;
-    look.captions = QStringList(ClientCol::Count, QString());
-    const QStringList named = {"Client No.", "Last Name", "First Name", "Company",
-                               "Address 1",  "Address 2", "City",       "State",
-                               "ZIP",        "Phone",     "Cell",       "Fax",
-                               "EMail",      "Note 1",    "Note 2",     "Memo"};
-    for (int i = 0; i < named.size(); ++i)
-        look.captions[ClientCol::ClientNo + i] = named[i];
+    look.captions = ColumnCaptions(ClientColumns());
     look.sortedCapitals = false;
     look.centredColumns = {ClientCol::Mark,    ClientCol::ClientNo, ClientCol::State,
                            ClientCol::ZipCode, ClientCol::Phone,    ClientCol::Cell,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/ColumnSchema.h"
 #include "common/core/RecordTable.h"
 
 #include <QChar>
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace kiv5 {
-
-// How two cells of a column compare when the table is sorted by it.
-enum class ColumnKind { Text, Integer, Date, Money };
 
 // How text columns order.
 enum class TextOrder {
@@ -69,14 +67,20 @@ struct TableProfile {
     RecordTable MakeTable() const { return RecordTable(ColumnCount, StatusColumn); }
 };
 
-// The client table: 22 columns.
-TableProfile ClientTableProfile(HeaderRowReset reset = {});
-// The income and the expense table: 14 columns.
-TableProfile BookkeepingTableProfile(HeaderRowReset reset = {});
-// The bill table: 42 columns.
-TableProfile BillTableProfile(HeaderRowReset reset = {});
-// The itemized statement worksheet: 9 columns.
-TableProfile WorksheetTableProfile(HeaderRowReset reset = {});
+// What a table's profile takes from the table as a whole rather than from
+// its columns.
+struct TableRules {
+    TextOrder Order = TextOrder::Exact;
+    HeaderClickRule ClickRule = HeaderClickRule::SortThenFlip;
+    int MinimumSortRows = 0;
+    FindCase FindCaseRule = FindCase::Upper;
+    bool FindActiveRowsOnly = false;
+};
+
+// The profile of a table: columns, kinds, the mark, record number and status
+// columns and the fast-find columns from the schema, the rest from the rules.
+TableProfile MakeTableProfile(ColumnSchema schema, const TableRules& rules,
+                              HeaderRowReset reset = {});
 
 // Row 0 after a sort, through the profile's reset.
 void ResetHeaderRow(RecordTable& table, const TableProfile& profile);

@@ -24,7 +24,7 @@ QToolButton* MakeToolButton(const QString& text, const QString& name, const QStr
     return button;
 }
 
-QLabel* MakeValueLabel(const CompareRow& row, QWidget* parent) {
+QLabel* MakeValueLabel(const kiv5::CompareRow& row, QWidget* parent) {
     auto* label = new QLabel(row.value, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(row.wrap);
@@ -36,8 +36,8 @@ QLabel* MakeValueLabel(const CompareRow& row, QWidget* parent) {
 } // namespace
 
 CompareDialog::CompareDialog(const QString& title, int recordNumber,
-                             const QList<CompareRow>& stored, const QList<CompareRow>& edited,
-                             QWidget* parent)
+                             const QList<kiv5::CompareRow>& stored,
+                             const QList<kiv5::CompareRow>& edited, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(title);
@@ -101,7 +101,7 @@ QWidget* CompareDialog::MakeToolBar(int recordNumber) {
     return bar;
 }
 
-QFrame* CompareDialog::MakePanel(const QString& name, const QList<CompareRow>& rows) {
+QFrame* CompareDialog::MakePanel(const QString& name, const QList<kiv5::CompareRow>& rows) {
     auto* panel = new QFrame(this);
     panel->setObjectName(name);
     panel->setFrameShape(QFrame::StyledPanel);

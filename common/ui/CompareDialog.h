@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/CompareRow.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -7,14 +9,6 @@
 class QFrame;
 
 namespace kiv5::ui {
-
-// One line of a record in the comparison: caption and value, the value
-// word-wrapped when long (the memo).
-struct CompareRow {
-    QString caption;
-    QString value;
-    bool wrap = false;
-};
 
 // The side-by-side dialog of a save conflict: the stored record on the left
 // (light blue), the edited one on the right, and which one survives.
@@ -28,8 +22,8 @@ public:
 
     // The title names the record kind ("Record Comparison Conflict", "Income
     // Record Conflict" ...); the record number is the stored record's.
-    CompareDialog(const QString& title, int recordNumber, const QList<CompareRow>& stored,
-                  const QList<CompareRow>& edited, QWidget* parent = nullptr);
+    CompareDialog(const QString& title, int recordNumber, const QList<kiv5::CompareRow>& stored,
+                  const QList<kiv5::CompareRow>& edited, QWidget* parent = nullptr);
 
     static QColor StoredColour();
 
@@ -39,7 +33,7 @@ public slots:
 
 private:
     QWidget* MakeToolBar(int recordNumber);
-    QFrame* MakePanel(const QString& name, const QList<CompareRow>& rows);
+    QFrame* MakePanel(const QString& name, const QList<kiv5::CompareRow>& rows);
 };
 
 } // namespace kiv5::ui

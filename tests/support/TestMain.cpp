@@ -1,21 +1,21 @@
 #include "tests/support/TestMain.h"
 
 #include <QDir>
-#include <cstdlib>
+#include <QFile>
+#include <stdexcept>
 
 namespace kiv5::test {
 
-void PrepareTestEnvironment() {
+TestEnvironment::TestEnvironment() : root_(QDir::tempPath() + QStringLiteral("/kiv5-test-XXXXXX")) {
+    if (!root_.isValid()) {
+        throw std::runtime_error("cannot make the test's temporary folder");
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TZ", "America/New_York");
-    // Settings of a test never reach the user's own folder.
-    static const QString settings = QDir::tempPath() + QStringLiteral("/kiv5-test-settings-") +
-                                    QString::number(QCoreApplication::applicationPid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings));
-    // Nor do the usual data folders, which live under the home folder.
-    static const QString home = QDir::tempPath() + QStringLiteral("/kiv5-test-home-") +
-                                QString::number(QCoreApplication::applicationPid());
+    const QString settings = root_.filePath(QStringLiteral("settings"));
+    const QString home = root_.filePath(QStringLiteral("home"));
     QDir().mkpath(home);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings));
     qputenv("HOME", QFile::encodeName(home));
 }
 

@@ -1,7 +1,7 @@
 #include "tools/kiv5/CheckCommand.h"
 
-#include "books/core/MatchFileNameCase.h"
 #include "common/core/Exceptions.h"
+#include "common/core/MatchFileNameCase.h"
 #include "common/core/TextFile.h"
 #include "tools/kiv5/CommandArguments.h"
 #include "tools/kiv5/Usage.h"
@@ -54,8 +54,7 @@ int FileCheck::FaultCount() const {
 
 QString MemoFileBeside(const QString& clientFile) {
     const QFileInfo info(clientFile);
-    return books::MatchFileNameCase(
-        info.dir().filePath(info.completeBaseName() + QStringLiteral(".mem")));
+    return MatchFileNameCase(info.dir().filePath(info.completeBaseName() + QStringLiteral(".mem")));
 }
 
 FaultList MemoFileFaults(const QString& clientFile, qint64 slotCount) {

@@ -1,5 +1,6 @@
 #include "ClientFixtures.h"
 
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientEntry.h"
 #include "clientdb/core/ClientFile.h"
 #include "clientdb/core/ClientNavigation.h"

@@ -149,6 +149,35 @@ private slots:
         QVERIFY(QDir(other.Folder()).entryList(QDir::Files).isEmpty());
     }
 
+    void namesWrittenOnWindowsOpen_data() {
+        QTest::addColumn<QString>("clientName");
+        QTest::addColumn<QString>("memoName");
+        QTest::newRow("upper case") << "CLIENTS.PL5"
+                                    << "CLIENTS.MEM";
+        QTest::newRow("mixed") << "Clients.pl5"
+                               << "clients.mem";
+        QTest::newRow("lower case") << "clients.pl5"
+                                    << "clients.mem";
+    }
+    void namesWrittenOnWindowsOpen() {
+        QFETCH(QString, clientName);
+        QFETCH(QString, memoName);
+        test::TempFolder folder;
+        const ClientFiles files = test::WriteFixtureFiles(folder, {0, 0});
+        QFile::rename(files.clientFile, folder.Path(clientName));
+        QFile::rename(files.memoFile, folder.Path(memoName));
+        ClientWorkspace ws(1024);
+        ws.settings.FilesDirectory = folder.Folder();
+        ws.Open(QStringLiteral("clients.pl5"));
+        QCOMPARE(ws.Table().DataRowCount(), 2);
+        QCOMPARE(ws.Memo().value(2), QString("memo 2"));
+        ws.Close();
+        QStringList expected{clientName, memoName};
+        expected.sort();
+        // The memo lines go back to the memo file under its own spelling.
+        QCOMPARE(QDir(folder.Folder()).entryList(QDir::Files, QDir::Name), expected);
+    }
+
     void signalsTellTheViews() {
         test::TempFolder folder;
         ClientWorkspace ws(1024);

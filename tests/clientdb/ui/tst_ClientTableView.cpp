@@ -1,3 +1,4 @@
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/ui/ClientTableLook.h"
 #include "common/core/TableProfile.h"

@@ -1,3 +1,7 @@
+#include "billing/core/BillColumns.h"
+#include "billing/core/WorksheetColumns.h"
+#include "books/core/LedgerColumns.h"
+#include "clientdb/core/ClientColumns.h"
 #include "common/core/FastFind.h"
 #include "tests/support/TestMain.h"
 
@@ -10,12 +14,12 @@ TableProfile ProfileNamed(const QString& name) {
         return ClientTableProfile();
     }
     if (name == QLatin1String("bookkeeping")) {
-        return BookkeepingTableProfile();
+        return books::BookkeepingTableProfile();
     }
     if (name == QLatin1String("billing")) {
-        return BillTableProfile();
+        return billing::BillTableProfile();
     }
-    return WorksheetTableProfile();
+    return billing::WorksheetTableProfile();
 }
 
 // One data row: text in one column, the given status.

@@ -8,6 +8,16 @@
 
 using namespace kiv5;
 
+namespace {
+
+// Puts the C library's locale back when it goes.
+struct CLocaleGuard {
+    QByteArray previous = std::setlocale(LC_ALL, nullptr);
+    ~CLocaleGuard() { std::setlocale(LC_ALL, previous.constData()); }
+};
+
+} // namespace
+
 class TestHelpers : public QObject {
     Q_OBJECT
 
@@ -191,15 +201,22 @@ private slots:
         QCOMPARE(TryParseInteger(text).has_value(), isInteger);
     }
 
-    void numbersIgnoreTheUserLocale() {
-        // A decimal-comma locale must not change how stored amounts read.
+    // A decimal-comma locale must not change how stored amounts read,
+    // neither Qt's default locale nor the C library's.
+    void numbersIgnoreTheQtLocale() {
         const QLocale previous;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        std::setlocale(LC_ALL, "de_DE.UTF-8");
         const auto value = TryParseFloat("1234.56");
-        std::setlocale(LC_ALL, "C");
         QLocale::setDefault(previous);
         QCOMPARE(value.value_or(0), 1234.56);
+    }
+    void numbersIgnoreTheCLocale() {
+        const CLocaleGuard guard;
+        if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "de_DE.utf8")) {
+            QSKIP("the German locale de_DE.UTF-8 is not installed (locale-gen de_DE.UTF-8)");
+        }
+        QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
+        QCOMPARE(TryParseFloat("1234.56").value_or(0), 1234.56);
     }
 
     void pipeRoundTrip() {

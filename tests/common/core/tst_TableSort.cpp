@@ -1,3 +1,7 @@
+#include "billing/core/BillColumns.h"
+#include "billing/core/WorksheetColumns.h"
+#include "books/core/LedgerColumns.h"
+#include "clientdb/core/ClientColumns.h"
 #include "common/core/Cp1252.h"
 #include "common/core/DateTime.h"
 #include "common/core/Exceptions.h"
@@ -28,12 +32,12 @@ TableProfile ProfileNamed(const QString& name) {
         return ClientTableProfile(MarkHeaderRow);
     }
     if (name == QLatin1String("bookkeeping")) {
-        return BookkeepingTableProfile(MarkHeaderRow);
+        return books::BookkeepingTableProfile(MarkHeaderRow);
     }
     if (name == QLatin1String("billing")) {
-        return BillTableProfile(MarkHeaderRow);
+        return billing::BillTableProfile(MarkHeaderRow);
     }
-    return WorksheetTableProfile(MarkHeaderRow);
+    return billing::WorksheetTableProfile(MarkHeaderRow);
 }
 
 int ByteOrder(const QByteArray& a, const QByteArray& b) {
@@ -335,7 +339,7 @@ private slots:
     }
 
     void withoutResetRowZeroIsBlank() {
-        const TableProfile p = BillTableProfile();
+        const TableProfile p = billing::BillTableProfile();
         RecordTable table = TableOf(p, 2, {"B", "A"});
         table.SetRow(0, QStringList(42, QStringLiteral("x")));
         SortState state(p);
@@ -387,7 +391,7 @@ private slots:
     }
 
     void bookkeepingFlipsAfterSorting() {
-        const TableProfile p = BookkeepingTableProfile(MarkHeaderRow);
+        const TableProfile p = books::BookkeepingTableProfile(MarkHeaderRow);
         RecordTable table = TableOf(p, 2, {"3/1/2011", "1/1/2011"});
         SortState state(p);
         QVERIFY(SortByHeaderClick(table, p, state, 2));
@@ -400,7 +404,7 @@ private slots:
     }
 
     void bookkeepingNeedsTwoRows() {
-        const TableProfile p = BookkeepingTableProfile(MarkHeaderRow);
+        const TableProfile p = books::BookkeepingTableProfile(MarkHeaderRow);
         RecordTable table = TableOf(p, 2, {"3/1/2011"});
         table.SetRow(0, QStringList(14, QStringLiteral("untouched")));
         SortState state(p);

@@ -1,3 +1,5 @@
+#include "books/core/LedgerColumns.h"
+#include "clientdb/core/ClientColumns.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 #include "common/core/TableSort.h"
@@ -227,7 +229,7 @@ private slots:
         QFETCH(QString, caption);
         std::unique_ptr<Fixture> fixture;
         if (books) {
-            const TableProfile profile = BookkeepingTableProfile();
+            const TableProfile profile = books::BookkeepingTableProfile();
             fixture = std::make_unique<Fixture>(profile,
                                                 IncomeRows(profile, {"5.00", "1,200.00", "(3.50)"}),
                                                 BooksLook(profile.ColumnCount));
@@ -295,7 +297,7 @@ private slots:
     }
 
     void conversionErrorKeepsTheViewUsable() {
-        const TableProfile profile = BookkeepingTableProfile();
+        const TableProfile profile = books::BookkeepingTableProfile();
         Fixture f(profile, IncomeRows(profile, {"5.00", "12 dollars", "1.00"}),
                   BooksLook(profile.ColumnCount));
         f.view.SetCurrentTableRow(2);

@@ -1,9 +1,9 @@
-#include "books/core/MatchFileNameCase.h"
+#include "common/core/MatchFileNameCase.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace kiv5::books {
+namespace kiv5 {
 
 QString MatchFileNameCase(const QString& path) {
     const QFileInfo info(path);
@@ -21,4 +21,4 @@ QString MatchFileNameCase(const QString& path) {
     return path;
 }
 
-} // namespace kiv5::books
+} // namespace kiv5

@@ -1,10 +1,10 @@
-#include "books/core/TableFile.h"
+#include "common/core/TableFile.h"
 
 #include "common/core/Misc.h"
 
 #include <algorithm>
 
-namespace kiv5::books {
+namespace kiv5 {
 
 std::vector<RowAtPosition> RowsInFileOrder(const RecordTable& table, int positionColumn) {
     std::vector<RowAtPosition> rows;
@@ -18,4 +18,4 @@ std::vector<RowAtPosition> RowsInFileOrder(const RecordTable& table, int positio
     return rows;
 }
 
-} // namespace kiv5::books
+} // namespace kiv5

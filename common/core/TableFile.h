@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace kiv5::books {
+namespace kiv5 {
 
 // Replaces the record rows of the table: row k (1-based) gets the k-th record
 // through convert(table, record, k). The table is left as it was when the
@@ -56,4 +56,4 @@ void WriteTableInFileOrder(const QString& path, RecordTable& table, int position
     }
 }
 
-} // namespace kiv5::books
+} // namespace kiv5

@@ -10,7 +10,7 @@
 
 #include <QDir>
 
-namespace kiv5::books {
+namespace kiv5 {
 
 // The stored record at `slot`; IoError when the file or the slot is missing.
 template <class R> R ReadRecordAtSlot(const QString& path, qint64 slot) {
@@ -50,4 +50,4 @@ template <class R, class Build> qint64 AppendRecordAtEnd(const QString& path, Bu
     return slot;
 }
 
-} // namespace kiv5::books
+} // namespace kiv5
