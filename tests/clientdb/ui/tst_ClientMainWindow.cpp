@@ -18,6 +18,7 @@
 #include "tests/uisupport/WidgetTestMain.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -359,6 +360,45 @@ private slots:
                 kForm, [](QDialog& dialog) { ClickButton(dialog, QStringLiteral("Cancel Find")); });
         window.FastFindCommand();
         QVERIFY(prompts.VerifyAllAnswered());
+    }
+
+    void exitWhoseMemoWriteFailsAsks_data() {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("stay") << QList<int>{QMessageBox::Cancel} << false;
+        QTest::newRow("exit anyway") << QList<int>{QMessageBox::Ignore} << true;
+        QTest::newRow("retry, then exit")
+            << QList<int>{QMessageBox::Retry, QMessageBox::Ignore} << true;
+    }
+    void exitWhoseMemoWriteFailsAsks() {
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, closed);
+        TempFolder settings, data;
+        WriteClients(data, {"Ames"});
+        WriteWindowSettings(settings, data.Folder());
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, QuietOptions({QStringLiteral("clients.pl5")}));
+        window.show();
+        QFile::remove(data.Path("clients.mem"));
+        QVERIFY(QDir().mkpath(data.Path("clients.mem")));
+        const QByteArray clients = data.ReadBytes("clients.pl5");
+        for (const int answer : answers) {
+            prompts.ExpectQuestion(QStringLiteral("Exit"),
+                                   static_cast<QMessageBox::StandardButton>(answer));
+        }
+        window.close();
+        QVERIFY(prompts.VerifyAllAnswered());
+        const AskedQuestion& asked = prompts.Asked().constLast();
+        QVERIFY2(asked.text.startsWith(QStringLiteral(
+                     "The memo lines could not be written, so the memos changed since the file "
+                     "was saved would be lost:\n")),
+                 qPrintable(asked.text));
+        QVERIFY(asked.text.endsWith(QStringLiteral(
+            "\n\nRetry to try again, Ignore to exit anyway, Cancel to stay in Pellary5.")));
+        QCOMPARE(asked.buttons, QMessageBox::Retry | QMessageBox::Ignore | QMessageBox::Cancel);
+        QCOMPARE(window.isVisible(), !closed);
+        QCOMPARE(data.ReadBytes("clients.pl5"), clients);
+        QVERIFY(QFileInfo(data.Path("clients.mem")).isDir());
     }
 
     void exitKeepsMemoAutoloadBackupAndSettings() {
