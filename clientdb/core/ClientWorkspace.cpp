@@ -12,18 +12,7 @@
 #include "common/core/Folders.h"
 #include "common/core/Misc.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace kiv5 {
-namespace {
-
-QString ComparablePath(const QString& path) {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-} // namespace
-
 ClientWorkspace::ClientWorkspace(int width, QObject* parent)
     : QObject(parent), screenWidth(width), settings(BuiltInClientSettings(width)),
       table_(MakeClientTable()), profile_(ClientTableProfile([this](RecordTable& t) {
@@ -171,16 +160,12 @@ void ClientWorkspace::SortBy(int column, const ProgressFunction& progress) {
 
 RestoredBackup ClientWorkspace::ReadBackup(const QString& backupPath,
                                            const ProgressFunction& progress) const {
-    RestoredBackup restored = LoadBackup(backupPath, settings.FilesDirectory, {}, progress);
-    restored.replacesOtherFile = QFileInfo::exists(restored.files.clientFile) &&
-                                 (!IsOpen() || ComparablePath(files_.clientFile) !=
-                                                   ComparablePath(restored.files.clientFile));
-    return restored;
+    return LoadBackup(backupPath, settings.FilesDirectory, files_.clientFile, progress);
 }
 
 void ClientWorkspace::Restore(RestoredBackup& restored, const ProgressFunction& progress) {
     // The memo lines of a file left for another are kept before it goes.
-    if (IsOpen() && ComparablePath(files_.memoFile) != ComparablePath(restored.files.memoFile)) {
+    if (IsOpen() && !restored.restoresOpenFile) {
         WriteMemo();
     }
     SaveRestoredBackup(restored, progress);

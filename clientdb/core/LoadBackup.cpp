@@ -72,7 +72,7 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 }
 
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
-                          const QString& openFileName, const ProgressFunction& progress) {
+                          const QString& openClientFile, const ProgressFunction& progress) {
     const QStringList lines = ReadTextLines(backupPath);
     RestoredBackup restored{MakeClientTable(), {}, {}, {}, false};
     RecordTable& table = restored.table;
@@ -93,10 +93,10 @@ RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirecto
     restored.FileName = RestoredFileName(backupPath);
     restored.files = ClientFilesFor(FilesDirectory, restored.FileName);
     const bool exists = QFileInfo::exists(restored.files.clientFile);
-    const bool isOpenFile =
-        !openFileName.isEmpty() && ComparablePath(ClientFilePath(FilesDirectory, openFileName)) ==
-                                       ComparablePath(restored.files.clientFile);
-    restored.replacesOtherFile = exists && !isOpenFile;
+    restored.restoresOpenFile =
+        !openClientFile.isEmpty() &&
+        ComparablePath(openClientFile) == ComparablePath(restored.files.clientFile);
+    restored.replacesOtherFile = exists && !restored.restoresOpenFile;
     return restored;
 }
 

@@ -25,6 +25,8 @@ struct RestoredBackup {
     // A client file of that name exists and is not the open file: ask
     // before SaveRestoredBackup replaces it.
     bool replacesOtherFile = false;
+    // The backup restores the open file itself.
+    bool restoresOpenFile = false;
 };
 
 // The row a backup line gives: 21 times the text before the first tab into
@@ -42,11 +44,11 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 
 // Reads the backup into a fresh table (blank lines are skipped) and the memo
 // lines from its ".mem" in FilesDirectory (padded with empty lines to the
-// table's rows). openFileName: the open file's FileName, empty when none.
+// table's rows). openClientFile: the open client file's path, empty when none.
 // Throws IoError when either file cannot be read; nothing is saved then and
 // the caller's table, memo and FileName stay as they are.
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
-                          const QString& openFileName, const ProgressFunction& progress = {});
+                          const QString& openClientFile, const ProgressFunction& progress = {});
 
 // "The client file NAME already exists and is not the open file. Replace it
 // with the backup?"

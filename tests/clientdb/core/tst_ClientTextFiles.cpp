@@ -212,7 +212,9 @@ private slots:
         OpenedFixture fixture(folder, {kStatusActive});
         const BackupFiles files =
             MakeBackup(fixture.table, fixture.memo, fixture.FileName, folder.Folder(), 0);
-        const RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), openFile);
+        const RestoredBackup restored =
+            LoadBackup(files.textFile, folder.Folder(),
+                       openFile.isEmpty() ? QString() : folder.Path(openFile));
         QCOMPARE(restored.replacesOtherFile, flagged);
         QCOMPARE(RestoreReplaceQuestion(restored.FileName),
                  QString("The client file clients.pl5 already exists and is not the open file. "
@@ -240,8 +242,8 @@ private slots:
         }
         bool failed = false;
         try {
-            RestoredBackup restored = LoadBackup(folder.Path("firm_bkp_1.txt"), folder.Folder(),
-                                                 QStringLiteral("firm.pl5"));
+            RestoredBackup restored =
+                LoadBackup(folder.Path("firm_bkp_1.txt"), folder.Folder(), folder.Path("firm.pl5"));
             SaveRestoredBackup(restored);
         } catch (const Kiv5Error&) {
             failed = true;
