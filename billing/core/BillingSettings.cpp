@@ -1,6 +1,5 @@
 #include "billing/core/BillingSettings.h"
 
-#include "common/core/ErrorSink.h"
 #include "common/core/Folders.h"
 
 #include <algorithm>
@@ -116,11 +115,12 @@ bool ReadTheIniFile(BillingSettings& settings, SettingsStore& store, int screenW
                             ShortHandTable(settings));
 }
 
-bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store) {
+bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store,
+                     const ErrorSink& errors) {
     BillingSettings written = settings;
     if (!WriteSettingsFile(store, BillingKeyTable(written, 0), written.History,
                            ShortHandTable(written))) {
-        ErrorWindow(15010);
+        errors.ErrorWindow(15010);
         return false;
     }
     return true;

@@ -20,14 +20,15 @@ void WriteStatementLine(const QString& path, const ISRec& record) {
     books::WriteRecordAtSlot(path, record, record.RecNo);
 }
 
-ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row) {
-    const ISRec record = PopulateISRec(table, row);
+ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row,
+                        const ErrorSink& errors) {
+    const ISRec record = PopulateISRec(table, row, errors);
     WriteStatementLine(path, record);
     return record;
 }
 
-int AppendStatementRow(const QString& path, RecordTable& table, int row) {
-    ISRec record = PopulateISRec(table, row);
+int AppendStatementRow(const QString& path, RecordTable& table, int row, const ErrorSink& errors) {
+    ISRec record = PopulateISRec(table, row, errors);
     const qint64 slot = books::AppendRecordAtEnd<ISRec>(path, [&record](qint64 at) {
         record.RecNo = static_cast<qint32>(at);
         return record;

@@ -29,9 +29,10 @@ int SortAndFind(RecordTable& table, const TableProfile& profile, SortState& stat
 } // namespace
 
 EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
-                          SortState& state, int row, const ClientEntry& entry, MemoList& memo) {
+                          SortState& state, int row, const ClientEntry& entry, MemoList& memo,
+                          const Clock& clock) {
     EntryFormToGridRow(entry, table, row, memo);
-    const SlotWrite written = SaveClientRow(files.clientFile, table, row);
+    const SlotWrite written = SaveClientRow(files.clientFile, table, row, clock);
     EntrySave save;
     save.conflict = written.conflict;
     save.stored = written.stored;

@@ -1,6 +1,5 @@
 #include "clientdb/core/ClientSettings.h"
 
-#include "common/core/ErrorSink.h"
 #include "common/core/Folders.h"
 
 namespace kiv5 {
@@ -102,18 +101,20 @@ SettingsStore ClientSettingsStore(const QString& baseFolder) {
     return SettingsStore(QStringLiteral("Pellary5"), baseFolder);
 }
 
-bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth) {
+bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth,
+                    const ErrorSink& errors) {
     if (!ReadSettingsFile(store, ClientKeyTable(settings, screenWidth), settings.History)) {
-        ErrorWindow(30010);
+        errors.ErrorWindow(30010);
         return false;
     }
     return true;
 }
 
-bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store) {
+bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store,
+                     const ErrorSink& errors) {
     ClientSettings written = settings;
     if (!WriteSettingsFile(store, ClientKeyTable(written, 0), written.History)) {
-        ErrorWindow(15010);
+        errors.ErrorWindow(15010);
         return false;
     }
     return true;

@@ -9,6 +9,7 @@
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 
 namespace kiv5 {
@@ -23,12 +24,12 @@ struct SlotWrite {
 // Saves a row to the slot its record number names. Without a conflict both
 // stamps become now, in the record and in the row. On a conflict nothing is
 // written and the stored record comes back for the comparison.
-SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row);
+SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row, const Clock& clock);
 
 // Marks a row deleted (status -2, hidden) and saves it as SaveClientRow
 // does. On a conflict, or when the write fails, nothing is written and the
 // row keeps its status.
-SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row);
+SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row, const Clock& clock);
 
 // Conflict resolved for the edited version: writes it to its own slot
 // unchanged (its stamps are not renewed).
