@@ -38,12 +38,14 @@ int PrimaryScreenWidth() {
 
 ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)),
-      previousSink_(InstallErrorWindowSink(prompts)), program_(PrimaryScreenWidth()),
+      help_(QStringLiteral("pellary5"), context_.folders, this),
+      program_(PrimaryScreenWidth(), context_.clock),
       launcher_(
           [&prompts](const QString& title, const QString& text) {
               prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
           },
           options_.launchPlatform) {
+    context_.errors = MakeErrorWindowSink(prompts);
     setObjectName(QStringLiteral("ClientMainWindow"));
     setWindowIcon(QIcon(DrawProgramEmblem(kiv5::Program::Client, 64)));
     actions_ = CreateClientActions(*this);
@@ -68,7 +70,6 @@ ClientMainWindow::~ClientMainWindow() {
         StoreColumnWidths();
         WriteSettings();
     }
-    SetErrorSink(std::move(previousSink_));
 }
 
 void ClientMainWindow::ShowError(int code) {
@@ -87,7 +88,7 @@ int ClientMainWindow::CurrentRow() const {
 }
 
 bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
-    CommandGuard guard(prompts_);
+    CommandGuard guard(prompts_, context_.progress);
     if (tableWindow_) {
         guard.ReshowOnError(tableWindow_);
     }
@@ -110,7 +111,7 @@ void ClientMainWindow::StartUp() {
         setGeometry(screen->availableGeometry());
     }
     SettingsStore store = ClientSettingsStore();
-    ReadTheIniFile(program_.settings, store, program_.screenWidth);
+    ReadTheIniFile(program_.settings, store, program_.screenWidth, context_.errors);
     program_.AutoloadChecked = !program_.settings.AutoFileName.isEmpty();
     UseReachableFilesDirectory();
     CreateTableView();
@@ -176,7 +177,7 @@ bool ClientMainWindow::WriteSettings() {
     if (!program_.unreachedFilesDirectory.isEmpty()) {
         settings.FilesDirectory = program_.unreachedFilesDirectory;
     }
-    return WriteTheIniFile(settings, store);
+    return WriteTheIniFile(settings, store, context_.errors);
 }
 
 void ClientMainWindow::UpdateCommands() {

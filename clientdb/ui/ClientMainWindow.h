@@ -6,8 +6,9 @@
 #include "clientdb/ui/ClientProgram.h"
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/Answers.h"
-#include "common/core/ErrorSink.h"
+#include "common/core/OfficeContext.h"
 #include "common/ui/Launcher.h"
+#include "common/ui/ProgramHelp.h"
 #include "common/ui/RecordTableView.h"
 
 #include <QMainWindow>
@@ -110,6 +111,8 @@ public:
 
     // Help.
     void ContentsCommand();
+    // The program's help window at a topic; 0 shows the contents.
+    void ShowHelp(int topic);
     void ManualCommand();
     void AboutCommand();
 
@@ -170,7 +173,8 @@ private:
 
     Prompts& prompts_;
     ClientStartOptions options_;
-    ErrorSink previousSink_;
+    OfficeContext context_;
+    ProgramHelp help_;
     ClientProgram program_;
     ClientActions actions_;
     Launcher launcher_;

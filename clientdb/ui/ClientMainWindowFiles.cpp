@@ -73,7 +73,7 @@ void ClientMainWindow::UseReachableFilesDirectory() {
 
 void ClientMainWindow::SortTable(int column) {
     {
-        ScopedProgress progress(QStringLiteral("Sorting Records"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Sorting Records"));
         SortColumnShell(program_.table, program_.profile, program_.sort, column,
                         progress.Callback());
     }
@@ -84,7 +84,7 @@ void ClientMainWindow::SortTable(int column) {
 void ClientMainWindow::LoadClientFile(const QString& name, const QString& progressText) {
     program_.FileName = name;
     try {
-        ScopedProgress progress(progressText);
+        ScopedProgress progress(context_.progress, progressText);
         OpenClientFile(program_.Files(), program_.table, program_.MemoList, progress.Callback());
     } catch (...) {
         // A file that does not open leaves no file open.
@@ -208,11 +208,11 @@ void ClientMainWindow::SaveCommand(SaveMode mode) {
     {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
-        ScopedProgress progress(QStringLiteral("Saving File"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
         if (mode == SaveMode::NewFile) {
-            CreateClientFiles(program_.Files(), program_.table, program_.MemoList);
+            CreateClientFiles(program_.Files(), program_.table, program_.MemoList, context_.clock);
         } else {
-            SaveClientFiles(program_.Files(), program_.table, program_.MemoList,
+            SaveClientFiles(program_.Files(), program_.table, program_.MemoList, context_.clock,
                             progress.Callback());
         }
     }
@@ -272,8 +272,8 @@ void ClientMainWindow::PackCommand() {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
         {
-            ScopedProgress progress(QStringLiteral("Packing PL5 File"));
-            PackClientFile(program_.Files(), program_.table, program_.MemoList,
+            ScopedProgress progress(context_.progress, QStringLiteral("Packing PL5 File"));
+            PackClientFile(program_.Files(), program_.table, program_.MemoList, context_.clock,
                            progress.Callback());
         }
         CloseFile();
@@ -290,7 +290,8 @@ void ClientMainWindow::RefreshCommand() {
             CancelFilterCommand();
         }
         if (program_.IsOpen()) {
-            ScopedProgress progress(QStringLiteral("Refresh Screen From Database File"));
+            ScopedProgress progress(context_.progress,
+                                    QStringLiteral("Refresh Screen From Database File"));
             RefreshClientFile(program_.Files(), program_.table, program_.MemoList,
                               progress.Callback());
         }
@@ -318,7 +319,7 @@ void ClientMainWindow::ExportCommand() {
                                                QMessageBox::Yes | QMessageBox::No,
                                                QMessageBox::Question) == QMessageBox::Yes;
     RunGuarded([&] {
-        ScopedProgress progress(QString::fromLatin1(kExportProgressText));
+        ScopedProgress progress(context_.progress, QString::fromLatin1(kExportProgressText));
         ExportTXTFile(program_.table, *chosen, onlySelected, progress.Callback());
     });
 }
@@ -328,7 +329,7 @@ void ClientMainWindow::MakeBackupCommand() {
         EnsureFilesDirectory();
         SortTable(ClientCol::RecNo);
         {
-            ScopedProgress progress(QString::fromLatin1(kBackupProgressText));
+            ScopedProgress progress(context_.progress, QString::fromLatin1(kBackupProgressText));
             const BackupFiles written =
                 MakeBackup(program_.table, program_.MemoList, program_.FileName,
                            program_.settings.FilesDirectory, program_.settings.BackupCounter,
@@ -353,9 +354,9 @@ void ClientMainWindow::RestoreCommand() {
     }
     RunGuarded([&] {
         RestoredBackup restored = [&] {
-            ScopedProgress progress(QString::fromLatin1(kRestoreProgressText));
+            ScopedProgress progress(context_.progress, QString::fromLatin1(kRestoreProgressText));
             return LoadBackup(*chosen, program_.settings.FilesDirectory, program_.FileName,
-                              progress.Callback());
+                              context_.clock, progress.Callback());
         }();
         if (restored.replacesOtherFile &&
             prompts_.Message(QString::fromLatin1(kRestoreWarningTitle),
@@ -367,8 +368,8 @@ void ClientMainWindow::RestoreCommand() {
         {
             HiddenWhile hidden(tableWindow_);
             WaitCursor wait;
-            ScopedProgress progress(QStringLiteral("Saving File"));
-            SaveRestoredBackup(restored, progress.Callback());
+            ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
+            SaveRestoredBackup(restored, context_.clock, progress.Callback());
         }
         // The memo lines of a file left for another are kept before they go.
         if (program_.IsOpen() && program_.Files().memoFile != restored.files.memoFile) {
@@ -406,7 +407,7 @@ void ClientMainWindow::WriteDocument(
             program_.FileName,
             s.FilesDirectory,
             {s.ReturnName, s.ReturnAdrs1, s.ReturnAdrs2, s.ReturnAdrs3},
-            {}};
+            context_};
         QString path;
         {
             WaitCursor wait;

@@ -183,7 +183,7 @@ void ClientMainWindow::AddCommand() {
     int row = 0;
     const bool added = RunGuarded([&] {
         row = AppendClient(program_.Files(), program_.table, program_.MemoList,
-                           program_.settings.ClientSubNo)
+                           program_.settings.ClientSubNo, context_.clock)
                   .row;
     });
     ReloadTable();
@@ -236,8 +236,9 @@ bool ClientMainWindow::SaveRecordCommand() {
     }
     int savedRow = row;
     const bool saved = RunGuarded([&] {
-        const EntrySave save = SaveClientEntry(program_.Files(), program_.table, program_.profile,
-                                               program_.sort, row, entry, program_.MemoList);
+        const EntrySave save =
+            SaveClientEntry(program_.Files(), program_.table, program_.profile, program_.sort, row,
+                            entry, program_.MemoList, context_.clock);
         savedRow = save.row;
         if (save.conflict) {
             ShowError(11100);
@@ -278,7 +279,8 @@ bool ClientMainWindow::DeleteThisRecord(int row, bool all) {
     }
     const int current = IsFormOpen() ? program_.CurrentRowNo : std::max(CurrentRow(), row);
     const bool deleted = RunGuarded([&] {
-        if (DeleteClientRow(program_.Files().clientFile, program_.table, row).conflict) {
+        if (DeleteClientRow(program_.Files().clientFile, program_.table, row, context_.clock)
+                .conflict) {
             ShowError(9999);
         }
     });
@@ -435,7 +437,7 @@ void ClientMainWindow::SetFilterCommand() {
         program_.FilterRec = form.Criteria();
     }
     RunGuarded([&] {
-        ScopedProgress progress(QStringLiteral("Applying Filter to Names"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Applying Filter to Names"));
         FilterNames(program_.table, program_.FilterRec, progress.Callback());
     });
     ReloadTable();
@@ -444,7 +446,7 @@ void ClientMainWindow::SetFilterCommand() {
 
 void ClientMainWindow::CancelFilterCommand() {
     RunGuarded([&] {
-        ScopedProgress progress(QStringLiteral("Cancelling Filter"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Cancelling Filter"));
         FilterCancel(program_.table, progress.Callback());
     });
     ReloadTable();
@@ -464,7 +466,8 @@ void ClientMainWindow::SelectAll(bool selected) {
         return;
     }
     RunGuarded([&] {
-        ScopedProgress progress(selected ? QStringLiteral("Selecting All Records")
+        ScopedProgress progress(context_.progress,
+                                selected ? QStringLiteral("Selecting All Records")
                                          : QStringLiteral("De-selecting All Records"));
         SelectAllRecords(program_.Files().clientFile, program_.table, program_.profile,
                          program_.sort, selected, progress.Callback());

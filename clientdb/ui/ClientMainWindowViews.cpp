@@ -42,7 +42,7 @@ void ClientMainWindow::CreateTableView() {
     if (tableView_) {
         return;
     }
-    auto* view = new RecordTableView(*model_, prompts_);
+    auto* view = new RecordTableView(*model_, prompts_, context_.progress);
     view->setObjectName(QStringLiteral("tableView"));
     tableView_ = view;
     tableWindow_ = mdi_->addSubWindow(view);
@@ -91,7 +91,7 @@ void ClientMainWindow::CreateListView() {
     listWindow_->setAttribute(Qt::WA_DeleteOnClose);
     ApplyListFont();
     {
-        ScopedProgress progress(QStringLiteral("Creating Client List View"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Creating Client List View"));
         std::vector<ListEntry> entries;
         for (int row = 1; row < program_.table.RowCount(); ++row) {
             ListEntry entry;

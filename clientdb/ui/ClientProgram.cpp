@@ -6,12 +6,12 @@
 
 namespace kiv5::ui {
 
-ClientProgram::ClientProgram(int width)
+ClientProgram::ClientProgram(int width, const Clock& clock)
     : screenWidth(width), settings(BuiltInClientSettings(width)),
-      profile(ClientTableProfile([this](RecordTable& t) {
+      profile(ClientTableProfile([this, &clock](RecordTable& t) {
           // The header row is a blank client row whose number does not use up
           // the counter.
-          MakeBlankRow(t, 0, 0, false, settings.ClientSubNo);
+          MakeBlankRow(t, 0, 0, false, settings.ClientSubNo, clock);
       })),
       table(MakeClientTable()), sort(profile), FilterRec(EmptyFilterRec()) {}
 

@@ -8,6 +8,7 @@
 #include "clientdb/core/ClientSettings.h"
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 #include "common/core/TableSort.h"
@@ -21,7 +22,8 @@ namespace kiv5::ui {
 enum class SaveMode { Plain, NewFile, SaveAs, Restore };
 
 struct ClientProgram {
-    explicit ClientProgram(int screenWidth);
+    // The clock dates the header row a sort resets; it must outlive this.
+    ClientProgram(int screenWidth, const Clock& clock);
     ClientProgram(const ClientProgram&) = delete;
     ClientProgram& operator=(const ClientProgram&) = delete;
 
