@@ -25,7 +25,7 @@ struct TableWindow {
     explicit TableWindow(int rows)
         : unsorted(bench::MakeClientTable(rows)), table(unsorted), profile(ClientTableProfile()),
           sort(profile), prompts(Program::Client), model(table, profile, sort, ClientTableLook()),
-          view(model, prompts) {
+          view(model, prompts, progress) {
         view.resize(1200, 800);
         view.SetRowHeight(ClientRowHeight(view.font()));
         view.show();
@@ -43,6 +43,7 @@ struct TableWindow {
     TableProfile profile;
     SortState sort;
     QtPrompts prompts;
+    ProgressTracker progress;
     RecordTableModel model;
     RecordTableView view;
 };

@@ -47,6 +47,7 @@ public:
     ~ClientMainWindow() override;
 
     ClientProgram& Program() { return program_; }
+    OfficeContext& Context() { return context_; }
     const ClientActions& Actions() const { return actions_; }
     RecordTableView* TableView() const { return tableView_; }
     ClientListView* ListView() const { return listView_; }

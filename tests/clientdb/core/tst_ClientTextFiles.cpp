@@ -176,10 +176,10 @@ private slots:
         QVERIFY(QFile::remove(fixture.files.clientFile));
         QVERIFY(QFile::remove(fixture.files.memoFile));
 
-        RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), QString());
+        RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), QString(), *clock_);
         QCOMPARE(restored.FileName, QString("clients.pl5"));
         QVERIFY(!restored.replacesOtherFile);
-        SaveRestoredBackup(restored);
+        SaveRestoredBackup(restored, *clock_);
 
         const std::vector<NameRec> back = ReadAllRecords<NameRec>(fixture.files.clientFile);
         QCOMPARE(back.size(), original.size());
@@ -212,7 +212,8 @@ private slots:
         OpenedFixture fixture(folder, {kStatusActive});
         const BackupFiles files =
             MakeBackup(fixture.table, fixture.memo, fixture.FileName, folder.Folder(), 0);
-        const RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), openFile);
+        const RestoredBackup restored =
+            LoadBackup(files.textFile, folder.Folder(), openFile, *clock_);
         QCOMPARE(restored.replacesOtherFile, flagged);
         QCOMPARE(RestoreReplaceQuestion(restored.FileName),
                  QString("The client file clients.pl5 already exists and is not the open file. "
@@ -241,8 +242,8 @@ private slots:
         bool failed = false;
         try {
             RestoredBackup restored = LoadBackup(folder.Path("firm_bkp_1.txt"), folder.Folder(),
-                                                 QStringLiteral("firm.pl5"));
-            SaveRestoredBackup(restored);
+                                                 QStringLiteral("firm.pl5"), *clock_);
+            SaveRestoredBackup(restored, *clock_);
         } catch (const Kiv5Error&) {
             failed = true;
         }
