@@ -34,7 +34,7 @@ struct ClientFolder {
     ClientFolder() {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
         files = ClientFilesFor(data.path(), QStringLiteral("clients.pl5"));
-        tool::WriteDemoClientFiles(files, tool::MakeDemoClients(kClients));
+        tool::WriteDemoClientFiles(files, tool::MakeDemoClients(kClients, Clock()), Clock());
         SettingsStore store = ClientSettingsStore();
         store.WriteText(QStringLiteral("FilesDirectory"), data.path() + QLatin1Char('/'));
         store.WriteText(QStringLiteral("AutoFileName"), QString());

@@ -40,7 +40,7 @@ const ClientFiles& ClientFilesOf(int count) {
     if (it == files.clients.end()) {
         const ClientFiles paths =
             ClientFilesFor(files.dir.path(), QStringLiteral("clients%1.pl5").arg(count));
-        tool::WriteDemoClientFiles(paths, tool::MakeDemoClients(count));
+        tool::WriteDemoClientFiles(paths, tool::MakeDemoClients(count, Clock()), Clock());
         it = files.clients.emplace(count, paths).first;
     }
     return it->second;
@@ -51,7 +51,9 @@ const QString& IncomeFile() {
     if (files.income.isEmpty()) {
         files.income = files.dir.filePath(QStringLiteral("ledger.inc"));
         tool::WriteDemoIncomeFile(
-            files.income, tool::MakeDemoIncome(tool::MakeDemoClients(1000), kLedgerRecords));
+            files.income,
+            tool::MakeDemoIncome(tool::MakeDemoClients(1000, Clock()), kLedgerRecords, Clock()),
+            ErrorSink());
     }
     return files.income;
 }
@@ -71,7 +73,7 @@ qint64 ReadBytes(const QString& path) {
 TableProfile ClientProfile() {
     return ClientTableProfile([](RecordTable& table) {
         int subNo = 0;
-        MakeBlankRow(table, 0, 0, false, subNo);
+        MakeBlankRow(table, 0, 0, false, subNo, Clock());
     });
 }
 
@@ -151,7 +153,7 @@ void BM_WriteLedgerFile(benchmark::State& state) {
     books::ReadLedgerFile<books::IncRec>(IncomeFile(), table);
     const QString path = Files().dir.filePath(QStringLiteral("written.inc"));
     for (auto _ : state) {
-        books::WriteLedgerFile<books::IncRec>(path, table);
+        books::WriteLedgerFile<books::IncRec>(path, table, ErrorSink());
     }
     state.SetItemsProcessed(state.iterations() * kLedgerRecords);
 }

@@ -26,7 +26,7 @@ struct TableWindow {
     explicit TableWindow(int rows)
         : unsorted(bench::MakeClientTable(rows)), table(unsorted), profile(ClientTableProfile()),
           sort(profile), prompts(Program::Client), model(table, profile, sort, ClientTableLook()),
-          view(model, prompts) {
+          view(model, prompts, progress) {
         view.resize(1200, 800);
         view.SetRowHeight(ClientRowHeight(view.font()));
         view.show();
@@ -44,6 +44,7 @@ struct TableWindow {
     TableProfile profile;
     SortState sort;
     QtPrompts prompts;
+    ProgressTracker progress;
     RecordTableModel model;
     RecordTableView view;
 };

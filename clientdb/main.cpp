@@ -1,6 +1,4 @@
 #include "clientdb/ui/ClientMainWindow.h"
-#include "common/core/HelpPages.h"
-#include "common/ui/HelpWindow.h"
 #include "common/ui/QtPrompts.h"
 
 #include <QApplication>
@@ -11,14 +9,12 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Orvanel"));
     QApplication::setDesktopFileName(QStringLiteral("pellary5"));
 
-    kiv5::ui::QtPrompts prompts(kiv5::Program::Client, [](int topic) {
-        kiv5::ui::HelpWindow::Shared(kiv5::HelpFolder(QStringLiteral("pellary5")))
-            ->ShowTopic(topic);
-    });
+    kiv5::ui::QtPrompts prompts(kiv5::Program::Client);
     kiv5::ui::ClientStartOptions options;
     options.arguments = QApplication::arguments().mid(1);
     kiv5::ui::ClientMainWindow window(prompts, std::move(options));
     prompts.SetParentWidget(&window);
+    prompts.SetHelp([&window](int topic) { window.ShowHelp(topic); });
     window.showMaximized();
     return QApplication::exec();
 }

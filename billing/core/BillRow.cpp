@@ -61,23 +61,23 @@ void ConvertBillRecToStringGrid(RecordTable& table, const TBillRec& record, int 
     table.ApplyStatusHeight(row);
 }
 
-TBillRec PopulateBillRec(const RecordTable& table, int row) {
+TBillRec PopulateBillRec(const RecordTable& table, int row, const ErrorSink& errors) {
     const QStringList& cells = table.Row(row);
     TBillRec record;
     record.Selected = cells[BillColumn::Mark] == QLatin1String("X");
     record.ClientNo = cells[BillColumn::ClientNo];
     record.FullName = cells[BillColumn::FullName];
     record.LastBill = ParseDateTime(cells[BillColumn::LastBill]);
-    record.BalanceForward = MoneyToUnits(Str2Float_2(cells[BillColumn::BalanceForward]));
+    record.BalanceForward = MoneyToUnits(Str2Float_2(cells[BillColumn::BalanceForward], errors));
     for (int line = 0; line < kBillLines; ++line) {
         const auto i = static_cast<std::size_t>(line);
         record.Description[i] = cells[DescriptionColumn(line)];
-        record.Amount[i] = MoneyToUnits(Str2Float_2(cells[AmountColumn(line)]));
+        record.Amount[i] = MoneyToUnits(Str2Float_2(cells[AmountColumn(line)], errors));
         record.ISPath[i] = cells[ISPathColumn(line)];
     }
     record.Note = RemoveLineBreaksWithPipe(cells[BillColumn::Note]);
     record.Interest = cells[BillColumn::Interest] == QLatin1String("Y");
-    record.InterestRate = Str2Float_P(cells[BillColumn::InterestRate]);
+    record.InterestRate = Str2Float_P(cells[BillColumn::InterestRate], errors);
     record.PostTime = ParseDateTime(cells[BillColumn::PostTime]);
     record.PullTime = ParseDateTime(cells[BillColumn::PullTime]);
     record.RecNo = ParseInteger(cells[BillColumn::RecNo]);
@@ -85,10 +85,10 @@ TBillRec PopulateBillRec(const RecordTable& table, int row) {
     return NormalizeRecord(record);
 }
 
-void MakeBlankRow(RecordTable& table, int row, int recordNumber) {
+void MakeBlankRow(RecordTable& table, int row, int recordNumber, const Clock& clock) {
     const QString lastBill =
-        row <= 1 ? FormatShortDate(Today()) : table.Cell(row - 1, BillColumn::LastBill);
-    const QString stamp = StampCell(Now());
+        row <= 1 ? FormatShortDate(clock.Today()) : table.Cell(row - 1, BillColumn::LastBill);
+    const QString stamp = StampCell(clock.Now());
     QStringList& cells = table.Row(row);
     for (int column = BillColumn::Mark; column <= BillColumn::Note; ++column) {
         cells[column].clear();
@@ -109,8 +109,8 @@ void MakeBlankRow(RecordTable& table, int row, int recordNumber) {
     table.SetHidden(row, false);
 }
 
-void DoWrite(RecordFile& file, const RecordTable& table, int row) {
-    file.WriteRecord(PopulateBillRec(table, row));
+void DoWrite(RecordFile& file, const RecordTable& table, int row, const ErrorSink& errors) {
+    file.WriteRecord(PopulateBillRec(table, row, errors));
 }
 
 } // namespace kiv5::billing

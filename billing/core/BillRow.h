@@ -4,6 +4,8 @@
 // is the heading row and is never filled from a record.
 
 #include "billing/core/TBillRec.h"
+#include "common/core/Clock.h"
+#include "common/core/ErrorSink.h"
 #include "common/core/RecordFile.h"
 #include "common/core/RecordTable.h"
 
@@ -19,17 +21,18 @@ void ConvertBillRecToStringGrid(RecordTable& table, const TBillRec& record, int 
                                 int recordNumber);
 
 // The bill of a row: texts cut to their capacity, the note with its line
-// breaks as " | ", money read with Str2Float_2, the rate with Str2Float_P.
+// breaks as " | ", money read with Str2Float_2, the rate with Str2Float_P
+// (both reporting to errors).
 // Throws ConversionError for a date, stamp, record number or status that
 // does not read.
-TBillRec PopulateBillRec(const RecordTable& table, int row);
+TBillRec PopulateBillRec(const RecordTable& table, int row, const ErrorSink& errors);
 
 // Fills the row of a new bill: last bill date today for row 1 (and the
 // heading row), else the row above's; money "0.00"; interest "N"; both
 // stamps now; `recordNumber` in column 40 unless it is -1; status "0"; shown.
-void MakeBlankRow(RecordTable& table, int row, int recordNumber);
+void MakeBlankRow(RecordTable& table, int row, int recordNumber, const Clock& clock);
 
 // Writes the row's bill (PopulateBillRec) at the file's current position.
-void DoWrite(RecordFile& file, const RecordTable& table, int row);
+void DoWrite(RecordFile& file, const RecordTable& table, int row, const ErrorSink& errors);
 
 } // namespace kiv5::billing

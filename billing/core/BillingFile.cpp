@@ -52,14 +52,15 @@ void WriteBillRecord(const QString& path, const TBillRec& record) {
     WriteRecordAtSlot(path, record, qint64{record.RecNo} - 1);
 }
 
-TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row) {
-    const TBillRec record = PopulateBillRec(table, row);
+TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row,
+                      const ErrorSink& errors) {
+    const TBillRec record = PopulateBillRec(table, row, errors);
     WriteBillRecord(path, record);
     return record;
 }
 
-int AppendBillRow(const QString& path, RecordTable& table, int row) {
-    TBillRec record = PopulateBillRec(table, row);
+int AppendBillRow(const QString& path, RecordTable& table, int row, const ErrorSink& errors) {
+    TBillRec record = PopulateBillRec(table, row, errors);
     const qint64 slot = AppendRecordAtEnd<TBillRec>(path, [&record](qint64 at) {
         record.RecNo = static_cast<qint32>(at + 1);
         return record;
@@ -68,8 +69,10 @@ int AppendBillRow(const QString& path, RecordTable& table, int row) {
     return static_cast<int>(slot + 1);
 }
 
-void WriteBillingFile(const QString& path, RecordTable& table) {
-    WriteTableInFileOrder<TBillRec>(path, table, BillColumn::RecNo, PopulateBillRec);
+void WriteBillingFile(const QString& path, RecordTable& table, const ErrorSink& errors) {
+    WriteTableInFileOrder<TBillRec>(
+        path, table, BillColumn::RecNo,
+        [&errors](const RecordTable& t, int row) { return PopulateBillRec(t, row, errors); });
 }
 
 } // namespace kiv5::billing

@@ -32,15 +32,16 @@ TBillRec ReadBillRecord(const QString& path, int recNo);
 // Writes a bill in place at slot RecNo - 1.
 void WriteBillRecord(const QString& path, const TBillRec& record);
 // Writes the row's bill (PopulateBillRec) at its slot and returns it.
-TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row);
+TBillRec WriteBillRow(const QString& path, const RecordTable& table, int row,
+                      const ErrorSink& errors);
 // Stores the row of a new bill at the file's real end, found under the append
 // lock; column 40 and the bill's RecNo become its record number, returned.
-int AppendBillRow(const QString& path, RecordTable& table, int row);
+int AppendBillRow(const QString& path, RecordTable& table, int row, const ErrorSink& errors);
 
 // Rewrites the whole data file from the table in ascending order of column
 // 40, rows of every status included, without reordering the table. Bill k
 // gets RecNo k; a row whose column 40 differed is renumbered once the file is
 // in place.
-void WriteBillingFile(const QString& path, RecordTable& table);
+void WriteBillingFile(const QString& path, RecordTable& table, const ErrorSink& errors);
 
 } // namespace kiv5::billing

@@ -95,11 +95,12 @@ bool ReadTheIniFile(BillingSettings& settings, SettingsStore& store, int screenW
                             ShortHandTable(settings));
 }
 
-bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store) {
+bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store,
+                     const ErrorSink& errors) {
     BillingSettings written = settings;
     if (!WriteSettingsFile(store, BillingKeyTable(written, 0), written.History,
                            ShortHandTable(written))) {
-        ErrorWindow(15010);
+        errors.ErrorWindow(15010);
         return false;
     }
     return true;

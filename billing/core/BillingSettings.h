@@ -3,6 +3,7 @@
 // The billing program's settings: start-up values and the key table read at
 // start and written at exit ("Quenby5" store).
 
+#include "common/core/ErrorSink.h"
 #include "common/core/RecentFiles.h"
 #include "common/core/SettingsBinding.h"
 #include "common/core/SettingsStore.h"
@@ -55,6 +56,7 @@ SettingsStore BillingSettingsStore(const QString& baseFolder = {});
 // A missing store: nothing is read, nothing shown, false.
 bool ReadTheIniFile(BillingSettings& settings, SettingsStore& store, int screenWidth);
 // A store that cannot be written shows 15010 and nothing is written; false.
-bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store);
+bool WriteTheIniFile(const BillingSettings& settings, SettingsStore& store,
+                     const ErrorSink& errors);
 
 } // namespace kiv5

@@ -33,7 +33,7 @@ QString CalendarBackupLine(const DayRec& day, qint64 position) {
     return fields.join(QLatin1Char('\t'));
 }
 
-DayRec ParseCalendarBackupLine(const QString& line) {
+DayRec ParseCalendarBackupLine(const QString& line, const OfficeContext& context) {
     const QStringList fields = line.split(QLatin1Char('\t'));
     if (fields.size() <= kPositionField) {
         throw ConversionError(
@@ -49,11 +49,11 @@ DayRec ParseCalendarBackupLine(const QString& line) {
         const int at = kFirstSlotField + 3 * k;
         const auto i = static_cast<std::size_t>(k);
         day.SlotText[i] = fields[at].left(64);
-        day.SlotHours[i] = Str2Float_2(fields[at + 1]);
+        day.SlotHours[i] = Str2Float_2(fields[at + 1], context.errors);
         day.SlotClientNo[i] = fields[at + 2].left(8);
     }
     day.DayNotes = RestoreCRLFFromPipe(fields[kNotesField]).left(255);
-    day.PostTime = Now();
+    day.PostTime = context.Now();
     day.PullTime = day.PostTime;
     day.RecNo = ParseInteger(fields[kPositionField]);
     day.Status = 0;

@@ -7,6 +7,7 @@
 // file and its status.
 
 #include "billing/core/DayRec.h"
+#include "common/core/OfficeContext.h"
 
 namespace kiv5::billing {
 
@@ -18,11 +19,13 @@ inline constexpr int kCalendarBackupFields = 2 + 3 * kDaySlots + 1 + 2 + 2;
 QString CalendarBackupLine(const DayRec& day, qint64 position);
 
 // The day record of a backup line, as the restore builds it: mark and date,
-// slot texts cut to 64, lengths read with Str2Float_2, client numbers cut to
-// 8, the notes with their line breaks back and cut to 255, both stamps now,
+// slot texts cut to 64, lengths read with Str2Float_2 (reporting to the
+// context's sink), client numbers cut to
+// 8, the notes with their line breaks back and cut to 255, both stamps the
+// context's now,
 // RecNo from the field after the two empty ones, Status 0. Throws
 // ConversionError for a line with too few fields, a date or a record number
 // that does not read.
-DayRec ParseCalendarBackupLine(const QString& line);
+DayRec ParseCalendarBackupLine(const QString& line, const OfficeContext& context);
 
 } // namespace kiv5::billing

@@ -42,17 +42,17 @@ QString CalendarFilePath(const QString& filesDirectory) {
     return SlashAtEnd(filesDirectory) + kCalendarFileName;
 }
 
-DayRec MakeBlankDay(double day) {
+DayRec MakeBlankDay(double day, const Clock& clock) {
     DayRec record;
     record.Day = day;
-    record.PostTime = Now();
+    record.PostTime = clock.Now();
     record.PullTime = record.PostTime;
     return record;
 }
 
-DayRec ReadDay(const QString& path, double date) {
+DayRec ReadDay(const QString& path, double date, const Clock& clock) {
     if (!QFileInfo::exists(path)) {
-        return MakeBlankDay(date);
+        return MakeBlankDay(date, clock);
     }
     RecordFile file(path, kDaySize, RecordFile::Mode::Read);
     while (!file.AtEnd()) {
@@ -63,7 +63,7 @@ DayRec ReadDay(const QString& path, double date) {
         }
     }
     file.Close();
-    return MakeBlankDay(date);
+    return MakeBlankDay(date, clock);
 }
 
 void WriteDay(const QString& path, const DayRec& record, double date) {

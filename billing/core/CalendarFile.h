@@ -4,6 +4,7 @@
 // found by their date, scanned from the first record every time.
 
 #include "billing/core/DayRec.h"
+#include "common/core/Clock.h"
 
 namespace kiv5::billing {
 
@@ -14,11 +15,11 @@ QString CalendarFilePath(const QString& filesDirectory);
 
 // A day with no entries: empty slots and notes, lengths 0, both stamps now,
 // RecNo and Status 0.
-DayRec MakeBlankDay(double day);
+DayRec MakeBlankDay(double day, const Clock& clock);
 
 // The stored record of `date`, or a blank day for that date when the file
 // does not exist or holds no record whose Day equals it exactly.
-DayRec ReadDay(const QString& path, double date);
+DayRec ReadDay(const QString& path, double date, const Clock& clock);
 
 // Stores the record as the day `date` (its Day becomes `date`): over the
 // stored record of that date, or appended when there is none. Creates the

@@ -19,14 +19,15 @@ void WriteStatementLine(const QString& path, const ISRec& record) {
     WriteRecordAtSlot(path, record, record.RecNo);
 }
 
-ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row) {
-    const ISRec record = PopulateISRec(table, row);
+ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row,
+                        const ErrorSink& errors) {
+    const ISRec record = PopulateISRec(table, row, errors);
     WriteStatementLine(path, record);
     return record;
 }
 
-int AppendStatementRow(const QString& path, RecordTable& table, int row) {
-    ISRec record = PopulateISRec(table, row);
+int AppendStatementRow(const QString& path, RecordTable& table, int row, const ErrorSink& errors) {
+    ISRec record = PopulateISRec(table, row, errors);
     const qint64 slot = AppendRecordAtEnd<ISRec>(path, [&record](qint64 at) {
         record.RecNo = static_cast<qint32>(at);
         return record;

@@ -18,9 +18,10 @@ ISRec ReadStatementLine(const QString& path, int slot);
 // Writes a line in place at slot RecNo.
 void WriteStatementLine(const QString& path, const ISRec& record);
 // Writes the row's line (PopulateISRec) at slot RecNo and returns it.
-ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row);
+ISRec WriteStatementRow(const QString& path, const RecordTable& table, int row,
+                        const ErrorSink& errors);
 // Stores the row of a new line at the file's real end, found under the
 // append lock; column 7 and the line's RecNo become that slot, returned.
-int AppendStatementRow(const QString& path, RecordTable& table, int row);
+int AppendStatementRow(const QString& path, RecordTable& table, int row, const ErrorSink& errors);
 
 } // namespace kiv5::billing

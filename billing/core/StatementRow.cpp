@@ -51,14 +51,14 @@ void ConvertISRecToStringGrid(RecordTable& table, const ISRec& record, int row) 
     table.ApplyStatusHeight(row);
 }
 
-ISRec PopulateISRec(const RecordTable& table, int row) {
+ISRec PopulateISRec(const RecordTable& table, int row, const ErrorSink& errors) {
     const QStringList& cells = table.Row(row);
     ISRec record;
     record.Selected = cells[ISColumn::Mark] == QLatin1String("X");
     record.ServiceDate = ParseDateTime(cells[ISColumn::ServiceDate]);
     record.ServiceDescription = RemoveLineBreaksWithPipe(cells[ISColumn::ServiceDescription]);
     record.TimeSpent = ParseHours(cells[ISColumn::TimeSpent]);
-    record.HourlyRate = MoneyToUnits(Str2Float_2(cells[ISColumn::HourlyRate]));
+    record.HourlyRate = MoneyToUnits(Str2Float_2(cells[ISColumn::HourlyRate], errors));
     record.PostTime = ParseDateTime(cells[ISColumn::PostTime]);
     record.PullTime = ParseDateTime(cells[ISColumn::PullTime]);
     record.RecNo = ParseInteger(cells[ISColumn::RecNo]);
@@ -66,10 +66,11 @@ ISRec PopulateISRec(const RecordTable& table, int row) {
     return NormalizeRecord(record);
 }
 
-void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate) {
+void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate,
+                    const Clock& clock) {
     const QString date =
-        row <= 1 ? FormatShortDate(Today()) : table.Cell(row - 1, ISColumn::ServiceDate);
-    const QString stamp = StampCell(Now());
+        row <= 1 ? FormatShortDate(clock.Today()) : table.Cell(row - 1, ISColumn::ServiceDate);
+    const QString stamp = StampCell(clock.Now());
     QStringList& cells = table.Row(row);
     cells[ISColumn::Mark] = QStringLiteral("X");
     cells[ISColumn::ServiceDate] = date;
@@ -85,8 +86,8 @@ void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourly
     table.SetHidden(row, false);
 }
 
-void DoISWrite(RecordFile& file, const RecordTable& table, int row) {
-    file.WriteRecord(PopulateISRec(table, row));
+void DoISWrite(RecordFile& file, const RecordTable& table, int row, const ErrorSink& errors) {
+    file.WriteRecord(PopulateISRec(table, row, errors));
 }
 
 QString StatementBackupLine(const RecordTable& table, int row) {
@@ -103,9 +104,10 @@ QString StatementBackupLine(const RecordTable& table, int row) {
     return fields.join(QLatin1Char('\t'));
 }
 
-void FillISRowFromBackupLine(RecordTable& table, int row, const QString& line, int recordNumber) {
+void FillISRowFromBackupLine(RecordTable& table, int row, const QString& line, int recordNumber,
+                             const Clock& clock) {
     const QStringList fields = line.split(QLatin1Char('\t'));
-    const QString stamp = StampCell(Now());
+    const QString stamp = StampCell(clock.Now());
     QStringList& cells = table.Row(row);
     for (int column = ISColumn::Mark; column <= ISColumn::HourlyRate; ++column) {
         cells[column] = fields.value(column);

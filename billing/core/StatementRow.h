@@ -4,6 +4,8 @@
 // worksheet table, and the line of a statement's backup text.
 
 #include "billing/core/ISRec.h"
+#include "common/core/Clock.h"
+#include "common/core/ErrorSink.h"
 #include "common/core/RecordFile.h"
 #include "common/core/RecordTable.h"
 
@@ -20,19 +22,21 @@ void ConvertISRecToStringGrid(RecordTable& table, const ISRec& record, int row);
 
 // The line of a row: the date read as date and time, the description with
 // its line breaks as " | " and cut to 255, the time as a plain number
-// (thousands separators allowed), the rate with Str2Float_2. Throws
+// (thousands separators allowed), the rate with Str2Float_2 (reporting to
+// errors). Throws
 // ConversionError for a date, time, stamp, record number or status that does
 // not read.
-ISRec PopulateISRec(const RecordTable& table, int row);
+ISRec PopulateISRec(const RecordTable& table, int row, const ErrorSink& errors);
 
 // Fills the row of a new line: marked, today's date for rows 0 and 1, else
 // the row above's; time "0.00"; the rate as "%14.2n" without trailing blanks;
 // both stamps now; `recordNumber` in column 7 unless it is -1; status "0";
 // shown.
-void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate);
+void MakeBlankISRow(RecordTable& table, int row, int recordNumber, double hourlyRate,
+                    const Clock& clock);
 
 // Writes the row's line (PopulateISRec) at the file's current position.
-void DoISWrite(RecordFile& file, const RecordTable& table, int row);
+void DoISWrite(RecordFile& file, const RecordTable& table, int row, const ErrorSink& errors);
 
 // The backup text line of a row: a tab, then columns 1, 2, 3, the rate of
 // column 4 cleaned with RemoveCommasAndSigns, and columns 5 to 8, separated
@@ -42,6 +46,7 @@ QString StatementBackupLine(const RecordTable& table, int row);
 // Fills a row from a backup text line as the restore does: the fields go to
 // columns 0 to 4 (missing ones empty), both stamps now, `recordNumber` in
 // column 7, status "0", shown.
-void FillISRowFromBackupLine(RecordTable& table, int row, const QString& line, int recordNumber);
+void FillISRowFromBackupLine(RecordTable& table, int row, const QString& line, int recordNumber,
+                             const Clock& clock);
 
 } // namespace kiv5::billing

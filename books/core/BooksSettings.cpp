@@ -65,11 +65,11 @@ bool ReadTheIniFile(BooksSettings& settings, SettingsStore& store, int screenWid
     return ReadSettingsFile(store, BooksKeyTable(settings, screenWidth), settings.History);
 }
 
-bool WriteTheIniFile(const BooksSettings& settings, SettingsStore& store) {
+bool WriteTheIniFile(const BooksSettings& settings, SettingsStore& store, const ErrorSink& errors) {
     BooksSettings written = settings;
     written.PL5FileName = FileNamePart(written.PL5FileName);
     if (!WriteSettingsFile(store, BooksKeyTable(written, 0), written.History)) {
-        ErrorWindow(15010);
+        errors.ErrorWindow(15010);
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 // The bookkeeping program's settings: built-in start-up values and the key
 // table read at start and written at exit ("Sumora5" store).
 
+#include "common/core/ErrorSink.h"
 #include "common/core/RecentFiles.h"
 #include "common/core/SettingsBinding.h"
 #include "common/core/SettingsStore.h"
@@ -45,6 +46,6 @@ SettingsStore BooksSettingsStore(const QString& baseFolder = {});
 // A missing store: nothing is read, nothing shown, false.
 bool ReadTheIniFile(BooksSettings& settings, SettingsStore& store, int screenWidth);
 // A store that cannot be written shows 15010 and nothing is written; false.
-bool WriteTheIniFile(const BooksSettings& settings, SettingsStore& store);
+bool WriteTheIniFile(const BooksSettings& settings, SettingsStore& store, const ErrorSink& errors);
 
 } // namespace kiv5

@@ -19,8 +19,9 @@ template <class R> void WriteLedgerRecord(const QString& path, const R& record, 
     WriteRecordAtSlot(path, record, qint64{position} - 1);
 }
 
-template <class R> R WriteLedgerRow(const QString& path, const RecordTable& table, int row) {
-    const R record = PopulateLedgerRec<R>(table, row);
+template <class R>
+R WriteLedgerRow(const QString& path, const RecordTable& table, int row, const ErrorSink& errors) {
+    const R record = PopulateLedgerRec<R>(table, row, errors);
     WriteLedgerRecord(path, record, record.RecNo);
     return record;
 }
@@ -35,8 +36,11 @@ template <class R> int AppendLedgerRow(const QString& path, RecordTable& table, 
     return static_cast<int>(slot + 1);
 }
 
-template <class R> void WriteLedgerFile(const QString& path, RecordTable& table) {
-    WriteTableInFileOrder<R>(path, table, LedgerColumn::Position, PopulateLedgerRec<R>);
+template <class R>
+void WriteLedgerFile(const QString& path, RecordTable& table, const ErrorSink& errors) {
+    WriteTableInFileOrder<R>(
+        path, table, LedgerColumn::Position,
+        [&errors](const RecordTable& t, int row) { return PopulateLedgerRec<R>(t, row, errors); });
 }
 
 template void ReadLedgerFile<IncRec>(const QString&, RecordTable&);
@@ -45,11 +49,11 @@ template IncRec ReadLedgerRecord<IncRec>(const QString&, int);
 template ExpRec ReadLedgerRecord<ExpRec>(const QString&, int);
 template void WriteLedgerRecord(const QString&, const IncRec&, int);
 template void WriteLedgerRecord(const QString&, const ExpRec&, int);
-template IncRec WriteLedgerRow<IncRec>(const QString&, const RecordTable&, int);
-template ExpRec WriteLedgerRow<ExpRec>(const QString&, const RecordTable&, int);
+template IncRec WriteLedgerRow<IncRec>(const QString&, const RecordTable&, int, const ErrorSink&);
+template ExpRec WriteLedgerRow<ExpRec>(const QString&, const RecordTable&, int, const ErrorSink&);
 template int AppendLedgerRow<IncRec>(const QString&, RecordTable&, int);
 template int AppendLedgerRow<ExpRec>(const QString&, RecordTable&, int);
-template void WriteLedgerFile<IncRec>(const QString&, RecordTable&);
-template void WriteLedgerFile<ExpRec>(const QString&, RecordTable&);
+template void WriteLedgerFile<IncRec>(const QString&, RecordTable&, const ErrorSink&);
+template void WriteLedgerFile<ExpRec>(const QString&, RecordTable&, const ErrorSink&);
 
 } // namespace kiv5::books

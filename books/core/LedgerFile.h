@@ -21,7 +21,8 @@ template <class R> void WriteLedgerRecord(const QString& path, const R& record, 
 
 // Writes the row's record (PopulateLedgerRec) at the position of its column
 // 12 and returns the record written.
-template <class R> R WriteLedgerRow(const QString& path, const RecordTable& table, int row);
+template <class R>
+R WriteLedgerRow(const QString& path, const RecordTable& table, int row, const ErrorSink& errors);
 
 // Stores the row of a new record (PopulateLedgerRecForWrite) at the file's
 // real end, found under the append lock; column 12 and the record's RecNo
@@ -32,6 +33,7 @@ template <class R> int AppendLedgerRow(const QString& path, RecordTable& table, 
 // rows of every status included, without reordering the table. Record k gets
 // RecNo k; a row whose column 12 differed from its new position is
 // renumbered once the file is in place.
-template <class R> void WriteLedgerFile(const QString& path, RecordTable& table);
+template <class R>
+void WriteLedgerFile(const QString& path, RecordTable& table, const ErrorSink& errors);
 
 } // namespace kiv5::books

@@ -8,15 +8,17 @@
 namespace kiv5::books {
 namespace {
 
-enum class ReadMode { Table, NewRecord };
-
 // The receipt or check number after `previous`, empty when it is no integer.
 QString NextNumber(const QString& previous) {
     const auto number = TryParseInteger(previous);
     return number ? QString::number(static_cast<qint64>(*number) + 1) : QString();
 }
 
-template <class R> R ReadRow(const RecordTable& table, int row, ReadMode mode) {
+// The record of a row. A table row and a new record's row read the date and
+// the amount differently; they are read in column order, so that a bad
+// amount is reported before a bad stamp stops the reading.
+template <class R, class ReadDate, class ReadAmount>
+R ReadRow(const RecordTable& table, int row, ReadDate readDate, ReadAmount readAmount) {
     using T = LedgerTraits<R>;
     const QStringList& cells = table.Row(row);
     R record;
@@ -28,13 +30,8 @@ template <class R> R ReadRow(const RecordTable& table, int row, ReadMode mode) {
     record.Category = cells[LedgerColumn::Category];
     record.Account = cells[LedgerColumn::Account];
     record.Code = cells[LedgerColumn::Code];
-    if (mode == ReadMode::Table) {
-        record.Date = ParseDateTime(cells[LedgerColumn::Date]);
-        record.Amount = MoneyToUnits(Str2Float_2(cells[LedgerColumn::Amount]));
-    } else {
-        record.Date = ParseDate(cells[LedgerColumn::Date]);
-        record.Amount = MoneyToUnits(ParseFloat(cells[LedgerColumn::Amount]));
-    }
+    record.Date = readDate(cells[LedgerColumn::Date]);
+    record.Amount = MoneyToUnits(readAmount(cells[LedgerColumn::Amount]));
     record.PostTime = ParseDateTime(cells[LedgerColumn::PostTime]);
     record.PullTime = ParseDateTime(cells[LedgerColumn::PullTime]);
     record.RecNo = ParseInteger(cells[LedgerColumn::Position]);
@@ -74,24 +71,25 @@ void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, 
     table.ApplyStatusHeight(row);
 }
 
-template <class R> R PopulateLedgerRec(const RecordTable& table, int row) {
-    return ReadRow<R>(table, row, ReadMode::Table);
+template <class R> R PopulateLedgerRec(const RecordTable& table, int row, const ErrorSink& errors) {
+    return ReadRow<R>(table, row, ParseDateTime,
+                      [&errors](const QString& cell) { return Str2Float_2(cell, errors); });
 }
 
 template <class R> R PopulateLedgerRecForWrite(const RecordTable& table, int row) {
-    return ReadRow<R>(table, row, ReadMode::NewRecord);
+    return ReadRow<R>(table, row, ParseDate, ParseFloat);
 }
 
 template <class R> void DoLedgerWrite(RecordFile& file, const RecordTable& table, int row) {
     file.WriteRecord(PopulateLedgerRecForWrite<R>(table, row));
 }
 
-void MakeBlankLedgerRow(RecordTable& table, int row, int position) {
+void MakeBlankLedgerRow(RecordTable& table, int row, int position, const Clock& clock) {
     const QString number =
         row >= 2 ? NextNumber(table.Cell(row - 1, LedgerColumn::Number)) : QString();
     const QString date =
-        row < 2 ? FormatShortDate(Today()) : table.Cell(row - 1, LedgerColumn::Date);
-    const QString stamp = FormatDateTime(Now(), Midnight::Show);
+        row < 2 ? FormatShortDate(clock.Today()) : table.Cell(row - 1, LedgerColumn::Date);
+    const QString stamp = FormatDateTime(clock.Now(), Midnight::Show);
     QStringList& cells = table.Row(row);
     for (int column = LedgerColumn::Mark; column <= LedgerColumn::Code; ++column) {
         cells[column].clear();
@@ -110,8 +108,8 @@ void MakeBlankLedgerRow(RecordTable& table, int row, int position) {
 
 template void ConvertLedgerRecToStringGrid(RecordTable&, const IncRec&, int, int);
 template void ConvertLedgerRecToStringGrid(RecordTable&, const ExpRec&, int, int);
-template IncRec PopulateLedgerRec<IncRec>(const RecordTable&, int);
-template ExpRec PopulateLedgerRec<ExpRec>(const RecordTable&, int);
+template IncRec PopulateLedgerRec<IncRec>(const RecordTable&, int, const ErrorSink&);
+template ExpRec PopulateLedgerRec<ExpRec>(const RecordTable&, int, const ErrorSink&);
 template IncRec PopulateLedgerRecForWrite<IncRec>(const RecordTable&, int);
 template ExpRec PopulateLedgerRecForWrite<ExpRec>(const RecordTable&, int);
 template void DoLedgerWrite<IncRec>(RecordFile&, const RecordTable&, int);

@@ -5,6 +5,8 @@
 
 #include "books/core/ExpRec.h"
 #include "books/core/IncRec.h"
+#include "common/core/Clock.h"
+#include "common/core/ErrorSink.h"
 #include "common/core/RecordFile.h"
 #include "common/core/RecordTable.h"
 
@@ -20,9 +22,10 @@ template <class R>
 void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, int position);
 
 // The record of a row: texts cut to their capacity, dates and stamps read as
-// date and time, the amount with Str2Float_2. Throws ConversionError for a
+// date and time, the amount with Str2Float_2 (reporting to errors). Throws
+// ConversionError for a
 // date, stamp, position or status that does not read.
-template <class R> R PopulateLedgerRec(const RecordTable& table, int row);
+template <class R> R PopulateLedgerRec(const RecordTable& table, int row, const ErrorSink& errors);
 
 // As PopulateLedgerRec, but the date is read as a date only and the amount as
 // a plain decimal number, as a new record's row is written.
@@ -35,7 +38,7 @@ template <class R> void DoLedgerWrite(RecordFile& file, const RecordTable& table
 // Fills the row of a new record: the next receipt or check number after the
 // row above, its date (today for the first row), amount "0.00", both stamps
 // now, `position` in column 12 unless it is -1, status "0", shown.
-void MakeBlankLedgerRow(RecordTable& table, int row, int position);
+void MakeBlankLedgerRow(RecordTable& table, int row, int position, const Clock& clock);
 
 inline void ConvertIncRecToStringGrid(RecordTable& table, const IncRec& record, int row,
                                       int position) {
@@ -45,11 +48,11 @@ inline void ConvertExpRecToStringGrid(RecordTable& table, const ExpRec& record, 
                                       int position) {
     ConvertLedgerRecToStringGrid(table, record, row, position);
 }
-inline IncRec PopulateIncRec(const RecordTable& table, int row) {
-    return PopulateLedgerRec<IncRec>(table, row);
+inline IncRec PopulateIncRec(const RecordTable& table, int row, const ErrorSink& errors) {
+    return PopulateLedgerRec<IncRec>(table, row, errors);
 }
-inline ExpRec PopulateExpRec(const RecordTable& table, int row) {
-    return PopulateLedgerRec<ExpRec>(table, row);
+inline ExpRec PopulateExpRec(const RecordTable& table, int row, const ErrorSink& errors) {
+    return PopulateLedgerRec<ExpRec>(table, row, errors);
 }
 inline IncRec PopulateIncRecForWrite(const RecordTable& table, int row) {
     return PopulateLedgerRecForWrite<IncRec>(table, row);
@@ -63,11 +66,11 @@ inline void DoIncWrite(RecordFile& file, const RecordTable& table, int row) {
 inline void DoExpWrite(RecordFile& file, const RecordTable& table, int row) {
     DoLedgerWrite<ExpRec>(file, table, row);
 }
-inline void MakeBlankIncomeRow(RecordTable& table, int row, int position) {
-    MakeBlankLedgerRow(table, row, position);
+inline void MakeBlankIncomeRow(RecordTable& table, int row, int position, const Clock& clock) {
+    MakeBlankLedgerRow(table, row, position, clock);
 }
-inline void MakeBlankExpenseRow(RecordTable& table, int row, int position) {
-    MakeBlankLedgerRow(table, row, position);
+inline void MakeBlankExpenseRow(RecordTable& table, int row, int position, const Clock& clock) {
+    MakeBlankLedgerRow(table, row, position, clock);
 }
 
 } // namespace kiv5::books

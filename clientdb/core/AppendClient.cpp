@@ -46,14 +46,14 @@ int ReadForeignSlots(RecordFile& file, const QString& memoFile, RecordTable& tab
 } // namespace
 
 AppendedClient AppendClient(const ClientFiles& files, RecordTable& table, MemoList& memo,
-                            int& ClientSubNo) {
+                            int& ClientSubNo, const Clock& clock) {
     const AppendLock lock(files.clientFile);
     RecordFile file(files.clientFile, kNameRecSize, RecordFile::Mode::ReadWrite);
     CheckNotShrunk(file, table.RowCount());
     AppendedClient result;
     result.addedByOthers = ReadForeignSlots(file, files.memoFile, table, memo);
     result.row = table.AppendRow();
-    MakeBlankRow(table, result.row, result.row, true, ClientSubNo);
+    MakeBlankRow(table, result.row, result.row, true, ClientSubNo, clock);
     MemoList grown = memo;
     grown.resize(result.row);
     grown.append(QString());

@@ -2,6 +2,7 @@
 
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 
 namespace kiv5 {
@@ -20,6 +21,6 @@ struct AppendedClient {
 // Throws IoError, leaving the table without the new row, when the file holds
 // fewer slots than the table (it was packed or replaced meanwhile).
 AppendedClient AppendClient(const ClientFiles& files, RecordTable& table, MemoList& memo,
-                            int& ClientSubNo);
+                            int& ClientSubNo, const Clock& clock);
 
 } // namespace kiv5

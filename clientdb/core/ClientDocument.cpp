@@ -2,7 +2,6 @@
 
 #include "common/core/Misc.h"
 #include "common/core/RtfDocument.h"
-#include "common/core/RtfTemplateFolder.h"
 
 #include <algorithm>
 
@@ -11,10 +10,7 @@ namespace kiv5 {
 QString WriteClientDocument(const ClientDocumentSource& source, TAnswer& answers, int templatePage,
                             int pageCount, const FillPageFunction& fillPage,
                             const QString& outputName) {
-    const QString folder = source.templateFolder.isEmpty()
-                               ? TemplateFolder(TemplateProgramFolderName(answers.Program()))
-                               : source.templateFolder;
-    RtfDocument document(answers, folder);
+    RtfDocument document(source.context, answers);
     for (int page = 0; page < std::max(1, pageCount); ++page) {
         fillPage(page);
         if (page == 0) {

@@ -8,6 +8,7 @@
 
 #include "clientdb/core/MemoList.h"
 #include "common/core/Answers.h"
+#include "common/core/OfficeContext.h"
 #include "common/core/RecordTable.h"
 
 #include <QString>
@@ -29,8 +30,8 @@ struct ClientDocumentSource {
     QString FileName; // empty when no file is open
     QString FilesDirectory;
     ReturnAddress returnAddress;
-    // The folder of "page0.rtf" ...; empty for the installed templates.
-    QString templateFolder;
+    // The clock, error sink and template folder the document is made with.
+    const OfficeContext& context;
 };
 
 // Fills the answers of one page before it is merged; page counts from 0.

@@ -20,14 +20,14 @@ void Report(const ProgressFunction& progress, qint64 done, qint64 total) {
 
 // Slot 0 carries no meaning; a header row never set up (the table was just
 // read or emptied) still gets the usual blank header record.
-NameRec HeaderRecord(const RecordTable& table) {
+NameRec HeaderRecord(const RecordTable& table, const Clock& clock) {
     if (!table.Cell(0, ClientCol::RecNo).isEmpty()) {
         return PopulateNameRec(table, 0);
     }
     NameRec header;
     int subNo = 0;
-    header.ClientNo = GenerateClientNo(table, 0, subNo);
-    header.PostTime = header.PullTime = TruncateToSecond(Now());
+    header.ClientNo = GenerateClientNo(table, 0, subNo, clock);
+    header.PostTime = header.PullTime = TruncateToSecond(clock.Now());
     return header;
 }
 
@@ -81,7 +81,7 @@ void RefreshClientFile(const ClientFiles& files, RecordTable& table, MemoList& m
     }
 }
 
-std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table) {
+std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table, const Clock& clock) {
     std::vector<NameRec> rows;
     rows.reserve(static_cast<std::size_t>(table.DataRowCount()));
     for (int row = 1; row < table.RowCount(); ++row) {
@@ -91,36 +91,37 @@ std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table) {
                      [](const NameRec& a, const NameRec& b) { return a.RecNo < b.RecNo; });
     std::vector<NameRec> records;
     records.reserve(rows.size() + 1);
-    records.push_back(HeaderRecord(table));
+    records.push_back(HeaderRecord(table, clock));
     records.insert(records.end(), std::make_move_iterator(rows.begin()),
                    std::make_move_iterator(rows.end()));
     return records;
 }
 
-void WriteClientFile(const QString& path, const RecordTable& table,
+void WriteClientFile(const QString& path, const RecordTable& table, const Clock& clock,
                      const ProgressFunction& progress) {
-    WriteRecords(path, RecordsInSlotOrder(table), progress);
+    WriteRecords(path, RecordsInSlotOrder(table, clock), progress);
 }
 
 void SaveClientFiles(const ClientFiles& files, const RecordTable& table, const MemoList& memo,
-                     const ProgressFunction& progress) {
+                     const Clock& clock, const ProgressFunction& progress) {
     FileSetWriter pair(files.clientFile);
-    WriteClientFile(pair.Stage(files.clientFile), table, progress);
+    WriteClientFile(pair.Stage(files.clientFile), table, clock, progress);
     WriteMemoFile(pair.Stage(files.memoFile), memo);
     pair.Commit();
 }
 
-void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo) {
+void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo,
+                       const Clock& clock) {
     RecordTable empty(table.ColumnCount(), table.StatusColumn());
     MemoList oneLine{QString()};
-    SaveClientFiles(files, empty, oneLine);
+    SaveClientFiles(files, empty, oneLine, clock);
     table = std::move(empty);
     memo = std::move(oneLine);
 }
 
 void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList& memo,
-                    const ProgressFunction& progress) {
-    std::vector<NameRec> records = RecordsInSlotOrder(table);
+                    const Clock& clock, const ProgressFunction& progress) {
+    std::vector<NameRec> records = RecordsInSlotOrder(table, clock);
     std::vector<NameRec> kept;
     MemoList packedMemo;
     kept.reserve(records.size());

@@ -8,6 +8,7 @@
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 
 #include <functional>
@@ -40,26 +41,27 @@ void RefreshClientFile(const ClientFiles& files, RecordTable& table, MemoList& m
 // The records of a whole-file write in slot order: slot 0 from the header
 // row (a blank header record when the row is blank), then rows 1..n in
 // ascending record number, ties in table order. RecNo is as the table holds it.
-std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table);
+std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table, const Clock& clock);
 
 // Rewrites the client file from the table in record-number order (the table
 // is not reordered); each record stores the slot it is written to.
-void WriteClientFile(const QString& path, const RecordTable& table,
+void WriteClientFile(const QString& path, const RecordTable& table, const Clock& clock,
                      const ProgressFunction& progress = {});
 
 // Save, save as and restore: the client file from the table, then the memo
 // file from memo.
 void SaveClientFiles(const ClientFiles& files, const RecordTable& table, const MemoList& memo,
-                     const ProgressFunction& progress = {});
+                     const Clock& clock, const ProgressFunction& progress = {});
 
 // New: an empty table, a client file holding slot 0 only and a memo file of
 // one empty line.
-void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo);
+void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& memo,
+                       const Clock& clock);
 
 // Pack: rewrites the client file without the deleted clients (status -2),
 // renumbering the slots 0, 1, 2 ...; memo becomes the matching memo lines and
 // is written to the memo file. The caller closes the table afterwards.
 void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList& memo,
-                    const ProgressFunction& progress = {});
+                    const Clock& clock, const ProgressFunction& progress = {});
 
 } // namespace kiv5

@@ -29,9 +29,10 @@ int SortAndFind(RecordTable& table, const TableProfile& profile, SortState& stat
 } // namespace
 
 EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
-                          SortState& state, int row, const ClientEntry& entry, MemoList& memo) {
+                          SortState& state, int row, const ClientEntry& entry, MemoList& memo,
+                          const Clock& clock) {
     EntryFormToGridRow(entry, table, row, memo);
-    const SlotWrite written = SaveClientRow(files.clientFile, table, row);
+    const SlotWrite written = SaveClientRow(files.clientFile, table, row, clock);
     EntrySave save;
     save.conflict = written.conflict;
     save.stored = written.stored;
@@ -42,9 +43,9 @@ EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const Ta
 
 int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
                         SortState& state, int row, const EntrySave& save, bool keepEdited,
-                        MemoList& memo) {
+                        MemoList& memo, const Clock& clock) {
     if (keepEdited) {
-        const NameRec kept = KeepEditedRecord(files.clientFile, table, row, save.edited);
+        const NameRec kept = KeepEditedRecord(files.clientFile, table, row, save.edited, clock);
         return SortAndFind(table, profile, state, kept);
     }
     KeepStoredRecord(files, table, row, save.stored, memo);

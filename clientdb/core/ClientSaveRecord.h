@@ -10,6 +10,7 @@
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 #include "common/core/TableSort.h"
@@ -31,7 +32,8 @@ struct EntrySave {
 // (SaveClientRow). Without a conflict: sorts by SortedColumn in its current
 // direction (no flag flip) and returns the row now holding the saved client.
 EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
-                          SortState& state, int row, const ClientEntry& entry, MemoList& memo);
+                          SortState& state, int row, const ClientEntry& entry, MemoList& memo,
+                          const Clock& clock);
 
 // After the comparison: keepEdited writes the edited version to its slot
 // (KeepEditedRecord); otherwise (keep stored, or cancel) the row takes the
@@ -39,6 +41,6 @@ EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const Ta
 // the version kept.
 int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
                         SortState& state, int row, const EntrySave& save, bool keepEdited,
-                        MemoList& memo);
+                        MemoList& memo, const Clock& clock);
 
 } // namespace kiv5

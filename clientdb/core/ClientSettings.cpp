@@ -88,18 +88,20 @@ SettingsStore ClientSettingsStore(const QString& baseFolder) {
     return SettingsStore(QStringLiteral("Pellary5"), baseFolder);
 }
 
-bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth) {
+bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth,
+                    const ErrorSink& errors) {
     if (!ReadSettingsFile(store, ClientKeyTable(settings, screenWidth), settings.History)) {
-        ErrorWindow(30010);
+        errors.ErrorWindow(30010);
         return false;
     }
     return true;
 }
 
-bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store) {
+bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store,
+                     const ErrorSink& errors) {
     ClientSettings written = settings;
     if (!WriteSettingsFile(store, ClientKeyTable(written, 0), written.History)) {
-        ErrorWindow(15010);
+        errors.ErrorWindow(15010);
         return false;
     }
     return true;

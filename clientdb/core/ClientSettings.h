@@ -4,6 +4,7 @@
 // creation of the main window, and the key table read at the first showing
 // and written at exit ("Pellary5" store).
 
+#include "common/core/ErrorSink.h"
 #include "common/core/RecentFiles.h"
 #include "common/core/SettingsBinding.h"
 #include "common/core/SettingsStore.h"
@@ -59,10 +60,11 @@ SettingsStore ClientSettingsStore(const QString& baseFolder = {});
 // Reads every setting; a missing value is written with its default (and the
 // store saved when that happened). A missing store shows 30010 and reads
 // nothing. False when the store was missing.
-bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth);
+bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth,
+                    const ErrorSink& errors);
 
 // Writes every setting over the values in the store file. A store that
 // cannot be written shows 15010 and nothing is written; false then.
-bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store);
+bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store, const ErrorSink& errors);
 
 } // namespace kiv5

@@ -59,7 +59,7 @@ void PatchMarkAndStatus(QByteArray& stored, bool selected, const QString& rowSta
 
 } // namespace
 
-SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row) {
+SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row, const Clock& clock) {
     NameRec rec = PopulateNameRec(table, row);
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     CheckClientSlot(file, rec.RecNo);
@@ -72,7 +72,7 @@ SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row) {
         result.edited = AsStored(rec);
         return result;
     }
-    const DayCount now = Now();
+    const DayCount now = clock.Now();
     rec.PostTime = now;
     rec.PullTime = now;
     file.Seek(rec.RecNo);
@@ -85,13 +85,13 @@ SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row) {
     return result;
 }
 
-SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row) {
+SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row, const Clock& clock) {
     const RowState before{table.Cell(row, ClientCol::Status), table.IsHidden(row)};
     table.SetCell(row, ClientCol::Status, QString::number(kStatusDeleted));
     table.ApplyStatusHeight(row);
     SlotWrite result;
     try {
-        result = SaveClientRow(path, table, row);
+        result = SaveClientRow(path, table, row, clock);
     } catch (...) {
         Restore(table, row, before);
         throw;
@@ -102,10 +102,11 @@ SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row) {
     return result;
 }
 
-NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited) {
+NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited,
+                         const Clock& clock) {
     // Fresh stamps make the other user's next save a conflict too, instead of
     // silently replacing the version just chosen.
-    const DayCount now = Now();
+    const DayCount now = clock.Now();
     edited.PostTime = now;
     edited.PullTime = now;
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);

@@ -9,6 +9,7 @@
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 
 namespace kiv5 {
@@ -23,16 +24,17 @@ struct SlotWrite {
 // Saves a row to the slot its record number names. Without a conflict both
 // stamps become now, in the record and in the row. On a conflict nothing is
 // written and the stored record comes back for the comparison.
-SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row);
+SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row, const Clock& clock);
 
 // Marks a row deleted (status -2, hidden) and saves it as SaveClientRow
 // does. On a conflict, or when the write fails, nothing is written and the
 // row keeps its status.
-SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row);
+SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row, const Clock& clock);
 
 // Conflict resolved for the edited version: writes it to its own slot with
 // both stamps renewed, in the record and in the row. Returns it as stored.
-NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited);
+NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited,
+                         const Clock& clock);
 
 // Conflict resolved for the stored version: the row shows the stored record
 // under the stored record number, and memo line RecNo is what belongs to the

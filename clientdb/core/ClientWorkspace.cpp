@@ -13,12 +13,13 @@
 #include "common/core/Misc.h"
 
 namespace kiv5 {
-ClientWorkspace::ClientWorkspace(int width, QObject* parent)
+ClientWorkspace::ClientWorkspace(int width, const OfficeContext& context, QObject* parent)
     : QObject(parent), screenWidth(width), settings(BuiltInClientSettings(width)),
-      table_(MakeClientTable()), profile_(ClientTableProfile([this](RecordTable& t) {
+      context_(context), table_(MakeClientTable()),
+      profile_(ClientTableProfile([this](RecordTable& t) {
           // The header row is a blank client row whose number does not use up
           // the counter.
-          MakeBlankRow(t, 0, 0, false, settings.ClientSubNo);
+          MakeBlankRow(t, 0, 0, false, settings.ClientSubNo, context_.clock);
       })),
       sort_(profile_), filterRec_(EmptyFilterRec()) {}
 
@@ -116,14 +117,14 @@ void ClientWorkspace::WriteMemo() const {
 
 void ClientWorkspace::Save(SaveMode mode, const QString& name, const ProgressFunction& progress) {
     if (mode == SaveMode::Plain) {
-        SaveClientFiles(files_, table_, memo_, progress);
+        SaveClientFiles(files_, table_, memo_, context_.clock, progress);
     } else if (mode == SaveMode::NewFile) {
         const ClientFiles files = ClientFilesFor(settings.FilesDirectory, name);
-        CreateClientFiles(files, table_, memo_);
+        CreateClientFiles(files, table_, memo_, context_.clock);
         ReplaceOpenFile(name, files);
     } else {
         const ClientFiles files = ClientFilesFor(settings.FilesDirectory, name);
-        SaveClientFiles(files, table_, memo_, progress);
+        SaveClientFiles(files, table_, memo_, context_.clock, progress);
         ReplaceOpenFile(name, files);
     }
     SortBy(ClientCol::LastName);
@@ -132,7 +133,7 @@ void ClientWorkspace::Save(SaveMode mode, const QString& name, const ProgressFun
 
 void ClientWorkspace::Pack(const ProgressFunction& progress) {
     MemoList memo = memo_;
-    PackClientFile(files_, table_, memo, progress);
+    PackClientFile(files_, table_, memo, context_.clock, progress);
     // The packed memo lines were just written with the packed file.
     Forget();
     emit TableReset();
@@ -160,7 +161,8 @@ void ClientWorkspace::SortBy(int column, const ProgressFunction& progress) {
 
 RestoredBackup ClientWorkspace::ReadBackup(const QString& backupPath,
                                            const ProgressFunction& progress) const {
-    return LoadBackup(backupPath, settings.FilesDirectory, files_.clientFile, progress);
+    return LoadBackup(backupPath, settings.FilesDirectory, files_.clientFile, context_.clock,
+                      progress);
 }
 
 void ClientWorkspace::Restore(RestoredBackup& restored, const ProgressFunction& progress) {
@@ -168,7 +170,7 @@ void ClientWorkspace::Restore(RestoredBackup& restored, const ProgressFunction& 
     if (IsOpen() && !restored.restoresOpenFile) {
         WriteMemo();
     }
-    SaveRestoredBackup(restored, progress);
+    SaveRestoredBackup(restored, context_.clock, progress);
     table_ = std::move(restored.table);
     memo_ = std::move(restored.memo);
     ReplaceOpenFile(restored.FileName, restored.files);
@@ -198,7 +200,7 @@ int ClientWorkspace::Add() {
     const int subNo = settings.ClientSubNo;
     int row = 0;
     try {
-        row = AppendClient(files_, table_, memo_, settings.ClientSubNo).row;
+        row = AppendClient(files_, table_, memo_, settings.ClientSubNo, context_.clock).row;
     } catch (...) {
         settings.ClientSubNo = subNo;
         emit TableReset();
@@ -222,7 +224,8 @@ SaveOutcome ClientWorkspace::SaveRecord(int row, const ClientEntry& entry) {
         return outcome;
     }
     try {
-        outcome.save = SaveClientEntry(files_, table_, profile_, sort_, row, entry, memo_);
+        outcome.save =
+            SaveClientEntry(files_, table_, profile_, sort_, row, entry, memo_, context_.clock);
     } catch (...) {
         emit TableReset();
         throw;
@@ -242,7 +245,8 @@ SaveOutcome ClientWorkspace::SaveRecord(int row, const ClientEntry& entry) {
 int ClientWorkspace::ResolveConflict(int row, const EntrySave& save, bool keepEdited) {
     int kept = 0;
     try {
-        kept = ResolveSaveConflict(files_, table_, profile_, sort_, row, save, keepEdited, memo_);
+        kept = ResolveSaveConflict(files_, table_, profile_, sort_, row, save, keepEdited, memo_,
+                                   context_.clock);
     } catch (...) {
         emit TableReset();
         throw;
@@ -262,7 +266,7 @@ DeleteOutcome ClientWorkspace::Delete(int row, int current, bool formOpen) {
         return outcome;
     }
     try {
-        outcome.conflict = DeleteClientRow(files_.clientFile, table_, row).conflict;
+        outcome.conflict = DeleteClientRow(files_.clientFile, table_, row, context_.clock).conflict;
     } catch (...) {
         emit TableReset();
         throw;

@@ -22,6 +22,7 @@
 #include "clientdb/core/MemoList.h"
 #include "clientdb/core/NameRec.h"
 #include "clientdb/core/TPL5Rec.h"
+#include "common/core/OfficeContext.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 #include "common/core/TableSort.h"
@@ -59,7 +60,8 @@ class ClientWorkspace : public QObject {
     Q_OBJECT
 
 public:
-    explicit ClientWorkspace(int screenWidth, QObject* parent = nullptr);
+    // The context gives the clock for stamps and dates; it must outlive this.
+    ClientWorkspace(int screenWidth, const OfficeContext& context, QObject* parent = nullptr);
 
     // The primary screen's width, for the column widths' defaults.
     const int screenWidth;
@@ -161,6 +163,7 @@ private:
     void Forget();
     void ReplaceOpenFile(const QString& name, const ClientFiles& files);
 
+    const OfficeContext& context_;
     QString fileName_;
     ClientFiles files_;
     RecordTable table_;

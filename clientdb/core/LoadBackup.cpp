@@ -36,7 +36,7 @@ MemoList RenumberRows(RecordTable& table, const MemoList& memo) {
 
 } // namespace
 
-QStringList BackupLineToRow(const QString& line) {
+QStringList BackupLineToRow(const QString& line, const Clock& clock) {
     QStringList row;
     row.reserve(ClientCol::Count);
     QString rest = line;
@@ -50,7 +50,7 @@ QStringList BackupLineToRow(const QString& line) {
         rest.remove(0, tab + 1);
     }
     row.append(rest);
-    const QString today = FormatShortDate(Today());
+    const QString today = FormatShortDate(clock.Today());
     row[ClientCol::PostTime] = today;
     row[ClientCol::PullTime] = today;
     return row;
@@ -72,14 +72,15 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 }
 
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
-                          const QString& openClientFile, const ProgressFunction& progress) {
+                          const QString& openClientFile, const Clock& clock,
+                          const ProgressFunction& progress) {
     const QStringList lines = ReadTextLines(backupPath);
     RestoredBackup restored{MakeClientTable(), {}, {}, {}, false};
     RecordTable& table = restored.table;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!IsBlank(lines[i])) {
             const int row = table.AppendRow();
-            table.SetRow(row, BackupLineToRow(lines[i]));
+            table.SetRow(row, BackupLineToRow(lines[i], clock));
             table.ApplyStatusHeight(row);
         }
         if (progress) {
@@ -106,12 +107,13 @@ QString RestoreReplaceQuestion(const QString& clientFileName) {
         .arg(FileNamePart(clientFileName));
 }
 
-void SaveRestoredBackup(RestoredBackup& restored, const ProgressFunction& progress) {
+void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
+                        const ProgressFunction& progress) {
     // Converts every row; a cell that does not read stops here, before the
     // table is touched or a file replaced.
-    RecordsInSlotOrder(restored.table);
+    RecordsInSlotOrder(restored.table, clock);
     restored.memo = RenumberRows(restored.table, restored.memo);
-    SaveClientFiles(restored.files, restored.table, restored.memo, progress);
+    SaveClientFiles(restored.files, restored.table, restored.memo, clock, progress);
 }
 
 } // namespace kiv5

@@ -8,6 +8,7 @@
 #include "clientdb/core/ClientFile.h"
 #include "clientdb/core/ClientFileNames.h"
 #include "clientdb/core/MemoList.h"
+#include "common/core/Clock.h"
 #include "common/core/RecordTable.h"
 
 #include <QString>
@@ -32,7 +33,7 @@ struct RestoredBackup {
 // The row a backup line gives: 21 times the text before the first tab into
 // columns 0..20 (an empty column when no tab is left), the rest into column
 // 21; the stamps (18, 19) become today's short date. " ~ " stays as it is.
-QStringList BackupLineToRow(const QString& line);
+QStringList BackupLineToRow(const QString& line, const Clock& clock);
 
 // The client file name a backup restores to: the backup's name part up to
 // its first "_", without extension, + ".pl5"; when that leaves only ".pl5",
@@ -48,7 +49,8 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 // Throws IoError when either file cannot be read; nothing is saved then and
 // the caller's table, memo and FileName stay as they are.
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
-                          const QString& openClientFile, const ProgressFunction& progress = {});
+                          const QString& openClientFile, const Clock& clock,
+                          const ProgressFunction& progress = {});
 
 // "The client file NAME already exists and is not the open file. Replace it
 // with the backup?"
@@ -59,6 +61,7 @@ QString RestoreReplaceQuestion(const QString& clientFileName);
 // checked first: a cell that does not convert throws ConversionError before
 // any file is replaced. Afterwards each row's record number is the slot it
 // was written to and the memo lines follow their clients.
-void SaveRestoredBackup(RestoredBackup& restored, const ProgressFunction& progress = {});
+void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
+                        const ProgressFunction& progress = {});
 
 } // namespace kiv5

@@ -35,11 +35,11 @@ bool IsTakenByOtherRow(const RecordTable& table, int ARow, const QString& number
 
 } // namespace
 
-QString GenerateClientNo(const RecordTable& table, int ARow, int& ClientSubNo) {
+QString GenerateClientNo(const RecordTable& table, int ARow, int& ClientSubNo, const Clock& clock) {
     if (ClientSubNo < 0 || ClientSubNo >= kSubNoCount) {
         ClientSubNo = 0;
     }
-    const QString prefix = DatePrefix(CurrentDateTime().date());
+    const QString prefix = DatePrefix(clock.CurrentDateTime().date());
     for (int tries = 0;;) {
         const QString number = prefix + FormatInteger("%.2d", ClientSubNo);
         if (!IsTakenByOtherRow(table, ARow, number)) {
@@ -54,17 +54,18 @@ QString GenerateClientNo(const RecordTable& table, int ARow, int& ClientSubNo) {
     return QStringLiteral("Z") + QString::number(random);
 }
 
-void MakeBlankRow(RecordTable& table, int ARow, int ARecNo, bool AdvanceCSNFlag, int& ClientSubNo) {
+void MakeBlankRow(RecordTable& table, int ARow, int ARecNo, bool AdvanceCSNFlag, int& ClientSubNo,
+                  const Clock& clock) {
     table.SetCell(ARow, ClientCol::Indicator, QString());
     table.SetCell(ARow, ClientCol::Mark, QString());
-    table.SetCell(ARow, ClientCol::ClientNo, GenerateClientNo(table, ARow, ClientSubNo));
+    table.SetCell(ARow, ClientCol::ClientNo, GenerateClientNo(table, ARow, ClientSubNo, clock));
     if (AdvanceCSNFlag) {
         AdvanceSubNo(ClientSubNo);
     }
     for (int column = ClientCol::LastName; column <= ClientCol::Memo; ++column) {
         table.SetCell(ARow, column, QString());
     }
-    const QString now = FormatClientStamp(Now());
+    const QString now = FormatClientStamp(clock.Now());
     table.SetCell(ARow, ClientCol::PostTime, now);
     table.SetCell(ARow, ClientCol::PullTime, now);
     if (ARecNo != -1) {

@@ -28,7 +28,7 @@ QString SendPhoneBk(const ClientDocumentSource& source, TAnswer& answers) {
     const RecordTable& table = source.table;
     const int pages = PhoneBookPageCount(table.RowCount());
     const QString fileName = EscapeRtf(FileNamePart(source.FileName));
-    const QString date = EscapeRtf(MakeTextDate(Today()));
+    const QString date = EscapeRtf(MakeTextDate(source.context.Today()));
     const auto fill = [&](int page) {
         answers.ClearSlots(kTemplatePage, 0, kLastSlot);
         answers.SetAnswer(kTemplatePage, kFileNameSlot, fileName);

@@ -41,12 +41,14 @@ QString MemoNotWrittenText(const QString& reason) {
 
 ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)),
-      previousSink_(InstallErrorWindowSink(prompts)), ws_(PrimaryScreenWidth()),
+      help_(QStringLiteral("pellary5"), context_.folders, this),
+      ws_(PrimaryScreenWidth(), context_),
       launcher_(
           [&prompts](const QString& title, const QString& text) {
               prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
           },
           options_.launchPlatform) {
+    context_.errors = MakeErrorWindowSink(prompts);
     setObjectName(QStringLiteral("ClientMainWindow"));
     setWindowIcon(QIcon(DrawProgramEmblem(kiv5::Program::Client, 64)));
     actions_ = CreateClientActions(*this);
@@ -71,9 +73,8 @@ ClientMainWindow::~ClientMainWindow() {
     if (started_) {
         StoreColumnWidths();
         SettingsStore store = ClientSettingsStore();
-        WriteTheIniFile(ws_.SettingsToStore(), store);
+        WriteTheIniFile(ws_.SettingsToStore(), store, context_.errors);
     }
-    SetErrorSink(std::move(previousSink_));
 }
 
 void ClientMainWindow::FollowWorkspace() {
@@ -101,7 +102,7 @@ int ClientMainWindow::CurrentRow() const {
 }
 
 bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
-    CommandGuard guard(prompts_);
+    CommandGuard guard(prompts_, context_.progress);
     if (tableWindow_) {
         guard.ReshowOnError(tableWindow_);
     }
@@ -111,7 +112,7 @@ bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
 bool ClientMainWindow::RunWithProgress(const QString& text,
                                        const std::function<void(const ProgressFunction&)>& call) {
     return RunGuarded([&] {
-        ScopedProgress progress(text);
+        ScopedProgress progress(context_.progress, text);
         call(progress.Callback());
     });
 }
@@ -132,7 +133,7 @@ void ClientMainWindow::StartUp() {
         setGeometry(screen->availableGeometry());
     }
     SettingsStore store = ClientSettingsStore();
-    ReadTheIniFile(ws_.settings, store, ws_.screenWidth);
+    ReadTheIniFile(ws_.settings, store, ws_.screenWidth, context_.errors);
     ws_.AutoloadChecked = !ws_.settings.AutoFileName.isEmpty();
     if (const QString warning = ws_.UseReachableFilesDirectory(); !warning.isEmpty()) {
         prompts_.Message(QStringLiteral("Default Directory"), warning, QMessageBox::Ok,

@@ -6,8 +6,9 @@
 #include "clientdb/ui/ClientListView.h"
 #include "clientdb/ui/EntryForm.h"
 #include "common/core/Answers.h"
-#include "common/core/ErrorSink.h"
+#include "common/core/OfficeContext.h"
 #include "common/ui/Launcher.h"
+#include "common/ui/ProgramHelp.h"
 #include "common/ui/RecordTableView.h"
 
 #include <QMainWindow>
@@ -48,6 +49,7 @@ public:
     ~ClientMainWindow() override;
 
     ClientWorkspace& Workspace() { return ws_; }
+    OfficeContext& Context() { return context_; }
     const ClientActions& Actions() const { return actions_; }
     RecordTableView* TableView() const { return tableView_; }
     ClientListView* ListView() const { return listView_; }
@@ -111,6 +113,8 @@ public:
 
     // Help.
     void ContentsCommand();
+    // The program's help window at a topic; 0 shows the contents.
+    void ShowHelp(int topic);
     void ManualCommand();
     void AboutCommand();
 
@@ -164,7 +168,8 @@ private:
 
     Prompts& prompts_;
     ClientStartOptions options_;
-    ErrorSink previousSink_;
+    OfficeContext context_;
+    ProgramHelp help_;
     ClientWorkspace ws_;
     ClientActions actions_;
     Launcher launcher_;

@@ -128,7 +128,7 @@ bool ClientMainWindow::SaveAsCommand(SaveMode mode) {
     const bool saved = RunGuarded([&] {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
-        ScopedProgress progress(QStringLiteral("Saving File"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
         ws_.Save(mode, *chosen, progress.Callback());
     });
     if (saved) {
@@ -157,7 +157,7 @@ void ClientMainWindow::PackCommand() {
     const bool packed = RunGuarded([&] {
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
-        ScopedProgress progress(QStringLiteral("Packing PL5 File"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Packing PL5 File"));
         ws_.Pack(progress.Callback());
     });
     if (packed) {
@@ -211,7 +211,7 @@ void ClientMainWindow::RestoreCommand() {
     }
     RunGuarded([&] {
         RestoredBackup restored = [&] {
-            ScopedProgress progress(QString::fromLatin1(kRestoreProgressText));
+            ScopedProgress progress(context_.progress, QString::fromLatin1(kRestoreProgressText));
             return ws_.ReadBackup(*chosen, progress.Callback());
         }();
         if (restored.replacesOtherFile &&
@@ -223,7 +223,7 @@ void ClientMainWindow::RestoreCommand() {
         }
         HiddenWhile hidden(tableWindow_);
         WaitCursor wait;
-        ScopedProgress progress(QStringLiteral("Saving File"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
         CreateTableView();
         ws_.Restore(restored, progress.Callback());
     });
@@ -250,7 +250,7 @@ void ClientMainWindow::WriteDocument(
             ws_.FileName(),
             s.FilesDirectory,
             {s.ReturnName, s.ReturnAdrs1, s.ReturnAdrs2, s.ReturnAdrs3},
-            {}};
+            context_};
         QString path;
         {
             WaitCursor wait;

@@ -8,7 +8,6 @@
 #include "common/ui/AboutBox.h"
 #include "common/ui/DefaultDirectoryDialog.h"
 #include "common/ui/DefaultDirectoryKind.h"
-#include "common/ui/HelpWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/WordProcessorDialog.h"
 
@@ -17,17 +16,7 @@
 namespace kiv5::ui {
 namespace {
 
-const QString kHelpProgram = QStringLiteral("pellary5");
 constexpr int kWordProcessorTopic = 706;
-
-void ShowHelpTopic(QWidget* owner, int topic) {
-    HelpWindow* window = HelpWindow::Shared(HelpFolder(kHelpProgram), owner);
-    if (topic > 0) {
-        window->ShowTopic(topic);
-    } else {
-        window->ShowContents();
-    }
-}
 
 } // namespace
 
@@ -112,7 +101,7 @@ void ClientMainWindow::ToggleAutomaticBackupCommand() {
 
 void ClientMainWindow::SetWordProcessorCommand() {
     SetWordProcessorDialog dialog(ws_.settings.WordProcessor, kWordProcessorTopic, this);
-    dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
+    dialog.SetHelpHandler([this](int topic) { ShowHelp(topic); });
     prompts_.Exec(dialog);
     ws_.settings.WordProcessor = dialog.WordProcessor();
 }
@@ -122,8 +111,8 @@ void ClientMainWindow::SetDefaultDirectoryCommand() {
     if (!kind) {
         return;
     }
-    DefaultDirectoryDialog dialog(*kind, ws_.settings.FilesDirectory, this);
-    dialog.SetHelpHandler([this](int topic) { ShowHelpTopic(this, topic); });
+    DefaultDirectoryDialog dialog(*kind, ws_.settings.FilesDirectory, context_.errors, this);
+    dialog.SetHelpHandler([this](int topic) { ShowHelp(topic); });
     prompts_.Exec(dialog);
     // The open file stays where it was opened; the folder applies from the
     // next Open, New or Save As.
@@ -144,11 +133,15 @@ void ClientMainWindow::SetReturnAddressCommand() {
 }
 
 void ClientMainWindow::ContentsCommand() {
-    ShowHelpTopic(this, 0);
+    ShowHelp(0);
+}
+
+void ClientMainWindow::ShowHelp(int topic) {
+    help_.Show(topic);
 }
 
 void ClientMainWindow::ManualCommand() {
-    const QString path = ManualPath();
+    const QString path = ManualPath(context_.folders);
     if (path.isEmpty() || !launcher_.OpenDocument(path)) {
         ShowError(11890);
     }

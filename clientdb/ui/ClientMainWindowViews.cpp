@@ -54,7 +54,7 @@ void ClientMainWindow::CreateTableView() {
     if (tableView_) {
         return;
     }
-    auto* view = new RecordTableView(*model_, prompts_);
+    auto* view = new RecordTableView(*model_, prompts_, context_.progress);
     view->setObjectName(QStringLiteral("tableView"));
     tableView_ = view;
     tableWindow_ = mdi_->addSubWindow(view);
@@ -105,7 +105,7 @@ void ClientMainWindow::CreateListView() {
     listWindow_->setWindowTitle(QStringLiteral("List View"));
     ApplyListFont();
     {
-        ScopedProgress progress(QStringLiteral("Creating Client List View"));
+        ScopedProgress progress(context_.progress, QStringLiteral("Creating Client List View"));
         RefreshListView();
     }
     connect(

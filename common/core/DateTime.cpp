@@ -234,11 +234,6 @@ std::optional<DateTimeFields> ReadDateTimeFields(QStringView text) {
     return fields;
 }
 
-ClockFunction& Clock() {
-    static ClockFunction clock;
-    return clock;
-}
-
 } // namespace
 
 bool IsValidDayCount(DayCount value) {
@@ -319,10 +314,10 @@ std::optional<DayCount> TryParseDateTime(const QString& text) {
     }
     const int month = fields->month.value;
     const int day = fields->day.value;
-    int year = fields->year.digits == 0 ? CurrentDateTime().date().year() : fields->year.value;
+    const int now = QDate::currentDate().year();
+    int year = fields->year.digits == 0 ? now : fields->year.value;
     if (fields->year.digits > 0 && fields->year.digits <= 2) {
         // Two-digit years fall within fifty years of now.
-        const int now = CurrentDateTime().date().year();
         year += now - now % 100;
         if (year > now + 50) {
             year -= 100;
@@ -372,24 +367,6 @@ DayCount ParseDate(const QString& text) {
         throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
     }
     return std::trunc(*value);
-}
-
-QDateTime CurrentDateTime() {
-    return Clock() ? Clock()() : QDateTime::currentDateTime();
-}
-
-DayCount Now() {
-    return DateTimeToDayCount(CurrentDateTime());
-}
-
-DayCount Today() {
-    return DateToDayCount(CurrentDateTime().date());
-}
-
-ClockFunction SetClock(ClockFunction clock) {
-    ClockFunction previous = std::move(Clock());
-    Clock() = std::move(clock);
-    return previous;
 }
 
 } // namespace kiv5

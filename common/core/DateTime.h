@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace kiv5 {
@@ -37,17 +36,12 @@ QString FormatDateTime(DayCount value, Midnight midnight);
 
 // Parses a US short date, optionally followed by a time ("h:mm", "h:mm:ss",
 // optional fraction, optional AM/PM). Throws ConversionError naming the text.
+// A date without year is in the current year and a two-digit year falls
+// within fifty years of it, both by the system calendar: that is how the
+// user typing the date means it, whatever clock stamps the records.
 DayCount ParseDateTime(const QString& text);
 // As ParseDateTime, but the result keeps the date only.
 DayCount ParseDate(const QString& text);
 std::optional<DayCount> TryParseDateTime(const QString& text);
-
-// The clock every stamp and "today" is taken from. Tests may fix it.
-QDateTime CurrentDateTime();
-DayCount Now();
-DayCount Today();
-using ClockFunction = std::function<QDateTime()>;
-// Installs a clock (empty = the system clock) and returns the previous one.
-ClockFunction SetClock(ClockFunction clock);
 
 } // namespace kiv5

@@ -1,32 +1,23 @@
 #include "common/core/ErrorSink.h"
 
 #include <QtGlobal>
-#include <exception>
 
 namespace kiv5 {
 namespace {
 
-void WriteToStandardError(int code) {
+void WriteToStandardError(int code) noexcept {
     qWarning("KIV5 error %d", code);
-}
-
-ErrorSink& CurrentSink() {
-    static ErrorSink sink = WriteToStandardError;
-    return sink;
 }
 
 } // namespace
 
-ErrorSink SetErrorSink(ErrorSink sink) {
-    ErrorSink previous = std::move(CurrentSink());
-    CurrentSink() = sink ? std::move(sink) : ErrorSink(WriteToStandardError);
-    return previous;
-}
-
-void ErrorWindow(int code) {
-    // Reporting an error must never become an error of its own.
+void ErrorSink::ErrorWindow(int code) const noexcept {
+    if (!handler_) {
+        WriteToStandardError(code);
+        return;
+    }
     try {
-        CurrentSink()(code);
+        handler_(code);
     } catch (...) {
         WriteToStandardError(code);
     }

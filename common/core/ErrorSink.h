@@ -4,27 +4,22 @@
 
 namespace kiv5 {
 
-// Receives every error code raised through ErrorWindow. The programs install
-// one that beeps and shows the error window; tests install a recorder.
-using ErrorSink = std::function<void(int code)>;
-
-// Installs a sink and returns the one it replaces. An empty sink restores the
-// default, which writes the code to standard error.
-ErrorSink SetErrorSink(ErrorSink sink);
-
-// Reports an error or notice by its code and returns when it was shown.
-void ErrorWindow(int code);
-
-// Installs a sink for the life of a scope and puts the previous one back.
-class ScopedErrorSink {
+// Where a program's error codes go. The programs hand in one that beeps and
+// shows the error window, the command-line tool one that writes a line,
+// tests one that records; a default sink writes the code to standard error.
+class ErrorSink {
 public:
-    explicit ScopedErrorSink(ErrorSink sink) : previous_(SetErrorSink(std::move(sink))) {}
-    ~ScopedErrorSink() { SetErrorSink(std::move(previous_)); }
-    ScopedErrorSink(const ScopedErrorSink&) = delete;
-    ScopedErrorSink& operator=(const ScopedErrorSink&) = delete;
+    using Handler = std::function<void(int code)>;
+
+    ErrorSink() = default;
+    explicit ErrorSink(Handler handler) : handler_(std::move(handler)) {}
+
+    // Reports an error or notice by its code and returns when it was shown.
+    // Never throws: reporting an error must not become an error of its own.
+    void ErrorWindow(int code) const noexcept;
 
 private:
-    ErrorSink previous_;
+    Handler handler_;
 };
 
 } // namespace kiv5

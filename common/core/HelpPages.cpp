@@ -12,11 +12,6 @@ namespace {
 const QString kContentsPage = QStringLiteral("index.html");
 const QString kManualName = QStringLiteral("kiv5.pdf");
 
-QString& HelpRootOverride() {
-    static QString root;
-    return root;
-}
-
 QString WithSlash(const QString& folder) {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
@@ -45,23 +40,23 @@ bool IsFile(const QString& path) {
 
 } // namespace
 
-QStringList HelpSearchFolders(const QString& program) {
+QStringList HelpSearchFolders(const OfficeFolders& folders, const QString& program) {
     const QString name = program.toLower();
     // A program name is one folder name, never a path.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.startsWith(QLatin1Char('.'))) {
         return {};
     }
-    const QString& root = HelpRootOverride();
+    const QString& root = folders.helpRoot;
     if (!root.isEmpty()) {
         return {CleanFolder(root + QLatin1Char('/') + name + QStringLiteral("/help"))};
     }
     return SearchFolders(name + QStringLiteral("/help"), QStringLiteral("help/") + name);
 }
 
-QString HelpFolder(const QString& program) {
-    const QStringList folders = HelpSearchFolders(program);
-    for (const QString& folder : folders) {
+QString HelpFolder(const OfficeFolders& folders, const QString& program) {
+    const QStringList searched = HelpSearchFolders(folders, program);
+    for (const QString& folder : searched) {
         if (IsFile(folder + kContentsPage)) {
             return folder;
         }
@@ -69,8 +64,8 @@ QString HelpFolder(const QString& program) {
     return {};
 }
 
-QString HelpPagePath(const QString& program, int topic) {
-    const QString folder = HelpFolder(program);
+QString HelpPagePath(const OfficeFolders& folders, const QString& program, int topic) {
+    const QString folder = HelpFolder(folders, program);
     if (folder.isEmpty() || topic < 0) {
         return {};
     }
@@ -78,25 +73,21 @@ QString HelpPagePath(const QString& program, int topic) {
     return IsFile(page) ? page : QString();
 }
 
-QString HelpContentsPath(const QString& program) {
-    const QString folder = HelpFolder(program);
+QString HelpContentsPath(const OfficeFolders& folders, const QString& program) {
+    const QString folder = HelpFolder(folders, program);
     return folder.isEmpty() ? QString() : folder + kContentsPage;
 }
 
-QString ManualPath() {
-    const QString& root = HelpRootOverride();
-    const QStringList folders =
+QString ManualPath(const OfficeFolders& folders) {
+    const QString& root = folders.helpRoot;
+    const QStringList searched =
         root.isEmpty() ? SearchFolders(QString(), QString()) : QStringList{CleanFolder(root)};
-    for (const QString& folder : folders) {
+    for (const QString& folder : searched) {
         if (IsFile(folder + kManualName)) {
             return folder + kManualName;
         }
     }
     return {};
-}
-
-void SetHelpRootOverride(const QString& root) {
-    HelpRootOverride() = root;
 }
 
 } // namespace kiv5

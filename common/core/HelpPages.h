@@ -20,8 +20,10 @@
 //   3. <data>/kiv5/<program>/help/           each generic data folder of the
 //                                            system (~/.local/share, /usr/share ...)
 // The manual kiv5.pdf is looked for in <app>/../share/kiv5/, <app>/ and
-// <data>/kiv5/, in this order. An override root (tests) replaces the whole
-// search: <root>/<program>/help/ and <root>/kiv5.pdf only.
+// <data>/kiv5/, in this order. The folders' help root, when set, replaces the
+// whole search: <root>/<program>/help/ and <root>/kiv5.pdf only.
+
+#include "common/core/OfficeFolders.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,24 +32,20 @@ namespace kiv5 {
 
 // The folders searched for a program's help pages, in order, each with a
 // trailing separator; empty for a name that is not a plain folder name.
-QStringList HelpSearchFolders(const QString& program);
+QStringList HelpSearchFolders(const OfficeFolders& folders, const QString& program);
 
 // The program's help folder with a trailing separator; empty when none of
 // the searched folders holds an "index.html".
-QString HelpFolder(const QString& program);
+QString HelpFolder(const OfficeFolders& folders, const QString& program);
 
 // The page of one topic number; empty when there is no help folder or it has
 // no page for that topic (callers then show the contents).
-QString HelpPagePath(const QString& program, int topic);
+QString HelpPagePath(const OfficeFolders& folders, const QString& program, int topic);
 
 // The contents page "index.html"; empty when there is no help folder.
-QString HelpContentsPath(const QString& program);
+QString HelpContentsPath(const OfficeFolders& folders, const QString& program);
 
 // The suite's manual kiv5.pdf; empty when it is not found.
-QString ManualPath();
-
-// Makes the lookups search only below root (which stands for
-// <prefix>/share/kiv5); an empty root restores the usual search.
-void SetHelpRootOverride(const QString& root);
+QString ManualPath(const OfficeFolders& folders);
 
 } // namespace kiv5

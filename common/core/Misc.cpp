@@ -1,6 +1,5 @@
 #include "common/core/Misc.h"
 
-#include "common/core/ErrorSink.h"
 #include "common/core/Exceptions.h"
 #include "common/core/NumberFormat.h"
 
@@ -162,12 +161,12 @@ int ParseInteger(const QString& text) {
     return *value;
 }
 
-double Str2Float_P(const QString& text) {
+double Str2Float_P(const QString& text, const ErrorSink& errors) {
     const QString cleaned = RemoveCommasAndSigns(text.isEmpty() ? QStringLiteral("0.00") : text);
     if (const auto value = TryParseFloat(cleaned)) {
         return *value;
     }
-    ErrorWindow(21182);
+    errors.ErrorWindow(21182);
     return 0.0;
 }
 
@@ -176,18 +175,18 @@ double RoundTo2(double value) {
     return rounded ? *rounded : 0.0;
 }
 
-double Str2Float_2(const QString& text) {
+double Str2Float_2(const QString& text, const ErrorSink& errors) {
     const QString cleaned = RemoveCommasAndSigns(text.isEmpty() ? QStringLiteral("0.00") : text);
     if (const auto value = TryParseFloat(cleaned)) {
         return RoundTo2(*value);
     }
-    ErrorWindow(21202);
+    errors.ErrorWindow(21202);
     return 0.0;
 }
 
-double MakeReal(const QString& text, int& CCount) {
+double MakeReal(const QString& text, int& CCount, const ErrorSink& errors) {
     if (CCount < 1 || CCount + 2 > text.size()) {
-        ErrorWindow(21030);
+        errors.ErrorWindow(21030);
         return 0.0;
     }
     const QChar first = text[CCount - 1];
@@ -201,7 +200,7 @@ double MakeReal(const QString& text, int& CCount) {
     }
     const QString number = integerPart + QLatin1Char('.') + text[CCount] + text[CCount + 1];
     CCount += 3;
-    return Str2Float_P(number);
+    return Str2Float_P(number, errors);
 }
 
 QString MonthName(int month) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/DateTime.h"
+#include "common/core/ErrorSink.h"
 
 #include <QString>
 
@@ -12,17 +13,19 @@ QString RemoveCommasAndSigns(const QString& text);
 
 // Text to number as the programs read amounts: an empty text counts as 0.00,
 // separators and signs are handled by RemoveCommasAndSigns. A text that is no
-// number reports 21182 (Str2Float_P) or 21202 (Str2Float_2) and gives 0.
-double Str2Float_P(const QString& text);
+// number reports 21182 (Str2Float_P) or 21202 (Str2Float_2) to errors and
+// gives 0.
+double Str2Float_P(const QString& text, const ErrorSink& errors);
 // As Str2Float_P, then rounded to two decimals as "%14.2f" rounds.
-double Str2Float_2(const QString& text);
+double Str2Float_2(const QString& text, const ErrorSink& errors);
 // Rounds to two decimals as "%14.2f" rounds (0.125 -> 0.13, 2.675 -> 2.67).
 double RoundTo2(double value);
 
 // Three characters at CCount (1-based) as a number "d.dd", the first one a
 // digit or a letter standing for 10-35 ("A"-"Z") or 36-61 ("a"-"z"). CCount
-// advances by 3. Used for positions and sizes of printed lines.
-double MakeReal(const QString& text, int& CCount);
+// advances by 3. Used for positions and sizes of printed lines. Reports
+// 21030 when the three characters are not there.
+double MakeReal(const QString& text, int& CCount, const ErrorSink& errors);
 
 // "March 7, 2011" from a short date text; empty when it does not read.
 QString MakeTextDate(const QString& shortDate);

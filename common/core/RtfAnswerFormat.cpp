@@ -8,16 +8,17 @@
 namespace kiv5 {
 namespace {
 
-QString FormatMoneyAnswer(const TAnswerSlot& slot) {
-    const QString formatted = FormatNumber("%12.2n", Str2Float_2(RemoveCommasAndSigns(slot.Text)));
+QString FormatMoneyAnswer(const TAnswerSlot& slot, const ErrorSink& errors) {
+    const QString formatted =
+        FormatNumber("%12.2n", Str2Float_2(RemoveCommasAndSigns(slot.Text), errors));
     if (slot.AObj.OvRide) {
         return QLatin1String("\\cf1 ") + formatted + QLatin1String("\\cf0 ");
     }
     return formatted;
 }
 
-QString FormatPercentAnswer(const TAnswerSlot& slot) {
-    return FormatNumber("%11.3n", Str2Float_P(slot.Text) * 100.0) + QLatin1Char('%');
+QString FormatPercentAnswer(const TAnswerSlot& slot, const ErrorSink& errors) {
+    return FormatNumber("%11.3n", Str2Float_P(slot.Text, errors) * 100.0) + QLatin1Char('%');
 }
 
 QString FormatCheckBox(const TAnswerSlot& slot, const QString& WingDingStr,
@@ -29,8 +30,8 @@ QString FormatCheckBox(const TAnswerSlot& slot, const QString& WingDingStr,
            QString::number(CurrentFontSizeInTwips) + QLatin1String("\\f0 ");
 }
 
-QString FormatNumberAnswer(const TAnswerSlot& slot) {
-    return FormatNumber("%8.2n", Str2Float_2(RemoveCommasAndSigns(slot.Text)));
+QString FormatNumberAnswer(const TAnswerSlot& slot, const ErrorSink& errors) {
+    return FormatNumber("%8.2n", Str2Float_2(RemoveCommasAndSigns(slot.Text), errors));
 }
 
 } // namespace
@@ -40,16 +41,16 @@ int CheckBoxSizeInHalfPoints(double windowScale) {
 }
 
 QString FormatAnswerForCode(QChar type, const TAnswerSlot& slot, const QString& WingDingStr,
-                            int CurrentFontSizeInTwips) {
+                            int CurrentFontSizeInTwips, const ErrorSink& errors) {
     switch (type.unicode()) {
     case '$':
-        return FormatMoneyAnswer(slot);
+        return FormatMoneyAnswer(slot, errors);
     case '%':
-        return FormatPercentAnswer(slot);
+        return FormatPercentAnswer(slot, errors);
     case '&':
         return FormatCheckBox(slot, WingDingStr, CurrentFontSizeInTwips);
     case '@':
-        return FormatNumberAnswer(slot);
+        return FormatNumberAnswer(slot, errors);
     default:
         return slot.Text;
     }

@@ -1,7 +1,6 @@
 #include "common/core/RtfDocument.h"
 
 #include "common/core/Cp1252.h"
-#include "common/core/ErrorSink.h"
 #include "common/core/Exceptions.h"
 #include "common/core/RtfChaining.h"
 #include "common/core/RtfDatFile.h"
@@ -42,16 +41,18 @@ QString TemplateProgramFolderName(DocumentProgram program) {
                                               : QStringLiteral("quenby5");
 }
 
-RtfDocument::RtfDocument(TAnswer& answers)
-    : RtfDocument(answers, TemplateFolder(TemplateProgramFolderName(answers.Program()))) {}
+RtfDocument::RtfDocument(const OfficeContext& context, TAnswer& answers)
+    : RtfDocument(answers,
+                  TemplateFolder(context.folders, TemplateProgramFolderName(answers.Program())),
+                  context.errors) {}
 
-RtfDocument::RtfDocument(TAnswer& answers, QString templateFolder)
-    : answers_(answers), templateFolder_(std::move(templateFolder)) {}
+RtfDocument::RtfDocument(TAnswer& answers, QString templateFolder, ErrorSink errors)
+    : answers_(answers), templateFolder_(std::move(templateFolder)), errors_(std::move(errors)) {}
 
 bool RtfDocument::LoadDatFile(int page) {
     const auto lines = ReadDatFile(FindTemplateFile(templateFolder_, TemplateDatName(page)));
     if (!lines) {
-        ErrorWindow(21011);
+        errors_.ErrorWindow(21011);
         return false;
     }
     if (!IsPage(page)) {
@@ -73,7 +74,7 @@ QString RtfDocument::LoadTemplate(int page) const {
 QString RtfDocument::FillPage(int page) {
     QString MainBuf = LoadTemplate(page);
     if (LoadDatFile(page)) {
-        TransferAnswers(MainBuf, std::as_const(answers_).Page(page), answers_.Program());
+        TransferAnswers(MainBuf, std::as_const(answers_).Page(page), answers_.Program(), errors_);
     }
     return MainBuf;
 }
@@ -89,7 +90,7 @@ void RtfDocument::AppendRTFFile(int page) {
     }
     const QString filled = FillPage(page);
     if (!HasRtfHeaderMarker(filled)) {
-        ErrorWindow(21011);
+        errors_.ErrorWindow(21011);
         return;
     }
     AppendRtfPage(MainBuf2, filled);

@@ -6,6 +6,7 @@
 // with "\page".
 
 #include "common/core/Answers.h"
+#include "common/core/OfficeContext.h"
 
 #include <QString>
 
@@ -16,9 +17,10 @@ QString TemplateProgramFolderName(DocumentProgram program);
 
 class RtfDocument {
 public:
-    // Templates from TemplateFolder() of the answer store's program.
-    explicit RtfDocument(TAnswer& answers);
-    RtfDocument(TAnswer& answers, QString templateFolder);
+    // Templates from the context's template folder of the answer store's
+    // program; errors go to the context's sink.
+    RtfDocument(const OfficeContext& context, TAnswer& answers);
+    RtfDocument(TAnswer& answers, QString templateFolder, ErrorSink errors);
 
     const QString& TemplateFolderPath() const { return templateFolder_; }
 
@@ -53,6 +55,7 @@ public:
 private:
     TAnswer& answers_;
     QString templateFolder_;
+    ErrorSink errors_;
     QString MainBuf2;
 };
 

@@ -1,6 +1,5 @@
 #include "common/core/RtfFontSize.h"
 
-#include "common/core/ErrorSink.h"
 #include "common/core/Misc.h"
 
 namespace kiv5 {
@@ -40,9 +39,9 @@ bool IsFontSizeControlAt(const QString& text, qsizetype pos) {
            text[pos + 3].unicode() < 0x80 && !IsEscaped(text, pos);
 }
 
-std::optional<int> GetNumFromText(const QString& text, qsizetype start) {
+std::optional<int> GetNumFromText(const QString& text, qsizetype start, const ErrorSink& errors) {
     if (start < 0 || start >= text.size() - 3) {
-        ErrorWindow(21070);
+        errors.ErrorWindow(21070);
         return std::nullopt;
     }
     qsizetype end = start;
@@ -51,13 +50,14 @@ std::optional<int> GetNumFromText(const QString& text, qsizetype start) {
     }
     const auto number = TryParseInteger(text.sliced(start, end - start));
     if (!number) {
-        ErrorWindow(21060);
+        errors.ErrorWindow(21060);
     }
     return number;
 }
 
-void SetCurrentFontSizeInTwips(const QString& text, qsizetype pos, int& current) {
-    if (const auto size = GetNumFromText(text, pos + 3)) {
+void SetCurrentFontSizeInTwips(const QString& text, qsizetype pos, int& current,
+                               const ErrorSink& errors) {
+    if (const auto size = GetNumFromText(text, pos + 3, errors)) {
         current = *size;
     }
 }

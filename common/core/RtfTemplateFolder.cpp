@@ -12,27 +12,13 @@ namespace {
 
 constexpr int kLevelsAboveApp = 3;
 
-QString& Override() {
-    static QString folder;
-    return folder;
-}
-
 QString ShareFolder(const QString& base, const QString& program) {
     return QDir::cleanPath(base + QStringLiteral("/share/kiv5/") + program) + QLatin1Char('/');
 }
 
 } // namespace
 
-QString SetTemplateFolderOverride(const QString& folder) {
-    QString previous = Override();
-    Override() = folder;
-    return previous;
-}
-
 QString TemplateFolder(const QString& programFolderName, const QString& appDir) {
-    if (!Override().isEmpty()) {
-        return SlashAtEnd(Override());
-    }
     QString base = appDir;
     for (int level = 0; level <= kLevelsAboveApp; ++level) {
         const QString candidate = ShareFolder(base, programFolderName);
@@ -44,7 +30,10 @@ QString TemplateFolder(const QString& programFolderName, const QString& appDir) 
     return ShareFolder(appDir + QStringLiteral("/.."), programFolderName);
 }
 
-QString TemplateFolder(const QString& programFolderName) {
+QString TemplateFolder(const OfficeFolders& folders, const QString& programFolderName) {
+    if (!folders.templateFolder.isEmpty()) {
+        return SlashAtEnd(folders.templateFolder);
+    }
     return TemplateFolder(programFolderName, QCoreApplication::applicationDirPath());
 }
 

@@ -11,32 +11,19 @@
 //   <appdir>/../../share/kiv5/<program>/  the build tree, where programs and
 //   <appdir>/../../../share/kiv5/<program>/ test executables sit deeper
 // and answers the install prefix's folder when none exists, so that a missing
-// template is reported there. An override (tests) comes before all of them.
+// template is reported there. The folders' template folder, when set, comes
+// before all of them.
+
+#include "common/core/OfficeFolders.h"
 
 #include <QString>
 
 namespace kiv5 {
 
 // The template folder of a program, with a trailing separator.
-QString TemplateFolder(const QString& programFolderName);
-// The same, searched from a given executable folder.
+QString TemplateFolder(const OfficeFolders& folders, const QString& programFolderName);
+// The searched folder, from a given executable folder.
 QString TemplateFolder(const QString& programFolderName, const QString& appDir);
-
-// Makes TemplateFolder answer the given folder for every program (empty:
-// search again); returns the previous override.
-QString SetTemplateFolderOverride(const QString& folder);
-
-class ScopedTemplateFolderOverride {
-public:
-    explicit ScopedTemplateFolderOverride(const QString& folder)
-        : previous_(SetTemplateFolderOverride(folder)) {}
-    ~ScopedTemplateFolderOverride() { SetTemplateFolderOverride(previous_); }
-    ScopedTemplateFolderOverride(const ScopedTemplateFolderOverride&) = delete;
-    ScopedTemplateFolderOverride& operator=(const ScopedTemplateFolderOverride&) = delete;
-
-private:
-    QString previous_;
-};
 
 // "PAGE" + n + ".RTF" and "PAGE" + n + ".DAT".
 QString TemplateRtfName(int page);

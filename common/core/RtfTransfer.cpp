@@ -50,13 +50,13 @@ void ShiftAfter(QList<Inserted>& inserted, qsizetype from, qsizetype delta) {
 
 } // namespace
 
-void TransferAnswers(QString& MainBuf, const TAnswerPage& answers) {
+void TransferAnswers(QString& MainBuf, const TAnswerPage& answers, const ErrorSink& errors) {
     const QString wingDingStr = GetWingDingStr(MainBuf);
     int fontSize = kDefaultFontSizeInTwips;
     qsizetype insertedEnd = 0;
     for (qsizetype p = 0; p + 3 < MainBuf.size(); ++p) {
         if (IsFontSizeControlAt(MainBuf, p)) {
-            SetCurrentFontSizeInTwips(MainBuf, p, fontSize);
+            SetCurrentFontSizeInTwips(MainBuf, p, fontSize, errors);
         }
         if (p < insertedEnd || MainBuf[p] != QLatin1Char('/')) {
             continue;
@@ -66,14 +66,14 @@ void TransferAnswers(QString& MainBuf, const TAnswerPage& answers) {
             continue;
         }
         const QString text =
-            FormatAnswerForCode(code->Type, answers[code->Slot], wingDingStr, fontSize);
+            FormatAnswerForCode(code->Type, answers[code->Slot], wingDingStr, fontSize, errors);
         MainBuf.replace(p, code->End - p, text);
         insertedEnd = p + text.size();
         --p; // look at p again: inserted text counts for font sizes, not codes
     }
 }
 
-void TransferAnswersPerSlot(QString& MainBuf, const TAnswerPage& answers) {
+void TransferAnswersPerSlot(QString& MainBuf, const TAnswerPage& answers, const ErrorSink& errors) {
     const QString wingDingStr = GetWingDingStr(MainBuf);
     int fontSize = kDefaultFontSizeInTwips;
     QList<Inserted> inserted;
@@ -87,20 +87,22 @@ void TransferAnswersPerSlot(QString& MainBuf, const TAnswerPage& answers) {
             continue;
         }
         if (const auto fs = LastFontSizeControlBefore(MainBuf, code->Start)) {
-            SetCurrentFontSizeInTwips(MainBuf, *fs, fontSize);
+            SetCurrentFontSizeInTwips(MainBuf, *fs, fontSize, errors);
         }
-        const QString text = FormatAnswerForCode(*type, answers[slot], wingDingStr, fontSize);
+        const QString text =
+            FormatAnswerForCode(*type, answers[slot], wingDingStr, fontSize, errors);
         MainBuf.replace(code->Start, code->End - code->Start, text);
         ShiftAfter(inserted, code->End, text.size() - (code->End - code->Start));
         inserted.append({code->Start, code->Start + text.size()});
     }
 }
 
-void TransferAnswers(QString& MainBuf, const TAnswerPage& answers, DocumentProgram program) {
+void TransferAnswers(QString& MainBuf, const TAnswerPage& answers, DocumentProgram program,
+                     const ErrorSink& errors) {
     if (program == DocumentProgram::Client) {
-        TransferAnswers(MainBuf, answers);
+        TransferAnswers(MainBuf, answers, errors);
     } else {
-        TransferAnswersPerSlot(MainBuf, answers);
+        TransferAnswersPerSlot(MainBuf, answers, errors);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "common/ui/CommandGuard.h"
 
 #include "common/core/Exceptions.h"
-#include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 
 #include <QGuiApplication>
@@ -50,7 +49,7 @@ void CommandGuard::CleanUp(bool hadOverrideCursor) {
          i < MaxStrayCursors && !hadOverrideCursor && QGuiApplication::overrideCursor() != nullptr;
          ++i)
         QGuiApplication::restoreOverrideCursor();
-    delete ProgressWindow::Current();
+    progress_.CloseAll();
     for (const QPointer<QWidget>& widget : reshow_) {
         if (widget) {
             widget->setEnabled(true);
@@ -74,8 +73,8 @@ void CommandGuard::ShowError(const QString& message) {
     }
 }
 
-bool RunCommand(Prompts& prompts, const std::function<void()>& command) {
-    return CommandGuard(prompts).Run(command);
+bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command) {
+    return CommandGuard(prompts, progress).Run(command);
 }
 
 } // namespace kiv5::ui

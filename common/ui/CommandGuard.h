@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/ProgressTracker.h"
+
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -13,10 +15,12 @@ class Prompts;
 // other exception) ends the command: the cursor set since the command began
 // is put back, a progress window still open is removed, the table windows
 // the command hid are shown and enabled again, the caller's own clean-up
-// runs, and the error's message is shown in a box titled "Error".
+// runs, and the error's message is shown in a box titled "Error". The
+// progress windows removed are those open in the program's tracker.
 class CommandGuard {
 public:
-    explicit CommandGuard(Prompts& prompts) : prompts_(prompts) {}
+    CommandGuard(Prompts& prompts, ProgressTracker& progress)
+        : prompts_(prompts), progress_(progress) {}
 
     // A window to show again when the command fails (the table it hides).
     CommandGuard& ReshowOnError(QWidget* widget);
@@ -30,11 +34,12 @@ private:
     void ShowError(const QString& message);
 
     Prompts& prompts_;
+    ProgressTracker& progress_;
     QList<QPointer<QWidget>> reshow_;
     std::function<void()> cleanup_;
 };
 
-// CommandGuard(prompts).Run(command).
-bool RunCommand(Prompts& prompts, const std::function<void()>& command);
+// CommandGuard(prompts, progress).Run(command).
+bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command);
 
 } // namespace kiv5::ui

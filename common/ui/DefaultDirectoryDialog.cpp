@@ -1,6 +1,5 @@
 #include "common/ui/DefaultDirectoryDialog.h"
 
-#include "common/core/ErrorSink.h"
 #include "common/core/Misc.h"
 
 #include <QComboBox>
@@ -64,8 +63,9 @@ void RetainSizeWhenHidden(QWidget* widget) {
 } // namespace
 
 DefaultDirectoryDialog::DefaultDirectoryDialog(const DefaultDirectoryKind& kind,
-                                               const QString& currentFolder, QWidget* parent)
-    : QDialog(parent), kind_(kind) {
+                                               const QString& currentFolder, ErrorSink errors,
+                                               QWidget* parent)
+    : QDialog(parent), kind_(kind), errors_(std::move(errors)) {
     setWindowTitle(QStringLiteral("Default Directory"));
     BuildWidgets();
     ShowSetting(currentFolder);
@@ -307,7 +307,7 @@ void DefaultDirectoryDialog::OnOk() {
     const QString typed = unc_->isChecked() ? uncEdit_->text().trimmed() : treeFolder_;
     const QString chosen = typed.isEmpty() ? QString() : WithTrailingSeparator(typed);
     if (chosen.isEmpty() || !IsUsableFolder(chosen)) {
-        ErrorWindow(kFolderMissing);
+        errors_.ErrorWindow(kFolderMissing);
         return;
     }
     folder_ = chosen;

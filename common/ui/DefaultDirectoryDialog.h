@@ -15,6 +15,7 @@
 // stays open; otherwise Folder() holds the choice with a trailing separator
 // and the caller stores it. Cancel leaves Folder() empty.
 
+#include "common/core/ErrorSink.h"
 #include "common/ui/DefaultDirectoryKind.h"
 
 #include <QDialog>
@@ -38,8 +39,9 @@ class DefaultDirectoryDialog : public QDialog {
 public:
     using HelpHandler = std::function<void(int topic)>;
 
+    // A folder that cannot be used is reported to errors.
     DefaultDirectoryDialog(const DefaultDirectoryKind& kind, const QString& currentFolder,
-                           QWidget* parent = nullptr);
+                           ErrorSink errors, QWidget* parent = nullptr);
 
     // Called with the kind's help topic when Help is pressed.
     void SetHelpHandler(HelpHandler handler) { help_ = std::move(handler); }
@@ -76,6 +78,7 @@ private:
     void ShowFolder(const QString& folder);
 
     const DefaultDirectoryKind kind_;
+    const ErrorSink errors_;
     HelpHandler help_;
     QString folder_;
     QString treeFolder_;

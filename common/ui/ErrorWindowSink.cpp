@@ -19,14 +19,10 @@ void ShowErrorWindowSafely(Prompts& prompts, int code) {
 }
 
 ErrorSink MakeErrorWindowSink(Prompts& prompts) {
-    return [&prompts](int code) {
+    return ErrorSink([&prompts](int code) {
         QApplication::beep();
         ShowErrorWindowSafely(prompts, code);
-    };
-}
-
-ErrorSink InstallErrorWindowSink(Prompts& prompts) {
-    return SetErrorSink(MakeErrorWindowSink(prompts));
+    });
 }
 
 } // namespace kiv5::ui

@@ -10,11 +10,8 @@ namespace kiv5::ui {
 // box with OK comes instead. Never throws.
 void ShowErrorWindowSafely(Prompts& prompts, int code);
 
-// The sink a program installs at start: every ErrorWindow(code) beeps, then
-// shows the error window through the prompts service, which must outlive it.
+// The sink of a program's context: every code beeps, then shows the error
+// window through the prompts service, which must outlive the sink.
 ErrorSink MakeErrorWindowSink(Prompts& prompts);
-
-// Installs that sink and returns the one it replaces.
-ErrorSink InstallErrorWindowSink(Prompts& prompts);
 
 } // namespace kiv5::ui

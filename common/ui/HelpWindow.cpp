@@ -1,11 +1,9 @@
 #include "common/ui/HelpWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -26,15 +24,6 @@ public:
         return QTextBrowser::loadResource(type, name);
     }
 };
-
-namespace {
-
-QPointer<HelpWindow>& SharedWindow() {
-    static QPointer<HelpWindow> window;
-    return window;
-}
-
-} // namespace
 
 HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     : QWidget(parent, Qt::Window), helpFolder_(helpFolder) {
@@ -68,20 +57,6 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
     layout->addWidget(browser_);
     resize(640, 560);
     UpdateTitle();
-}
-
-HelpWindow* HelpWindow::Shared(const QString& helpFolder, QWidget* owner) {
-    QPointer<HelpWindow>& window = SharedWindow();
-    if (!window) {
-        window = new HelpWindow(helpFolder, owner);
-        if (!owner) {
-            HelpWindow* made = window;
-            QObject::connect(qApp, &QCoreApplication::aboutToQuit, made,
-                             [made] { made->deleteLater(); });
-        }
-    }
-    window->SetHelpFolder(helpFolder);
-    return window;
 }
 
 QString HelpWindow::MissingPageText() {

@@ -3,8 +3,8 @@
 // The built-in help viewer. A program's help is a folder of HTML pages, one
 // per topic number ("<topic>.html") and the contents page "index.html". A
 // page that is not installed shows a short notice instead. Each running
-// program has one help window: it is made on first use, raised on later
-// ones, and keeps its place and size for the rest of the session.
+// program has one help window (ProgramHelp): it is made on first use, raised
+// on later ones, and keeps its place and size for the rest of the session.
 
 #include <QByteArray>
 #include <QString>
@@ -22,11 +22,6 @@ class HelpWindow : public QWidget {
 
 public:
     explicit HelpWindow(const QString& helpFolder, QWidget* parent = nullptr);
-
-    // The program's help window, made on first use. The owner, when given,
-    // deletes it with itself; a window without owner goes when the
-    // application quits. A later call with another folder switches it.
-    static HelpWindow* Shared(const QString& helpFolder, QWidget* owner = nullptr);
 
     // Show and raise the window at the contents or at a topic.
     void ShowContents();

@@ -4,6 +4,8 @@
 // M/d/yyyy form with a drop-down month calendar. The five extra properties
 // are kept for the forms that set them; nothing here reads them.
 
+#include "common/core/Clock.h"
+
 #include <QDateEdit>
 
 namespace kiv5::ui {
@@ -17,7 +19,8 @@ class OrvDate : public QDateEdit {
     Q_PROPERTY(bool Modified READ Modified WRITE SetModified)
 
 public:
-    explicit OrvDate(QWidget* parent = nullptr);
+    // Starts at the clock's today.
+    explicit OrvDate(const Clock& clock, QWidget* parent = nullptr);
     explicit OrvDate(const QDate& date, QWidget* parent = nullptr);
 
     int TOrder() const { return tOrder_; }

@@ -10,11 +10,6 @@
 namespace kiv5::ui {
 namespace {
 
-ProgressWindow*& CurrentWindow() {
-    static ProgressWindow* current = nullptr;
-    return current;
-}
-
 // Lets the window reach the screen without running the user's clicks or
 // keys in the middle of the operation.
 void FlushPaint() {
@@ -23,8 +18,9 @@ void FlushPaint() {
 
 } // namespace
 
-ProgressWindow::ProgressWindow(const QString& text, QWidget* parent)
-    : QFrame(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+ProgressWindow::ProgressWindow(ProgressTracker& tracker, const QString& text, QWidget* parent)
+    : QFrame(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      tracker_(tracker) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Progress Dialog"));
     setFrameShape(QFrame::Box);
@@ -44,16 +40,19 @@ ProgressWindow::ProgressWindow(const QString& text, QWidget* parent)
     layout->setContentsMargins(16, 14, 16, 14);
     layout->addWidget(lblProgress_);
     layout->addWidget(pbrProgressBar_);
-    CurrentWindow() = this;
+    tracker_.Opened(*this);
 }
 
 ProgressWindow::~ProgressWindow() {
-    if (CurrentWindow() == this)
-        CurrentWindow() = nullptr;
+    tracker_.Closed(*this);
 }
 
-ProgressWindow* ProgressWindow::Current() {
-    return CurrentWindow();
+ProgressWindow* ProgressWindow::Current(const ProgressTracker& tracker) {
+    return dynamic_cast<ProgressWindow*>(tracker.Current());
+}
+
+void ProgressWindow::CloseProgress() {
+    delete this;
 }
 
 void ProgressWindow::SetPosition(int percent) {
@@ -73,8 +72,8 @@ QString ProgressWindow::Text() const {
     return lblProgress_->text();
 }
 
-ScopedProgress::ScopedProgress(const QString& text, QWidget* parent)
-    : window_(new ProgressWindow(text, parent)) {
+ScopedProgress::ScopedProgress(ProgressTracker& tracker, const QString& text, QWidget* parent)
+    : window_(new ProgressWindow(tracker, text, parent)) {
     window_->setAttribute(Qt::WA_DeleteOnClose, false);
     CentreOnScreen(*window_);
     window_->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/ProgressTracker.h"
+
 #include <QFrame>
 #include <QPointer>
 #include <functional>
@@ -10,16 +12,19 @@ class QProgressBar;
 namespace kiv5::ui {
 
 // The "Progress Dialog" of a long table operation: a borderless window in the
-// middle of the screen with one line of text and a bar from 0 to 100.
-class ProgressWindow : public QFrame {
+// middle of the screen with one line of text and a bar from 0 to 100. It is
+// open in the tracker from its making to its end.
+class ProgressWindow : public QFrame, public ProgressDisplay {
     Q_OBJECT
 
 public:
-    explicit ProgressWindow(const QString& text, QWidget* parent = nullptr);
+    ProgressWindow(ProgressTracker& tracker, const QString& text, QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
-    // The window while one exists, else null.
-    static ProgressWindow* Current();
+    // The tracker's current display when it is a progress window, else null.
+    static ProgressWindow* Current(const ProgressTracker& tracker);
+
+    void CloseProgress() override;
 
     // Sets the bar (clamped to 0-100) and repaints at once when it moved.
     void SetPosition(int percent);
@@ -27,6 +32,7 @@ public:
     QString Text() const;
 
 private:
+    ProgressTracker& tracker_;
     QLabel* lblProgress_;
     QProgressBar* pbrProgressBar_;
 };
@@ -35,7 +41,7 @@ private:
 // made, removed when it goes out of scope, also when the operation throws.
 class ScopedProgress {
 public:
-    explicit ScopedProgress(const QString& text, QWidget* parent = nullptr);
+    ScopedProgress(ProgressTracker& tracker, const QString& text, QWidget* parent = nullptr);
     ~ScopedProgress();
     ScopedProgress(const ScopedProgress&) = delete;
     ScopedProgress& operator=(const ScopedProgress&) = delete;

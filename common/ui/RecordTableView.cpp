@@ -34,8 +34,9 @@ private:
 
 } // namespace
 
-RecordTableView::RecordTableView(RecordTableModel& model, Prompts& prompts, QWidget* parent)
-    : QTableView(parent), model_(model), prompts_(prompts),
+RecordTableView::RecordTableView(RecordTableModel& model, Prompts& prompts,
+                                 ProgressTracker& progress, QWidget* parent)
+    : QTableView(parent), model_(model), prompts_(prompts), progress_(progress),
       proxy_(new ActiveRowsProxy(model, this)) {
     setModel(proxy_);
     setItemDelegate(new RecordTableDelegate(*this));
@@ -116,8 +117,8 @@ void RecordTableView::SortByHeader(int column) {
     bool failed = false;
     {
         DisabledWhile disabled(*this);
-        failed = !RunCommand(prompts_, [&] {
-            ScopedProgress progress(QStringLiteral("Sorting Records"), this);
+        failed = !RunCommand(prompts_, progress_, [&] {
+            ScopedProgress progress(progress_, QStringLiteral("Sorting Records"), this);
             sorted = SortByHeaderClick(model_.Table(), model_.Profile(), model_.Sort(), column,
                                        progress.Callback());
         });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/ProgressTracker.h"
+
 #include <QPointer>
 #include <QTableView>
 #include <vector>
@@ -19,7 +21,9 @@ class RecordTableView : public QTableView {
     Q_OBJECT
 
 public:
-    RecordTableView(RecordTableModel& model, Prompts& prompts, QWidget* parent = nullptr);
+    // Sorting shows its progress window through the program's tracker.
+    RecordTableView(RecordTableModel& model, Prompts& prompts, ProgressTracker& progress,
+                    QWidget* parent = nullptr);
 
     RecordTableModel& Model() const { return model_; }
     ActiveRowsProxy& Proxy() const { return *proxy_; }
@@ -73,6 +77,7 @@ private:
 
     RecordTableModel& model_;
     Prompts& prompts_;
+    ProgressTracker& progress_;
     ActiveRowsProxy* proxy_;
     QPointer<QMenu> menu_;
     // The current row as it was when it became current.

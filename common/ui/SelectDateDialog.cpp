@@ -11,13 +11,14 @@
 
 namespace kiv5::ui {
 
-SelectDateDialog::SelectDateDialog(const QDate& start, QWidget* parent) : QDialog(parent) {
+SelectDateDialog::SelectDateDialog(const QDate& start, const Clock& clock, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QStringLiteral("Select Date Dialog"));
     text_ = new QLabel(DefaultText(), this);
     text_->setObjectName(QStringLiteral("lblText"));
     text_->setWordWrap(true);
     text_->setMinimumWidth(320);
-    date_ = new OrvDate(start.isValid() ? start : CurrentDateTime().date(), this);
+    date_ = new OrvDate(start.isValid() ? start : clock.CurrentDateTime().date(), this);
     date_->setObjectName(QStringLiteral("dtpDate"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -3,6 +3,8 @@
 // "Select Date Dialog": asks for one date, starting at the caller's date,
 // with a line of text that says what the date is for.
 
+#include "common/core/Clock.h"
+
 #include <QDate>
 #include <QDialog>
 #include <optional>
@@ -17,7 +19,8 @@ class SelectDateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit SelectDateDialog(const QDate& start, QWidget* parent = nullptr);
+    // An invalid start shows the clock's today.
+    SelectDateDialog(const QDate& start, const Clock& clock, QWidget* parent = nullptr);
 
     // Replaces the default text line.
     void SetText(const QString& text);

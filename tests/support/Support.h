@@ -1,7 +1,8 @@
 #pragma once
 
-#include "common/core/DateTime.h"
+#include "common/core/Clock.h"
 #include "common/core/ErrorSink.h"
+#include "common/core/OfficeContext.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,30 +11,44 @@
 
 namespace kiv5::test {
 
-// Records every code raised through ErrorWindow while it lives.
+// An error sink that records every code reported to it. Hand `sink` (or the
+// recorder itself) to the code under test.
 class ErrorRecorder {
 public:
-    ErrorRecorder() : sink_([this](int code) { codes.append(code); }) {}
-    QList<int> codes;
+    ErrorRecorder() : sink([this](int code) { codes.append(code); }) {}
+    ErrorRecorder(const ErrorRecorder&) = delete;
+    ErrorRecorder& operator=(const ErrorRecorder&) = delete;
+    operator const ErrorSink&() const { return sink; }
 
-private:
-    ScopedErrorSink sink_;
+    QList<int> codes;
+    ErrorSink sink;
 };
 
-// Fixes the clock for stamps and "today" while it lives.
+// A clock that shows `now`, which the test may move. Hand `clock` (or the
+// fixed clock itself) to the code under test.
 class FixedClock {
 public:
-    explicit FixedClock(const QDateTime& at)
-        : previous_(SetClock([this] { return now; })), now(at) {}
-    ~FixedClock() { SetClock(std::move(previous_)); }
+    explicit FixedClock(const QDateTime& at) : now(at), clock([this] { return now; }) {}
     FixedClock(const FixedClock&) = delete;
     FixedClock& operator=(const FixedClock&) = delete;
+    operator const Clock&() const { return clock; }
 
-private:
-    ClockFunction previous_;
-
-public:
     QDateTime now;
+    Clock clock;
+};
+
+// A context of a test's own: the clock shows `now`, codes are recorded,
+// folders are the installed ones unless the test sets them.
+class TestContext : public OfficeContext {
+public:
+    explicit TestContext(const QDateTime& at = QDateTime(QDate(2011, 3, 7), QTime(9, 30)))
+        : now(at) {
+        clock = Clock([this] { return now; });
+        errors = ErrorSink([this](int code) { codes.append(code); });
+    }
+
+    QDateTime now;
+    QList<int> codes;
 };
 
 // A temporary folder with helpers for the files a test reads and writes.

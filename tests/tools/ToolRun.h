@@ -18,12 +18,13 @@ struct ToolResult {
     QStringList OutLines() const { return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
 };
 
-inline ToolResult RunTool(const QStringList& arguments) {
+// The run dates what it writes by the clock given (the system's by default).
+inline ToolResult RunTool(const QStringList& arguments, const Clock& clock = {}) {
     ToolResult result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
     tool::CommandIo io{out, err};
-    result.code = tool::Run(arguments, io);
+    result.code = tool::Run(arguments, io, clock);
     out.flush();
     err.flush();
     return result;

@@ -26,6 +26,7 @@ using namespace kiv5::test;
 namespace {
 
 const QDateTime kDemoDay(QDate(2025, 3, 12), QTime(9, 30));
+const Clock kDemoClock = Clock::FixedAt(kDemoDay);
 
 QStringList RecordFiles(const tool::DemoSet& set) {
     return QStringList{set.clientFiles.clientFile, set.incomeFile, set.expenseFile, set.billFile,
@@ -42,7 +43,8 @@ QStringList StatementFilesOf(const tool::DemoSet& set) {
 }
 
 tool::DemoSet MakeDemo(const TempFolder& folder, const QStringList& options = {}) {
-    const ToolResult result = RunTool(QStringList{"make-demo", folder.Path("demo")} + options);
+    const ToolResult result =
+        RunTool(QStringList{"make-demo", folder.Path("demo")} + options, kDemoClock);
     if (result.code != 0) {
         qWarning("%s", qPrintable(result.err));
     }
@@ -68,7 +70,6 @@ class TestMakeDemo : public QObject {
 
 private slots:
     void passesCheckAndDumps() {
-        FixedClock clock(kDemoDay);
         TempFolder folder;
         const tool::DemoSet set = MakeDemo(folder);
         QCOMPARE(set.statementFiles.size(), 2);
@@ -86,7 +87,6 @@ private slots:
     }
 
     void clientsAreThoseOfAnOffice() {
-        FixedClock clock(kDemoDay);
         TempFolder folder;
         const tool::DemoSet set = MakeDemo(folder, {"--clients", "40"});
         RecordTable table = MakeClientTable();
@@ -117,7 +117,6 @@ private slots:
     }
 
     void billsReferToClientsAndStatements() {
-        FixedClock clock(kDemoDay);
         TempFolder folder;
         const tool::DemoSet set = MakeDemo(folder);
         const auto clients = ReadAllRecords<NameRec>(set.clientFiles.clientFile);
@@ -159,7 +158,6 @@ private slots:
     }
 
     void sameDaySameData() {
-        FixedClock clock(kDemoDay);
         TempFolder first;
         TempFolder second;
         const tool::DemoSet a = MakeDemo(first);
@@ -178,26 +176,27 @@ private slots:
     }
 
     void refusesToOverwrite() {
-        FixedClock clock(kDemoDay);
         TempFolder folder;
         const tool::DemoSet set = MakeDemo(folder, {"--clients", "5"});
         const QByteArray before = folder.ReadBytes("demo/Pellary5/kiv5.pl5");
-        const ToolResult again = RunTool({"make-demo", folder.Path("demo")});
+        const ToolResult again = RunTool({"make-demo", folder.Path("demo")}, kDemoClock);
         QCOMPARE(again.code, 2);
         QVERIFY2(again.err.contains("--force"), qPrintable(again.err));
         QCOMPARE(folder.ReadBytes("demo/Pellary5/kiv5.pl5"), before);
-        const ToolResult forced = RunTool({"make-demo", folder.Path("demo"), "--force"});
+        const ToolResult forced =
+            RunTool({"make-demo", folder.Path("demo"), "--force"}, kDemoClock);
         QCOMPARE(forced.code, 0);
         QCOMPARE(QFileInfo(set.clientFiles.clientFile).size(), 61 * 992);
     }
 
     void settingsStartTheProgramsOnTheDemo() {
-        FixedClock clock(kDemoDay);
         TempFolder folder;
         const tool::DemoSet set = MakeDemo(folder, {"--settings", folder.Path("config")});
         ClientSettings client = BuiltInClientSettings(1280);
         SettingsStore clientStore = ClientSettingsStore(folder.Path("config"));
-        QVERIFY(ReadTheIniFile(client, clientStore, 1280));
+        ErrorRecorder errors;
+        QVERIFY(ReadTheIniFile(client, clientStore, 1280, errors));
+        QVERIFY(errors.codes.isEmpty());
         QCOMPARE(client.FilesDirectory, set.clientFolder);
         QCOMPARE(ClientFilesFor(client.FilesDirectory, client.AutoFileName).clientFile,
                  set.clientFiles.clientFile);

@@ -1,6 +1,6 @@
 #include "tools/kiv5/Commands.h"
 
-#include "common/core/ErrorSink.h"
+#include "common/core/OfficeContext.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
@@ -11,7 +11,13 @@
 namespace kiv5::tool {
 namespace {
 
-using CommandFunction = int (*)(const QStringList&, CommandIo&);
+using CommandFunction = int (*)(const QStringList&, CommandIo&, const OfficeContext&);
+
+// Commands that only read files need no clock and report no codes.
+template <int (*run)(const QStringList&, CommandIo&)>
+int WithoutContext(const QStringList& arguments, CommandIo& io, const OfficeContext&) {
+    return run(arguments, io);
+}
 
 struct Command {
     const char* name;
@@ -19,8 +25,8 @@ struct Command {
 };
 
 constexpr std::array kCommands = {
-    Command{"dump", RunDump},
-    Command{"check", RunCheck},
+    Command{"dump", WithoutContext<RunDump>},
+    Command{"check", WithoutContext<RunCheck>},
     Command{"make-demo", RunMakeDemo},
 };
 
@@ -39,16 +45,18 @@ int Run(const QStringList& arguments) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CommandIo io{out, err};
-    const int code = Run(arguments, io);
+    const int code = Run(arguments, io, Clock());
     out.flush();
     err.flush();
     return code;
 }
 
-int Run(const QStringList& arguments, CommandIo& io) {
+int Run(const QStringList& arguments, CommandIo& io, const Clock& clock) {
+    OfficeContext context;
+    context.clock = clock;
     // Codes the core reports (a settings store that cannot be written) are
     // messages of this run.
-    const ScopedErrorSink sink([&io](int code) { io.err << "kiv5: error " << code << '\n'; });
+    context.errors = ErrorSink([&io](int code) { io.err << "kiv5: error " << code << '\n'; });
     if (arguments.isEmpty()) {
         io.err << GeneralUsage();
         return kExitUsage;
@@ -70,7 +78,7 @@ int Run(const QStringList& arguments, CommandIo& io) {
         io.err << "kiv5: unknown command " << name << "\n\n" << GeneralUsage();
         return kExitUsage;
     }
-    return run(arguments.mid(1), io);
+    return run(arguments.mid(1), io, context);
 }
 
 } // namespace kiv5::tool

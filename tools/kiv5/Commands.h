@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/Clock.h"
 #include "tools/kiv5/CommandIo.h"
 
 #include <QStringList>
@@ -11,7 +12,8 @@ namespace kiv5::tool {
 // standard error.
 int Run(const QStringList& arguments);
 
-// The same, writing to the given streams.
-int Run(const QStringList& arguments, CommandIo& io);
+// The same, writing to the given streams and dating what it writes by the
+// given clock. Error codes the core reports become lines on io.err.
+int Run(const QStringList& arguments, CommandIo& io, const Clock& clock);
 
 } // namespace kiv5::tool

@@ -1,5 +1,6 @@
 #include "tools/kiv5/DemoData.h"
 
+#include "common/core/Clock.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
 #include "common/core/StateTable.h"
@@ -60,13 +61,13 @@ QDate Weekday(const QDate& day) {
     return day;
 }
 
-QDate TodayDate() {
-    return CurrentDateTime().date();
+QDate TodayDate(const Clock& clock) {
+    return clock.CurrentDateTime().date();
 }
 
 // Day `index` of `count` spread evenly over the `days` days before today.
-QDate SpreadDay(qint64 index, qint64 count, qint64 days) {
-    return TodayDate().addDays(-days + index * days / std::max<qint64>(count, 1));
+QDate SpreadDay(const QDate& today, qint64 index, qint64 count, qint64 days) {
+    return today.addDays(-days + index * days / std::max<qint64>(count, 1));
 }
 
 qint64 Cents(int cents) {
@@ -236,7 +237,8 @@ std::vector<const DemoClient*> LiveClients(const std::vector<DemoClient>& client
     return live;
 }
 
-std::vector<DemoClient> MakeDemoClients(int count, quint32 seed) {
+std::vector<DemoClient> MakeDemoClients(int count, const Clock& clock, quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed);
     const qint64 days =
         std::max(kMinClientDays, (qint64{count} + kMaxClientsPerDay - 1) / kMaxClientsPerDay);
@@ -245,7 +247,7 @@ std::vector<DemoClient> MakeDemoClients(int count, quint32 seed) {
     QDate lastDay;
     int subNo = 0;
     for (int slot = 1; slot <= count; ++slot) {
-        const QDate added = SpreadDay(slot - 1, count, days);
+        const QDate added = SpreadDay(today, slot - 1, count, days);
         subNo = added == lastDay ? subNo + 1 : 0;
         lastDay = added;
         clients.push_back(MakeClient(slot, added, subNo, random));
@@ -254,7 +256,8 @@ std::vector<DemoClient> MakeDemoClients(int count, quint32 seed) {
 }
 
 std::vector<books::IncRec> MakeDemoIncome(const std::vector<DemoClient>& clients, int count,
-                                          quint32 seed) {
+                                          const Clock& clock, quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed + 1);
     const auto live = LiveClients(clients);
     std::vector<books::IncRec> records;
@@ -263,21 +266,22 @@ std::vector<books::IncRec> MakeDemoIncome(const std::vector<DemoClient>& clients
     }
     records.reserve(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
-        const QDate day = Weekday(SpreadDay(k, count, kLedgerDays));
+        const QDate day = Weekday(SpreadDay(today, k, count, kLedgerDays));
         records.push_back(MakeReceipt(PickClient(live, random), k, day, random));
     }
     return records;
 }
 
 std::vector<books::ExpRec> MakeDemoExpenses(const std::vector<DemoClient>& clients, int count,
-                                            quint32 seed) {
+                                            const Clock& clock, quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed + 2);
     const auto live = LiveClients(clients);
     std::vector<books::ExpRec> records;
     records.reserve(static_cast<std::size_t>(count));
     int checkNo = 2001;
     for (int k = 0; k < count; ++k) {
-        const QDate day = Weekday(SpreadDay(k, count, kLedgerDays));
+        const QDate day = Weekday(SpreadDay(today, k, count, kLedgerDays));
         const demo::DemoVendor& vendor = random.Pick(demo::kVendors);
         books::ExpRec rec;
         rec.Date = DateToDayCount(day);
@@ -306,11 +310,13 @@ std::vector<books::ExpRec> MakeDemoExpenses(const std::vector<DemoClient>& clien
     return records;
 }
 
-std::vector<billing::ISRec> MakeDemoStatement(int lines, qint64 hourlyRate, quint32 seed) {
+std::vector<billing::ISRec> MakeDemoStatement(int lines, qint64 hourlyRate, const Clock& clock,
+                                              quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed + 3);
     std::vector<billing::ISRec> records;
     for (int slot = 0; slot < lines; ++slot) {
-        const QDate day = Weekday(SpreadDay(slot, lines, kStatementDays));
+        const QDate day = Weekday(SpreadDay(today, slot, lines, kStatementDays));
         billing::ISRec rec;
         rec.ServiceDate = DateToDayCount(day);
         rec.ServiceDescription = random.PickText(demo::kServices);
@@ -338,11 +344,12 @@ std::vector<const DemoClient*> DemoBillClients(const std::vector<DemoClient>& cl
 }
 
 std::vector<billing::TBillRec> MakeDemoBills(const std::vector<DemoClient>& clients, int count,
-                                             const QStringList& statementPaths, quint32 seed) {
+                                             const QStringList& statementPaths, const Clock& clock,
+                                             quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed + 4);
     const auto billed = DemoBillClients(clients, count);
     const auto bills = static_cast<int>(billed.size());
-    const QDate today = TodayDate();
     const QDate lastBill = QDate(today.year(), today.month(), 1).addMonths(-1);
     std::vector<billing::TBillRec> records;
     for (int k = 0; k < bills; ++k) {
@@ -383,12 +390,12 @@ std::vector<billing::TBillRec> MakeDemoBills(const std::vector<DemoClient>& clie
 }
 
 std::vector<billing::DayRec> MakeDemoDays(const std::vector<DemoClient>& clients, int weeks,
-                                          quint32 seed) {
+                                          const Clock& clock, quint32 seed) {
+    const QDate today = TodayDate(clock);
     DemoRandom random(seed + 5);
     const auto live = LiveClients(clients);
-    const QDate today = TodayDate();
     const QDate start = today.addDays(-(today.dayOfWeek() % 7) - 7);
-    const double stamp = TruncateToSecond(Now());
+    const double stamp = TruncateToSecond(clock.Now());
     std::vector<billing::DayRec> days;
     for (int d = 0; d < weeks * 7; ++d) {
         const QDate date = start.addDays(d);

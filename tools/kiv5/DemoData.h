@@ -11,6 +11,7 @@
 #include "books/core/ExpRec.h"
 #include "books/core/IncRec.h"
 #include "clientdb/core/NameRec.h"
+#include "common/core/Clock.h"
 
 #include <QStringList>
 #include <vector>
@@ -26,8 +27,9 @@ struct DemoClient {
 
 // Clients for slots 1..count: about one in seventeen deleted (-2), a few
 // marked, a fifth of them firms. Client numbers are YYMMDDNN of the days they
-// were added, spread over the years before today, and unique.
-std::vector<DemoClient> MakeDemoClients(int count, quint32 seed = kDemoSeed);
+// were added, spread over the years before the clock's today, and unique.
+// Every generator dates its records relative to the clock's today.
+std::vector<DemoClient> MakeDemoClients(int count, const Clock& clock, quint32 seed = kDemoSeed);
 
 // The name a bill or a ledger entry shows for a client: "First Last", or the
 // last name alone for a firm.
@@ -40,12 +42,12 @@ std::vector<const DemoClient*> LiveClients(const std::vector<DemoClient>& client
 // RecNo 1..count. Receipts come from live clients; some disbursements are
 // charged to one.
 std::vector<books::IncRec> MakeDemoIncome(const std::vector<DemoClient>& clients, int count,
-                                          quint32 seed = kDemoSeed);
+                                          const Clock& clock, quint32 seed = kDemoSeed);
 std::vector<books::ExpRec> MakeDemoExpenses(const std::vector<DemoClient>& clients, int count,
-                                            quint32 seed = kDemoSeed);
+                                            const Clock& clock, quint32 seed = kDemoSeed);
 
 // The lines of an itemized statement over the last month, RecNo = slot.
-std::vector<billing::ISRec> MakeDemoStatement(int lines, qint64 hourlyRate,
+std::vector<billing::ISRec> MakeDemoStatement(int lines, qint64 hourlyRate, const Clock& clock,
                                               quint32 seed = kDemoSeed);
 
 // The live clients that get the bills of MakeDemoBills, in bill order.
@@ -55,13 +57,13 @@ std::vector<const DemoClient*> DemoBillClients(const std::vector<DemoClient>& cl
 // 1..count. The statements are attached in turn to the first bills (a second
 // statement goes to the first bill too when there is only one bill).
 std::vector<billing::TBillRec> MakeDemoBills(const std::vector<DemoClient>& clients, int count,
-                                             const QStringList& statementPaths,
+                                             const QStringList& statementPaths, const Clock& clock,
                                              quint32 seed = kDemoSeed);
 
 // The weekdays of `weeks` weeks starting on the Sunday of last week, with
 // appointments of live clients and office entries, in date order.
 std::vector<billing::DayRec> MakeDemoDays(const std::vector<DemoClient>& clients, int weeks,
-                                          quint32 seed = kDemoSeed);
+                                          const Clock& clock, quint32 seed = kDemoSeed);
 
 QStringList DemoAccounts();
 QStringList DemoCategories();

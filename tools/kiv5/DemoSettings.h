@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/ErrorSink.h"
 #include "tools/kiv5/DemoSet.h"
 
 namespace kiv5::tool {
@@ -12,6 +13,6 @@ inline constexpr int kDemoScreenWidth = 1280;
 // file links and the file opened at start pointing at the demo set, and the
 // demo files at the top of each history. Throws IoError when a store cannot
 // be written.
-void WriteDemoSettings(const DemoSet& set, const QString& settingsFolder);
+void WriteDemoSettings(const DemoSet& set, const QString& settingsFolder, const ErrorSink& errors);
 
 } // namespace kiv5::tool

@@ -72,27 +72,32 @@ QStringList StatementPaths(const DemoSet& set, const std::vector<DemoClient>& cl
 }
 
 void WriteBooks(const DemoSet& set, const std::vector<DemoClient>& clients,
-                const DemoCounts& counts) {
+                const DemoCounts& counts, const OfficeContext& context) {
     books::WriteSetFile(set.setFile, FileNamePart(set.clientFiles.clientFile));
-    WriteDemoIncomeFile(set.incomeFile, MakeDemoIncome(clients, counts.income));
-    WriteDemoExpenseFile(set.expenseFile, MakeDemoExpenses(clients, counts.expenses));
+    WriteDemoIncomeFile(set.incomeFile, MakeDemoIncome(clients, counts.income, context.clock),
+                        context.errors);
+    WriteDemoExpenseFile(set.expenseFile, MakeDemoExpenses(clients, counts.expenses, context.clock),
+                         context.errors);
     books::WriteNameList(set.accountFile, DemoAccounts());
     books::WriteNameList(set.categoryFile, DemoCategories());
     books::WriteNameList(set.defaultCategoryFile, DemoDefaultCategories());
 }
 
 void WriteBilling(const DemoSet& set, const std::vector<DemoClient>& clients,
-                  const DemoCounts& counts) {
+                  const DemoCounts& counts, const OfficeContext& context) {
     billing::WriteLinkFile(set.billingFolder, set.linkFile,
                            FileNamePart(set.clientFiles.clientFile), FileNamePart(set.setFile));
     const qint64 rate = BuiltInBillingSettings(kDemoScreenWidth).HourlyRate;
     for (qsizetype i = 0; i < set.statementFiles.size(); ++i) {
-        WriteDemoStatementFile(
-            set.statementFiles[i],
-            MakeDemoStatement(kStatementLines[std::size_t(i)], rate, kDemoSeed + quint32(i)));
+        WriteDemoStatementFile(set.statementFiles[i],
+                               MakeDemoStatement(kStatementLines[std::size_t(i)], rate,
+                                                 context.clock, kDemoSeed + quint32(i)),
+                               context.errors);
     }
-    WriteDemoBillingFile(set.billFile, MakeDemoBills(clients, counts.bills, set.statementFiles));
-    WriteDemoCalendar(set.calendarFile, MakeDemoDays(clients, kCalendarWeeks));
+    WriteDemoBillingFile(set.billFile,
+                         MakeDemoBills(clients, counts.bills, set.statementFiles, context.clock),
+                         context.errors);
+    WriteDemoCalendar(set.calendarFile, MakeDemoDays(clients, kCalendarWeeks, context.clock));
 }
 
 std::optional<int> ParseClientCount(const QString& text) {
@@ -111,27 +116,27 @@ int UsageError(CommandIo& io, const QString& message) {
 
 } // namespace
 
-DemoSet MakeDemoDataSet(const DemoOptions& options) {
+DemoSet MakeDemoDataSet(const DemoOptions& options, const OfficeContext& context) {
     DemoSet set = DemoSetIn(options.folder);
     if (!options.force && QFileInfo::exists(set.clientFiles.clientFile)) {
         throw DemoRefused(QStringLiteral("\"%1\" exists; --force overwrites the demo data set.")
                               .arg(QDir::toNativeSeparators(set.clientFiles.clientFile)));
     }
-    const std::vector<DemoClient> clients = MakeDemoClients(options.clients);
+    const std::vector<DemoClient> clients = MakeDemoClients(options.clients, context.clock);
     const DemoCounts counts =
         CountsFor(options.clients, static_cast<int>(LiveClients(clients).size()));
     set.statementFiles = StatementPaths(set, clients, counts.bills);
     MakeFolders(set);
-    WriteDemoClientFiles(set.clientFiles, clients);
-    WriteBooks(set, clients, counts);
-    WriteBilling(set, clients, counts);
+    WriteDemoClientFiles(set.clientFiles, clients, context.clock);
+    WriteBooks(set, clients, counts, context);
+    WriteBilling(set, clients, counts, context);
     if (!options.settingsFolder.isEmpty()) {
-        WriteDemoSettings(set, options.settingsFolder);
+        WriteDemoSettings(set, options.settingsFolder, context.errors);
     }
     return set;
 }
 
-int RunMakeDemo(const QStringList& arguments, CommandIo& io) {
+int RunMakeDemo(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
     const CommandArguments args(arguments,
                                 {QStringLiteral("--clients"), QStringLiteral("--settings")},
                                 {QStringLiteral("--force")});
@@ -158,7 +163,7 @@ int RunMakeDemo(const QStringList& arguments, CommandIo& io) {
         options.clients = *count;
     }
     try {
-        const DemoSet set = MakeDemoDataSet(options);
+        const DemoSet set = MakeDemoDataSet(options, context);
         io.out << "Demo data set written to " << QDir::toNativeSeparators(set.folder) << '\n';
         if (!options.settingsFolder.isEmpty()) {
             io.out << "Settings written under " << QDir::toNativeSeparators(options.settingsFolder)

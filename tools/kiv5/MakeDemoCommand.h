@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/core/Exceptions.h"
+#include "common/core/OfficeContext.h"
 #include "tools/kiv5/CommandIo.h"
 #include "tools/kiv5/DemoSet.h"
 
@@ -28,9 +29,9 @@ public:
 
 // Writes the whole demo data set (and the settings when asked) and returns
 // its paths. Throws DemoRefused, or IoError when a file cannot be written.
-DemoSet MakeDemoDataSet(const DemoOptions& options);
+DemoSet MakeDemoDataSet(const DemoOptions& options, const OfficeContext& context);
 
 // kiv5 make-demo DIR [--clients N] [--settings SETTINGSDIR] [--force]
-int RunMakeDemo(const QStringList& arguments, CommandIo& io);
+int RunMakeDemo(const QStringList& arguments, CommandIo& io, const OfficeContext& context);
 
 } // namespace kiv5::tool

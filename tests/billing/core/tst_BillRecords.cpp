@@ -14,6 +14,7 @@ using namespace kiv5::billing;
 namespace {
 
 const QDateTime kNow(QDate(2011, 3, 7), QTime(14, 5, 9));
+const Clock kClock = Clock::FixedAt(kNow);
 constexpr double kMarch7 = 40609;
 const double kStamp = kMarch7 + (14 * 3600 + 5 * 60 + 9) / 86400.0;
 
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(table.Row(1), expected);
         QVERIFY(table.IsHidden(1));
         // And back: the stored bytes again, apart from the record number.
-        TBillRec back = PopulateBillRec(table, 1);
+        TBillRec back = PopulateBillRec(table, 1, ErrorSink());
         QCOMPARE(back.RecNo, 4);
         back.RecNo = 0;
         QCOMPARE(EncodeRecord(back), HandMadeBillBytes());
@@ -166,7 +167,7 @@ private slots:
         RecordTable table = TableWithRow(Bill("x", 1));
         table.SetCell(1, column, text);
         test::ErrorRecorder errors;
-        const TBillRec bill = PopulateBillRec(table, 1);
+        const TBillRec bill = PopulateBillRec(table, 1, errors);
         const QMap<QString, QString> fields = {
             {"BalanceForward", QString::number(bill.BalanceForward)},
             {"Amount0", QString::number(bill.Amount[0])},
@@ -197,7 +198,7 @@ private slots:
         QFETCH(QString, text);
         RecordTable table = TableWithRow(Bill("x", 1));
         table.SetCell(1, column, text);
-        QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateBillRec(table, 1));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateBillRec(table, 1, ErrorSink()));
     }
 
     void blankRows_data() {
@@ -219,13 +220,12 @@ private slots:
         QFETCH(int, recordNumber);
         QFETCH(QString, lastBill);
         QFETCH(QString, recNoCell);
-        test::FixedClock clock(kNow);
         RecordTable table = MakeBillTable();
         table.SetRowCount(3);
         table.SetCell(1, BillColumn::LastBill, "1/31/2011");
         table.SetRow(row, QStringList(42, "old"));
         table.SetHidden(row, true);
-        MakeBlankRow(table, row, recordNumber);
+        MakeBlankRow(table, row, recordNumber, kClock);
         QStringList expected(42);
         expected[3] = lastBill;
         expected[4] = "0.00";
@@ -290,13 +290,13 @@ private slots:
         RecordTable table = MakeBillTable();
         ReadBillingFile(path, table);
         table.SetCell(3, BillColumn::Note, "one\r\ntwo");
-        WriteBillRow(path, table, 3);
+        WriteBillRow(path, table, 3, ErrorSink());
         QCOMPARE(ReadBillRecord(path, 3).Note, QString("one | two"));
         QCOMPARE(ReadBillRecord(path, 2), Bill("B", 2));
 
         // The table sorted by name the other way; the file keeps slot order.
         table.ExchangeRows(1, 3);
-        WriteBillingFile(path, table);
+        WriteBillingFile(path, table, ErrorSink());
         QCOMPARE(table.Cell(1, BillColumn::FullName), QString("C"));
         const std::vector<TBillRec> stored = ReadAllRecords<TBillRec>(path);
         QCOMPARE(stored.size(), std::size_t(3));
@@ -305,9 +305,8 @@ private slots:
         QCOMPARE(stored[2].RecNo, 3);
 
         const int row = table.AppendRow();
-        test::FixedClock clock(kNow);
-        MakeBlankRow(table, row, row);
-        QCOMPARE(AppendBillRow(path, table, row), 4);
+        MakeBlankRow(table, row, row, kClock);
+        QCOMPARE(AppendBillRow(path, table, row, ErrorSink()), 4);
         QCOMPARE(ReadBillRecord(path, 4).RecNo, 4);
         TBillRec beyond = Bill("D", 6);
         QVERIFY_THROWS_EXCEPTION(IoError, WriteBillRecord(path, beyond));

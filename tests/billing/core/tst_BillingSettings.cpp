@@ -93,7 +93,9 @@ private slots:
         s.ISColumnWidth[3] = -1;
         s.ShortHandArray[11] = QStringLiteral("Telephone conference with client");
         s.History.Add(QStringLiteral("/data/billing/2024.qy5"));
-        QVERIFY(WriteTheIniFile(s, store));
+        test::ErrorRecorder errors;
+        QVERIFY(WriteTheIniFile(s, store, errors));
+        QVERIFY(errors.codes.isEmpty());
 
         BillingSettings again = BuiltInBillingSettings(1280);
         QVERIFY(ReadTheIniFile(again, store, 1280));
@@ -125,7 +127,7 @@ private slots:
         base.WriteBytes(QStringLiteral("Orvanel"), "not a folder");
         SettingsStore store = BillingSettingsStore(base.Folder());
         test::ErrorRecorder errors;
-        QVERIFY(!WriteTheIniFile(BuiltInBillingSettings(1280), store));
+        QVERIFY(!WriteTheIniFile(BuiltInBillingSettings(1280), store, errors));
         QCOMPARE(errors.codes, QList<int>{15010});
     }
 };

@@ -14,6 +14,7 @@ using namespace kiv5::billing;
 namespace {
 
 const QDateTime kNow(QDate(2011, 3, 7), QTime(14, 5, 9));
+const Clock kClock = Clock::FixedAt(kNow);
 constexpr double kMarch7 = 40609;
 const double kStamp = kMarch7 + (14 * 3600 + 5 * 60 + 9) / 86400.0;
 
@@ -61,12 +62,11 @@ private slots:
     }
 
     void daysInTheFile() {
-        test::FixedClock clock(kNow);
         test::TempFolder folder;
         const QString path = CalendarFilePath(folder.Folder());
         QCOMPARE(path, folder.Path("orvcal5.cal"));
         // No file yet: a blank day for the date asked, and no file made.
-        DayRec blank = ReadDay(path, kMarch7 + 1);
+        DayRec blank = ReadDay(path, kMarch7 + 1, kClock);
         QCOMPARE(blank.Day, kMarch7 + 1);
         QCOMPARE(blank.SlotText[17], QString());
         QCOMPARE(blank.PostTime, kStamp);
@@ -76,15 +76,15 @@ private slots:
         WriteDay(path, Day(kMarch7 + 1, "next day"), kMarch7 + 1);
         WriteDay(path, Day(kMarch7, "second"), kMarch7);
         QCOMPARE(folder.ReadBytes("orvcal5.cal").size(), 2 * 4232);
-        QCOMPARE(ReadDay(path, kMarch7).SlotText[17], QString("second"));
-        QCOMPARE(ReadDay(path, kMarch7 + 1).SlotText[17], QString("next day"));
+        QCOMPARE(ReadDay(path, kMarch7, kClock).SlotText[17], QString("second"));
+        QCOMPARE(ReadDay(path, kMarch7 + 1, kClock).SlotText[17], QString("next day"));
         // A day never stored reads blank and keeps its own date.
-        const DayRec never = ReadDay(path, kMarch7 + 2);
+        const DayRec never = ReadDay(path, kMarch7 + 2, kClock);
         QCOMPARE(never.Day, kMarch7 + 2);
         QCOMPARE(never.DayNotes, QString());
         // A day read blank and stored is found again under its date.
         WriteDay(path, never, never.Day);
-        QCOMPARE(ReadDay(path, kMarch7 + 2).Day, kMarch7 + 2);
+        QCOMPARE(ReadDay(path, kMarch7 + 2, kClock).Day, kMarch7 + 2);
         QCOMPARE(folder.ReadBytes("orvcal5.cal").size(), 3 * 4232);
         QVERIFY(!folder.Exists("orvcal5.cal.lock"));
     }
@@ -93,7 +93,7 @@ private slots:
         test::TempFolder folder;
         const QString path = folder.Path("orvcal5.cal");
         WriteDay(path, Day(kStamp, "with a time"), kMarch7);
-        QCOMPARE(ReadDay(path, kMarch7).SlotText[17], QString("with a time"));
+        QCOMPARE(ReadDay(path, kMarch7, kClock).SlotText[17], QString("with a time"));
         const std::vector<DayRec> stored = ReadAllRecords<DayRec>(path);
         QCOMPARE(stored.size(), std::size_t(1));
         QCOMPARE(stored[0].Day, kMarch7);
@@ -102,7 +102,7 @@ private slots:
     void damagedCalendarFile() {
         test::TempFolder folder;
         folder.WriteBytes("orvcal5.cal", QByteArray(4232 + 1, '\0'));
-        QVERIFY_THROWS_EXCEPTION(IoError, ReadDay(folder.Path("orvcal5.cal"), kMarch7));
+        QVERIFY_THROWS_EXCEPTION(IoError, ReadDay(folder.Path("orvcal5.cal"), kMarch7, kClock));
         QVERIFY_THROWS_EXCEPTION(IoError,
                                  WriteDay(folder.Path("orvcal5.cal"), Day(kMarch7, ""), kMarch7));
         QCOMPARE(folder.ReadBytes("orvcal5.cal").size(), 4232 + 1);
@@ -124,14 +124,14 @@ private slots:
     }
 
     void backupLineRoundTrip() {
-        test::FixedClock clock(kNow);
         DayRec day = Day(kMarch7, "Deposition");
         day.SlotHours[47] = 7.125;
         day.SlotText[0] = "tab\there";
         day.DayNotes = "line one\r\nline two";
         day.PostTime = kMarch7 - 30;
         day.RecNo = 0;
-        const DayRec back = ParseCalendarBackupLine(CalendarBackupLine(day, 4));
+        const DayRec back =
+            ParseCalendarBackupLine(CalendarBackupLine(day, 4), test::TestContext(kNow));
         QCOMPARE(back.Day, kMarch7);
         QCOMPARE(back.SlotText[17], QString("Deposition"));
         QCOMPARE(back.SlotClientNo[17], QString("C-12"));
@@ -153,7 +153,7 @@ private slots:
         fields[4] = "123456789";
         fields[146] = QString(300, 'n');
         fields[149] = "0";
-        const DayRec day = ParseCalendarBackupLine(fields.join('\t'));
+        const DayRec day = ParseCalendarBackupLine(fields.join('\t'), test::TestContext(kNow));
         QCOMPARE(day.SlotText[0], QString(64, 't'));
         QCOMPARE(day.SlotHours[0], 2.0);
         QCOMPARE(day.SlotClientNo[0], QString("12345678"));
@@ -186,12 +186,13 @@ private slots:
             fields[149] = "2";
         }
         fields[field] = text;
-        test::ErrorRecorder errors;
+        test::TestContext context(kNow);
         if (error < 0) {
-            QVERIFY_THROWS_EXCEPTION(ConversionError, ParseCalendarBackupLine(fields.join('\t')));
+            QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                     ParseCalendarBackupLine(fields.join('\t'), context));
         } else {
-            QCOMPARE(ParseCalendarBackupLine(fields.join('\t')).RecNo, 2);
-            QCOMPARE(errors.codes.value(0), error);
+            QCOMPARE(ParseCalendarBackupLine(fields.join('\t'), context).RecNo, 2);
+            QCOMPARE(context.codes.value(0), error);
         }
     }
 

@@ -10,6 +10,7 @@ using namespace kiv5::billing;
 namespace {
 
 const QDateTime kNow(QDate(2011, 3, 7), QTime(14, 5, 9));
+const Clock kClock = Clock::FixedAt(kNow);
 constexpr double kMarch7 = 40609;
 const double kStamp = kMarch7 + (14 * 3600 + 5 * 60 + 9) / 86400.0;
 
@@ -63,7 +64,7 @@ private slots:
                                       "5",
                                       "0"};
         QCOMPARE(table.Row(1), expected);
-        QCOMPARE(EncodeRecord(PopulateISRec(table, 1)), HandMadeLineBytes());
+        QCOMPARE(EncodeRecord(PopulateISRec(table, 1, ErrorSink())), HandMadeLineBytes());
     }
 
     void timeAndRateCells_data() {
@@ -91,7 +92,7 @@ private slots:
         ConvertISRecToStringGrid(table, line, 1);
         QCOMPARE(table.Cell(1, ISColumn::TimeSpent), timeCell);
         QCOMPARE(table.Cell(1, ISColumn::HourlyRate), rateCell);
-        const ISRec back = PopulateISRec(table, 1);
+        const ISRec back = PopulateISRec(table, 1, ErrorSink());
         QCOMPARE(back.TimeSpent, hours);
         QCOMPARE(back.HourlyRate, rate);
     }
@@ -115,9 +116,9 @@ private slots:
         ConvertISRecToStringGrid(table, Line(0, "x"), 1);
         table.SetCell(1, column, text);
         if (converts) {
-            PopulateISRec(table, 1);
+            PopulateISRec(table, 1, ErrorSink());
         } else {
-            QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateISRec(table, 1));
+            QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateISRec(table, 1, ErrorSink()));
         }
     }
 
@@ -126,7 +127,7 @@ private slots:
         table.SetRowCount(2);
         ConvertISRecToStringGrid(table, Line(0, "x"), 1);
         table.SetCell(1, ISColumn::ServiceDescription, "a\r\nb\nc" + QString(300, 'd'));
-        const ISRec line = PopulateISRec(table, 1);
+        const ISRec line = PopulateISRec(table, 1, ErrorSink());
         QVERIFY(line.ServiceDescription.startsWith("a | b | cddd"));
         QCOMPARE(line.ServiceDescription.size(), 255);
     }
@@ -150,13 +151,12 @@ private slots:
         QFETCH(int, recordNumber);
         QFETCH(QString, date);
         QFETCH(QString, recNoCell);
-        test::FixedClock clock(kNow);
         RecordTable table = MakeStatementTable();
         table.SetRowCount(3);
         table.SetCell(1, ISColumn::ServiceDate, "2/1/2011");
         table.SetRow(row, QStringList(9, "old"));
         table.SetHidden(row, true);
-        MakeBlankISRow(table, row, recordNumber, 250.0);
+        MakeBlankISRow(table, row, recordNumber, 250.0, kClock);
         const QStringList expected = {"X",
                                       date,
                                       "",
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(table.Row(row), expected);
         QVERIFY(!table.IsHidden(row));
         if (recordNumber != -1) {
-            const ISRec line = PopulateISRec(table, row);
+            const ISRec line = PopulateISRec(table, row, ErrorSink());
             QCOMPARE(line.HourlyRate, 2'500'000);
             QCOMPARE(line.TimeSpent, 0.0);
         }
@@ -189,14 +189,13 @@ private slots:
         QCOMPARE(table.Cell(3, ISColumn::ServiceDescription), QString("stale"));
 
         table.SetCell(1, ISColumn::ServiceDescription, "changed");
-        WriteStatementRow(path, table, 1);
+        WriteStatementRow(path, table, 1, ErrorSink());
         QCOMPARE(ReadStatementLine(path, 0).ServiceDescription, QString("changed"));
         QCOMPARE(ReadStatementLine(path, 1), Line(1, "second"));
 
         const int row = table.AppendRow();
-        test::FixedClock clock(kNow);
-        MakeBlankISRow(table, row, row - 1, 200);
-        QCOMPARE(AppendStatementRow(path, table, row), 3);
+        MakeBlankISRow(table, row, row - 1, 200, kClock);
+        QCOMPARE(AppendStatementRow(path, table, row, ErrorSink()), 3);
         QCOMPARE(table.Cell(row, ISColumn::RecNo), QString("3"));
         QCOMPARE(ReadStatementLine(path, 3).RecNo, 3);
         QVERIFY_THROWS_EXCEPTION(IoError, ReadStatementLine(path, 4));
@@ -237,8 +236,7 @@ private slots:
         QCOMPARE(StatementBackupLine(table, 1), line);
 
         // The restore revives deleted lines and numbers them by line.
-        test::FixedClock clock(kNow);
-        FillISRowFromBackupLine(table, 1, line, 0);
+        FillISRowFromBackupLine(table, 1, line, 0, kClock);
         const QStringList restored = {"",
                                       "3/7/2011",
                                       "Call",
@@ -249,13 +247,13 @@ private slots:
                                       "0",
                                       "0"};
         QCOMPARE(table.Row(1), restored);
-        QCOMPARE(PopulateISRec(table, 1).TimeSpent, 1.5);
+        QCOMPARE(PopulateISRec(table, 1, ErrorSink()).TimeSpent, 1.5);
     }
 
     void shortBackupLine() {
         RecordTable table = MakeStatementTable();
         table.SetRowCount(2);
-        FillISRowFromBackupLine(table, 1, "\t3/7/2011", 2);
+        FillISRowFromBackupLine(table, 1, "\t3/7/2011", 2, kClock);
         QCOMPARE(table.Cell(1, ISColumn::ServiceDate), QString("3/7/2011"));
         QCOMPARE(table.Cell(1, ISColumn::HourlyRate), QString());
         QCOMPARE(table.Cell(1, ISColumn::RecNo), QString("2"));

@@ -97,7 +97,7 @@ private slots:
         RecordTable table = MakeLedgerTable();
         ReadLedgerFile<IncRec>(path, table);
         table.SetCell(2, LedgerColumn::Party, "Changed");
-        const IncRec written = WriteLedgerRow<IncRec>(path, table, 2);
+        const IncRec written = WriteLedgerRow<IncRec>(path, table, 2, ErrorSink());
         QCOMPARE(written.RecNo, 2);
         const std::vector<IncRec> stored = ReadAllRecords<IncRec>(path);
         QCOMPARE(stored.size(), std::size_t(3));
@@ -109,7 +109,7 @@ private slots:
         later.PostTime = 40610.25;
         WriteLedgerRecord(path, later, 2);
         const IncRec reread = ReadLedgerRecord<IncRec>(path, 2);
-        QVERIFY(IsForeignWrite(reread.PostTime, PopulateIncRec(table, 2).PullTime));
+        QVERIFY(IsForeignWrite(reread.PostTime, PopulateIncRec(table, 2, ErrorSink()).PullTime));
     }
 
     void writingOutsideTheFile_data() {
@@ -144,7 +144,7 @@ private slots:
         // Another user added a record since this table was read.
         folder.WriteBytes("set.inc", FileOf({Receipt("1", 1), Receipt("2", 2)}));
         const int row = table.AppendRow();
-        MakeBlankIncomeRow(table, row, row);
+        MakeBlankIncomeRow(table, row, row, clock);
         QCOMPARE(AppendLedgerRow<IncRec>(path, table, row), 3);
         QCOMPARE(table.Cell(row, LedgerColumn::Position), QString("3"));
         const std::vector<IncRec> stored = ReadAllRecords<IncRec>(path);
@@ -166,7 +166,7 @@ private slots:
         // The program sorts its table its own way; the file keeps its order.
         table.ExchangeRows(1, 3);
         const QStringList before = table.Row(1);
-        WriteLedgerFile<IncRec>(path, table);
+        WriteLedgerFile<IncRec>(path, table, ErrorSink());
         QCOMPARE(table.Row(1), before);
         const std::vector<IncRec> stored = ReadAllRecords<IncRec>(path);
         QCOMPARE(stored.size(), std::size_t(3));
@@ -189,7 +189,7 @@ private slots:
         ConvertExpRecToStringGrid(table, record, 1, 9);
         record.CheckNo = "early";
         ConvertExpRecToStringGrid(table, record, 2, 4);
-        WriteLedgerFile<ExpRec>(path, table);
+        WriteLedgerFile<ExpRec>(path, table, ErrorSink());
         const std::vector<ExpRec> stored = ReadAllRecords<ExpRec>(path);
         QCOMPARE(stored[0].CheckNo, QString("early"));
         QCOMPARE(stored[1].RecNo, 2);
@@ -205,7 +205,8 @@ private slots:
         ReadLedgerFile<IncRec>(path, table);
         table.AppendRow(); // an empty row does not convert
         table.SetCell(2, LedgerColumn::Position, "2");
-        QVERIFY_THROWS_EXCEPTION(ConversionError, WriteLedgerFile<IncRec>(path, table));
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 WriteLedgerFile<IncRec>(path, table, ErrorSink()));
         QCOMPARE(folder.ReadBytes("set.inc"), FileOf({Receipt("a", 1)}));
     }
 

@@ -84,7 +84,9 @@ private slots:
         BooksSettings s = BuiltInBooksSettings(1280);
         QVERIFY(ReadTheIniFile(s, store, 1280));
         QCOMPARE(store.ReadInteger(QStringLiteral("ClientSubNo")), 12);
-        QVERIFY(WriteTheIniFile(s, store));
+        test::ErrorRecorder errors;
+        QVERIFY(WriteTheIniFile(s, store, errors));
+        QVERIFY(errors.codes.isEmpty());
         SettingsStore back = BooksSettingsStore(base.Folder());
         QVERIFY(back.Load());
         QCOMPARE(back.ReadInteger(QStringLiteral("ClientSubNo")), 0);
@@ -99,7 +101,7 @@ private slots:
         s.TableFontItalic = true;
         s.History.Add(QStringLiteral("/data/books/2024.su5"));
         test::ErrorRecorder errors;
-        QVERIFY(WriteTheIniFile(s, store));
+        QVERIFY(WriteTheIniFile(s, store, errors));
         QVERIFY(errors.codes.isEmpty());
 
         BooksSettings again = BuiltInBooksSettings(1280);
@@ -117,7 +119,7 @@ private slots:
         base.WriteBytes(QStringLiteral("Orvanel"), "not a folder");
         SettingsStore store = BooksSettingsStore(base.Folder());
         test::ErrorRecorder errors;
-        QVERIFY(!WriteTheIniFile(BuiltInBooksSettings(1280), store));
+        QVERIFY(!WriteTheIniFile(BuiltInBooksSettings(1280), store, errors));
         QCOMPARE(errors.codes, QList<int>{15010});
     }
 };

@@ -43,11 +43,11 @@ template <class R> QStringList HandMadeRowOf() {
     return table.Row(1);
 }
 
-template <class R> R RecordOfRow(const QStringList& cells) {
+template <class R> R RecordOfRow(const QStringList& cells, const ErrorSink& errors = {}) {
     RecordTable table = MakeLedgerTable();
     table.SetRowCount(2);
     table.SetRow(1, cells);
-    return PopulateLedgerRec<R>(table, 1);
+    return PopulateLedgerRec<R>(table, 1, errors);
 }
 
 // Row -> record -> row gives the row back; the position, not the stale
@@ -186,7 +186,7 @@ private slots:
         test::ErrorRecorder errors;
         QStringList cells = LiveRow();
         cells[LedgerColumn::Amount] = text;
-        QCOMPARE(RecordOfRow<IncRec>(cells).Amount, units);
+        QCOMPARE(RecordOfRow<IncRec>(cells, errors).Amount, units);
         QCOMPARE(errors.codes.value(0), error);
     }
 
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(record.Date, kMarch7); // date only
         QCOMPARE(record.Amount, 125000);
         // The table form of the same row keeps the time of day.
-        QCOMPARE(PopulateIncRec(table, 1).Date, kMarch7 + 18.5 / 24);
+        QCOMPARE(PopulateIncRec(table, 1, ErrorSink()).Date, kMarch7 + 18.5 / 24);
     }
 
     void blankRows_data() {
@@ -290,7 +290,7 @@ private slots:
         table.SetCell(row - 1, LedgerColumn::Date, previousDate);
         table.SetRow(row, QStringList(14, "old"));
         table.SetHidden(row, true);
-        MakeBlankIncomeRow(table, row, position);
+        MakeBlankIncomeRow(table, row, position, clock);
         const QStringList expected = {"",
                                       number,
                                       date,
@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(table.Cell(1, LedgerColumn::PostTime), QString());
         QCOMPARE(table.Cell(1, LedgerColumn::PullTime), QString());
         QVERIFY(!table.Cell(1, LedgerColumn::Amount).isEmpty());
-        QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateIncRec(table, 1));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, PopulateIncRec(table, 1, ErrorSink()));
     }
 };
 

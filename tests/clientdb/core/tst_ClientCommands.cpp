@@ -387,7 +387,8 @@ private slots:
         ClientEntry entry = GridRowToEntryForm(f.table, 1, f.memo);
         entry.Text(ClientCol::LastName) = lastName;
         entry.memo = QString(300, 'm');
-        const EntrySave save = SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo);
+        const EntrySave save =
+            SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo, *clock_);
         QVERIFY(!save.conflict);
         QCOMPARE(save.row, row);
         QCOMPARE(f.table.Cell(row, ClientCol::LastName), lastName);
@@ -403,7 +404,7 @@ private slots:
         entry = GridRowToEntryForm(f.table, save.row, f.memo);
         entry.Text(ClientCol::FirstName) = "Again";
         const EntrySave again =
-            SaveClientEntry(f.files, f.table, profile, state, save.row, entry, f.memo);
+            SaveClientEntry(f.files, f.table, profile, state, save.row, entry, f.memo, *clock_);
         QVERIFY(!again.conflict);
         QCOMPARE(again.row, row);
         stored = StoredRecord(f.files.clientFile, 1);
@@ -442,13 +443,14 @@ private slots:
         RecordTable other = MakeClientTable();
         ReadClientFile(f.files.clientFile, other);
         other.SetCell(1, ClientCol::LastName, "Other");
-        QVERIFY(!SaveClientRow(f.files.clientFile, other, 1).conflict);
+        QVERIFY(!SaveClientRow(f.files.clientFile, other, 1, *clock_).conflict);
 
         clock_->now = clock_->now.addSecs(60);
         ClientEntry entry = GridRowToEntryForm(f.table, 1, f.memo);
         entry.Text(ClientCol::LastName) = "Able";
         entry.memo = QString(300, 'l');
-        const EntrySave save = SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo);
+        const EntrySave save =
+            SaveClientEntry(f.files, f.table, profile, state, 1, entry, f.memo, *clock_);
         QVERIFY(save.conflict);
         QCOMPARE(save.row, 1);
         QCOMPARE(save.stored.LastName, QString("Other"));
@@ -459,8 +461,8 @@ private slots:
         QCOMPARE(shown.at(6), QString(", AK  "));
         QCOMPARE(StoredRecord(f.files.clientFile, 1).LastName, QString("Other"));
 
-        const int after =
-            ResolveSaveConflict(f.files, f.table, profile, state, 1, save, keepEdited, f.memo);
+        const int after = ResolveSaveConflict(f.files, f.table, profile, state, 1, save, keepEdited,
+                                              f.memo, *clock_);
         QCOMPARE(after, row);
         const NameRec stored = StoredRecord(f.files.clientFile, 1);
         QCOMPARE(stored.LastName, inFile);

@@ -170,7 +170,7 @@ const char* OutputName(Document document) {
 }
 
 const QImage& Device96() {
-    static QImage image = [] {
+    static const QImage image = [] {
         QImage i(1, 1, QImage::Format_Mono);
         i.setDotsPerMeterX(3780);
         i.setDotsPerMeterY(3780);
@@ -192,15 +192,14 @@ qreal MemoWidth(const QString& text) {
 class TestClientDocuments : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FixedClock> clock_;
-    std::unique_ptr<ScopedTemplateFolderOverride> templates_;
+    std::unique_ptr<test::TestContext> context_;
     std::unique_ptr<test::TempFolder> folder_;
     MemoList memo_;
     TAnswer answers_{DocumentProgram::Client};
 
     ClientDocumentSource Source(const RecordTable& table,
                                 const QString& fileName = "/data/clients.pl5") const {
-        return ClientDocumentSource{table, memo_, fileName, folder_->Folder(), {}, {}};
+        return ClientDocumentSource{table, memo_, fileName, folder_->Folder(), {}, *context_};
     }
 
     QList<SlotMap> Write(Document document, const ClientDocumentSource& source) {
@@ -213,16 +212,15 @@ class TestClientDocuments : public QObject {
 
 private slots:
     void init() {
-        clock_ = std::make_unique<test::FixedClock>(kToday);
-        templates_ = std::make_unique<ScopedTemplateFolderOverride>(kTemplates);
+        context_ = std::make_unique<test::TestContext>(kToday);
+        context_->folders.templateFolder = kTemplates;
         folder_ = std::make_unique<test::TempFolder>();
         memo_.clear();
         answers_ = TAnswer(DocumentProgram::Client);
     }
     void cleanup() {
         folder_.reset();
-        templates_.reset();
-        clock_.reset();
+        context_.reset();
     }
 
     void labelPages_data() {
@@ -545,8 +543,8 @@ private slots:
         }
         RecordTable table = MakeClientTable();
         AddClient(table);
-        ClientDocumentSource source = Source(table);
-        source.templateFolder = templates.Folder();
+        context_->folders.templateFolder = templates.Folder();
+        const ClientDocumentSource source = Source(table);
         QVERIFY_THROWS_EXCEPTION(IoError, Send(Document(document), source, answers_));
         QCOMPARE(folder_->Exists(output), earlierOutput);
         if (earlierOutput) {

@@ -103,7 +103,7 @@ private slots:
         RecordTable table = MakeClientTable();
         table.SetRowCount(3);
         MemoList memo{"a", "b", "c"};
-        CreateClientFiles(files, table, memo);
+        CreateClientFiles(files, table, memo, *clock_);
         QCOMPARE(QFileInfo(files.clientFile).size(), 992);
         QCOMPARE(folder.ReadBytes("fresh.mem"), QByteArray("\r\n"));
         const NameRec header = StoredRecord(files.clientFile, 0);
@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(table.Cell(row, ClientCol::ClientNo), QString("C5"));
         Advance(30);
         table.SetCell(row, ClientCol::LastName, "Edited");
-        QVERIFY(!SaveClientRow(files.clientFile, table, row).conflict);
+        QVERIFY(!SaveClientRow(files.clientFile, table, row, *clock_).conflict);
 
         const QByteArray after = folder.ReadBytes("clients.pl5");
         for (int slot = 0; slot < 8; ++slot) {
@@ -192,7 +192,7 @@ private slots:
 
         // A whole-file write puts every row back into its slot and leaves the
         // table's order alone.
-        WriteClientFile(files.clientFile, table);
+        WriteClientFile(files.clientFile, table, *clock_);
         const std::vector<NameRec> records = ReadAllRecords<NameRec>(files.clientFile);
         QCOMPARE(records.size(), std::size_t{8});
         for (int slot = 1; slot < 8; ++slot) {
@@ -211,7 +211,7 @@ private slots:
         OpenClientFile(files, table, memo);
         table.SetCell(2, ClientCol::Status, "-1"); // hidden by the filter
         table.SetCell(1, ClientCol::State, "ZZ");
-        SaveClientFiles(files, table, memo);
+        SaveClientFiles(files, table, memo, *clock_);
         std::vector<NameRec> records = ReadAllRecords<NameRec>(files.clientFile);
         QCOMPARE(records[1].State, -1);
         QCOMPARE(records[2].Status, -1);
@@ -221,7 +221,8 @@ private slots:
 
         const QByteArray before = folder.ReadBytes("clients.pl5");
         table.SetCell(3, ClientCol::PullTime, "not a time");
-        QVERIFY_THROWS_EXCEPTION(ConversionError, WriteClientFile(files.clientFile, table));
+        QVERIFY_THROWS_EXCEPTION(ConversionError,
+                                 WriteClientFile(files.clientFile, table, *clock_));
         QCOMPARE(folder.ReadBytes("clients.pl5"), before);
     }
 
@@ -250,7 +251,7 @@ private slots:
 
         Advance(60);
         table.SetCell(1, ClientCol::LastName, "Mine");
-        const SlotWrite result = SaveClientRow(files.clientFile, table, 1);
+        const SlotWrite result = SaveClientRow(files.clientFile, table, 1, *clock_);
         QCOMPARE(result.conflict, conflict);
         QCOMPARE(result.stored.LastName, QString("Other"));
         const NameRec stored = StoredRecord(files.clientFile, 1);
@@ -278,14 +279,14 @@ private slots:
 
         Advance(5);
         a.SetCell(2, ClientCol::LastName, "A-version");
-        QVERIFY(!SaveClientRow(files.clientFile, a, 2).conflict);
+        QVERIFY(!SaveClientRow(files.clientFile, a, 2, *clock_).conflict);
         const QByteArray afterA = folder.ReadBytes("clients.pl5");
 
         Advance(5);
         const int row = RowOfSlot(b, 2);
         b.SetCell(row, ClientCol::LastName, "B-version");
         StoreMemoOverflow(b, row, QString(300, 'b'), memoB);
-        const SlotWrite result = SaveClientRow(files.clientFile, b, row);
+        const SlotWrite result = SaveClientRow(files.clientFile, b, row, *clock_);
         QVERIFY(result.conflict);
         QCOMPARE(result.stored.LastName, QString("A-version"));
         QCOMPARE(result.edited.LastName, QString("B-version"));
@@ -293,7 +294,7 @@ private slots:
         QCOMPARE(folder.ReadBytes("clients.pl5"), afterA);
 
         if (keepEdited) {
-            KeepEditedRecord(files.clientFile, b, row, result.edited);
+            KeepEditedRecord(files.clientFile, b, row, result.edited, *clock_);
             const QByteArray after = folder.ReadBytes("clients.pl5");
             const NameRec stored = DecodeRecord<NameRec>(Slot(after, 2));
             QCOMPARE(stored.LastName, QString("B-version"));
@@ -307,7 +308,7 @@ private slots:
             // conflict instead of silently replacing B's choice.
             Advance(5);
             a.SetCell(2, ClientCol::LastName, "A-again");
-            QVERIFY(SaveClientRow(files.clientFile, a, 2).conflict);
+            QVERIFY(SaveClientRow(files.clientFile, a, 2, *clock_).conflict);
             QCOMPARE(Slot(after, 1), Slot(afterA, 1));
             QCOMPARE(Slot(after, 3), Slot(afterA, 3));
             QCOMPARE(memoB.value(2).size(), 300);
@@ -337,7 +338,7 @@ private slots:
         WriteMemoFile(files.memoFile, {"", longMemo});
 
         StoreMemoOverflow(table, 1, "mine", memo);
-        const SlotWrite result = SaveClientRow(files.clientFile, table, 1);
+        const SlotWrite result = SaveClientRow(files.clientFile, table, 1, *clock_);
         QVERIFY(result.conflict);
         KeepStoredRecord(files, table, 1, result.stored, memo);
         QCOMPARE(EntryFormMemo(table, 1, memo), longMemo);
@@ -354,17 +355,17 @@ private slots:
 
         Advance(5);
         a.SetCell(2, ClientCol::Note1, "changed by A");
-        QVERIFY(!SaveClientRow(files.clientFile, a, 2).conflict);
+        QVERIFY(!SaveClientRow(files.clientFile, a, 2, *clock_).conflict);
         const QByteArray afterA = folder.ReadBytes("clients.pl5");
 
         Advance(5);
-        const SlotWrite refused = DeleteClientRow(files.clientFile, b, 2);
+        const SlotWrite refused = DeleteClientRow(files.clientFile, b, 2, *clock_);
         QVERIFY(refused.conflict);
         QCOMPARE(folder.ReadBytes("clients.pl5"), afterA);
         QCOMPARE(b.Cell(2, ClientCol::Status), QString("0"));
         QVERIFY(!b.IsHidden(2));
 
-        const SlotWrite done = DeleteClientRow(files.clientFile, b, 3);
+        const SlotWrite done = DeleteClientRow(files.clientFile, b, 3, *clock_);
         QVERIFY(!done.conflict);
         QCOMPARE(b.Cell(3, ClientCol::Status), QString("-2"));
         QVERIFY(b.IsHidden(3));
@@ -387,7 +388,7 @@ private slots:
         int subNoA = 0;
         int subNoB = 0;
 
-        const AppendedClient first = AppendClient(files, a, memoA, subNoA);
+        const AppendedClient first = AppendClient(files, a, memoA, subNoA, *clock_);
         QCOMPARE(first.row, 3);
         QCOMPARE(first.addedByOthers, 0);
         QCOMPARE(a.Cell(3, ClientCol::ClientNo), QString("25010200"));
@@ -396,7 +397,7 @@ private slots:
         StoreMemoOverflow(a, 3, QString(400, 'a'), memoA);
         WriteMemoFile(files.memoFile, memoA);
 
-        const AppendedClient second = AppendClient(files, b, memoB, subNoB);
+        const AppendedClient second = AppendClient(files, b, memoB, subNoB, *clock_);
         QCOMPARE(second.addedByOthers, 1);
         QCOMPARE(second.row, 4);
         QCOMPARE(b.RowCount(), 5);
@@ -432,7 +433,7 @@ private slots:
         OpenClientFile(files, table, memo);
         test::WriteFixtureFiles(folder, {0});
         int subNo = 0;
-        QVERIFY_THROWS_EXCEPTION(IoError, AppendClient(files, table, memo, subNo));
+        QVERIFY_THROWS_EXCEPTION(IoError, AppendClient(files, table, memo, subNo, *clock_));
         QCOMPARE(table.RowCount(), 4);
         QCOMPARE(QFileInfo(files.clientFile).size(), 2 * 992);
     }
@@ -492,7 +493,7 @@ private slots:
         Reverse(table);
 
         QList<int> steps;
-        PackClientFile(files, table, memo, [&](int p) { steps.append(p); });
+        PackClientFile(files, table, memo, *clock_, [&](int p) { steps.append(p); });
 
         QCOMPARE(steps, (QList<int>{25, 50, 75, 100}));
         const std::vector<NameRec> records = ReadAllRecords<NameRec>(files.clientFile);
@@ -521,8 +522,8 @@ private slots:
         OpenClientFile(files, a, memoA);
         OpenClientFile(files, b, memoB);
         int subNo = 0;
-        AppendClient(files, b, memoB, subNo);
-        AppendClient(files, b, memoB, subNo);
+        AppendClient(files, b, memoB, subNo, *clock_);
+        AppendClient(files, b, memoB, subNo, *clock_);
         memoB[4] = QString(300, 'n');
         WriteMemoFile(files.memoFile, memoB);
 

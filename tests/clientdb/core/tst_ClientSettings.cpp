@@ -47,7 +47,7 @@ private slots:
         test::ErrorRecorder errors;
         SettingsStore store = ClientSettingsStore(base.Folder());
         ClientSettings s = BuiltInClientSettings(1280);
-        QVERIFY(ReadTheIniFile(s, store, 1280));
+        QVERIFY(ReadTheIniFile(s, store, 1280, errors));
         QVERIFY(errors.codes.isEmpty());
 
         SettingsStore saved = ClientSettingsStore(base.Folder());
@@ -76,7 +76,7 @@ private slots:
         SettingsStore store = ClientSettingsStore(base.Folder());
         ClientSettings s = BuiltInClientSettings(1280);
         s.History.Add(QStringLiteral("/data/kept.pl5"));
-        QVERIFY(!ReadTheIniFile(s, store, 1280));
+        QVERIFY(!ReadTheIniFile(s, store, 1280, errors));
         QCOMPARE(errors.codes, QList<int>{30010});
         QCOMPARE(s.AutoFileName, QString());
         QCOMPARE(s.ColumnWidth[2], 78);
@@ -100,7 +100,7 @@ private slots:
 
         test::ErrorRecorder errors;
         ClientSettings s = BuiltInClientSettings(1280);
-        QVERIFY(ReadTheIniFile(s, store, 1280));
+        QVERIFY(ReadTheIniFile(s, store, 1280, errors));
         QCOMPARE(s.AutoFileName, QStringLiteral("/data/office.pl5"));
         QCOMPARE(s.FilesDirectory, QStringLiteral("/data/clients/"));
         QVERIFY(!s.ShowColumn[14]);
@@ -124,7 +124,7 @@ private slots:
         s.History.Add(QStringLiteral("/data/a.pl5"));
         s.History.Add(QStringLiteral("/data/b.pl5"));
         test::ErrorRecorder errors;
-        QVERIFY(WriteTheIniFile(s, store));
+        QVERIFY(WriteTheIniFile(s, store, errors));
         QVERIFY(errors.codes.isEmpty());
 
         SettingsStore back = ClientSettingsStore(base.Folder());
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(back.ReadText(QStringLiteral("History8")), QString());
 
         ClientSettings again = BuiltInClientSettings(1024);
-        QVERIFY(ReadTheIniFile(again, back, 1024));
+        QVERIFY(ReadTheIniFile(again, back, 1024, errors));
         QVERIFY(!again.ShowColumn[14]);
         QCOMPARE(again.ClientSubNo, 41);
         QCOMPARE(again.History.Entries(), s.History.Entries());
@@ -152,7 +152,9 @@ private slots:
         store.WriteText(QStringLiteral("UpgradeHost"), QStringLiteral("http://example.org"));
         store.WriteInteger(QStringLiteral("HistoryCount"), 5);
         store.Save();
-        QVERIFY(WriteTheIniFile(BuiltInClientSettings(1280), store));
+        test::ErrorRecorder errors;
+        QVERIFY(WriteTheIniFile(BuiltInClientSettings(1280), store, errors));
+        QVERIFY(errors.codes.isEmpty());
         SettingsStore back = ClientSettingsStore(base.Folder());
         QVERIFY(back.Load());
         QCOMPARE(back.ReadText(QStringLiteral("UpgradeHost")),
@@ -165,7 +167,7 @@ private slots:
         base.WriteBytes(QStringLiteral("Orvanel"), "not a folder");
         SettingsStore store = ClientSettingsStore(base.Folder());
         test::ErrorRecorder errors;
-        QVERIFY(!WriteTheIniFile(BuiltInClientSettings(1280), store));
+        QVERIFY(!WriteTheIniFile(BuiltInClientSettings(1280), store, errors));
         QCOMPARE(errors.codes, QList<int>{15010});
         QCOMPARE(base.ReadBytes(QStringLiteral("Orvanel")), QByteArray("not a folder"));
     }

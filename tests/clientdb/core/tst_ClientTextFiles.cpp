@@ -176,10 +176,10 @@ private slots:
         QVERIFY(QFile::remove(fixture.files.clientFile));
         QVERIFY(QFile::remove(fixture.files.memoFile));
 
-        RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), QString());
+        RestoredBackup restored = LoadBackup(files.textFile, folder.Folder(), QString(), *clock_);
         QCOMPARE(restored.FileName, QString("clients.pl5"));
         QVERIFY(!restored.replacesOtherFile);
-        SaveRestoredBackup(restored);
+        SaveRestoredBackup(restored, *clock_);
 
         const std::vector<NameRec> back = ReadAllRecords<NameRec>(fixture.files.clientFile);
         QCOMPARE(back.size(), original.size());
@@ -214,7 +214,7 @@ private slots:
             MakeBackup(fixture.table, fixture.memo, fixture.FileName, folder.Folder(), 0);
         const RestoredBackup restored =
             LoadBackup(files.textFile, folder.Folder(),
-                       openFile.isEmpty() ? QString() : folder.Path(openFile));
+                       openFile.isEmpty() ? QString() : folder.Path(openFile), *clock_);
         QCOMPARE(restored.replacesOtherFile, flagged);
         QCOMPARE(RestoreReplaceQuestion(restored.FileName),
                  QString("The client file clients.pl5 already exists and is not the open file. "
@@ -242,9 +242,9 @@ private slots:
         }
         bool failed = false;
         try {
-            RestoredBackup restored =
-                LoadBackup(folder.Path("firm_bkp_1.txt"), folder.Folder(), folder.Path("firm.pl5"));
-            SaveRestoredBackup(restored);
+            RestoredBackup restored = LoadBackup(folder.Path("firm_bkp_1.txt"), folder.Folder(),
+                                                 folder.Path("firm.pl5"), *clock_);
+            SaveRestoredBackup(restored, *clock_);
         } catch (const Kiv5Error&) {
             failed = true;
         }

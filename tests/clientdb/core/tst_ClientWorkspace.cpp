@@ -56,7 +56,8 @@ private slots:
     void failedMemoWriteLeavesBothFiles() {
         QFETCH(Command, command);
         test::TempFolder folder;
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         OpenFixture(ws, folder);
         BlockMemoFile(folder);
         const QByteArray clients = folder.ReadBytes("clients.pl5");
@@ -80,7 +81,8 @@ private slots:
 
     void failedPackKeepsSlotsForTheNextSave() {
         test::TempFolder folder;
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         OpenFixture(ws, folder);
         BlockMemoFile(folder);
         QVERIFY_THROWS_EXCEPTION(IoError, ws.Pack());
@@ -114,7 +116,8 @@ private slots:
             pair.Commit();
         }
         QVERIFY(folder.Exists("clients.pl5.kiv5-set"));
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         ws.settings.FilesDirectory = folder.Folder();
         ws.Open(QStringLiteral("clients.pl5"));
         QCOMPARE(ws.Table().DataRowCount(), 1);
@@ -128,7 +131,8 @@ private slots:
         const ClientFiles files = test::WriteFixtureFiles(folder, {0, 0});
         const QByteArray clients = folder.ReadBytes("clients.pl5");
         folder.WriteBytes("clients.pl5.kiv5-new", "half written");
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         ws.settings.FilesDirectory = folder.Folder();
         ws.Open(QStringLiteral("clients.pl5"));
         QCOMPARE(ws.Table().DataRowCount(), 2);
@@ -138,7 +142,8 @@ private slots:
 
     void openFileKeepsItsFolder() {
         test::TempFolder folder, other;
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         OpenFixture(ws, folder);
         ws.SetFilesDirectory(other.Folder());
         const int row = ws.Add();
@@ -166,7 +171,8 @@ private slots:
         const ClientFiles files = test::WriteFixtureFiles(folder, {0, 0});
         QFile::rename(files.clientFile, folder.Path(clientName));
         QFile::rename(files.memoFile, folder.Path(memoName));
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         ws.settings.FilesDirectory = folder.Folder();
         ws.Open(QStringLiteral("clients.pl5"));
         QCOMPARE(ws.Table().DataRowCount(), 2);
@@ -180,7 +186,8 @@ private slots:
 
     void signalsTellTheViews() {
         test::TempFolder folder;
-        ClientWorkspace ws(1024);
+        test::TestContext context;
+        ClientWorkspace ws(1024, context);
         QSignalSpy reset(&ws, &ClientWorkspace::TableReset);
         QSignalSpy file(&ws, &ClientWorkspace::FileChanged);
         OpenFixture(ws, folder);

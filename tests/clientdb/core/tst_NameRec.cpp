@@ -268,7 +268,7 @@ private slots:
         table.SetCell(row, ClientCol::Mark, "X");
         table.SetCell(row, ClientCol::RecNo, "9");
         table.SetHidden(row, true);
-        MakeBlankRow(table, row, recNo, advance, subNo);
+        MakeBlankRow(table, row, recNo, advance, subNo, clock);
 
         const QString made = table.Cell(row, ClientCol::ClientNo);
         if (number == QLatin1String("Z")) {

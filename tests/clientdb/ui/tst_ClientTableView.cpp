@@ -84,8 +84,9 @@ private slots:
         }
         SortState sort(profile);
         test::ScriptedPrompts prompts;
+        ProgressTracker progress;
         RecordTableModel model(table, profile, sort, ClientTableLook());
-        RecordTableView view(model, prompts);
+        RecordTableView view(model, prompts, progress);
         view.resize(800, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

@@ -208,8 +208,8 @@ private slots:
         TempFolder settings, data, noTemplates;
         WriteFolder(settings, data, {"Ames", "Baker"});
         StartedWindow w;
-        ScopedTemplateFolderOverride templates(what == "no template" ? noTemplates.Folder()
-                                                                     : kTemplates);
+        w.window.Context().folders.templateFolder =
+            what == "no template" ? noTemplates.Folder() : kTemplates;
         QString chosen;
         if (what == "broken length") {
             data.WriteBytes("broken.pl5", data.ReadBytes("clients.pl5") + "tail");

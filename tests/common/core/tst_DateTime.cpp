@@ -94,9 +94,9 @@ private slots:
     }
 
     void fixedClock() {
-        test::FixedClock clock(QDateTime(QDate(2026, 12, 9), QTime(14, 30)));
-        QCOMPARE(Today(), DateToDayCount(QDate(2026, 12, 9)));
-        QCOMPARE(FormatDateTime(Now(), Midnight::Show), QString("12/9/2026 2:30:00 PM"));
+        const Clock clock = Clock::FixedAt(QDateTime(QDate(2026, 12, 9), QTime(14, 30)));
+        QCOMPARE(clock.Today(), DateToDayCount(QDate(2026, 12, 9)));
+        QCOMPARE(FormatDateTime(clock.Now(), Midnight::Show), QString("12/9/2026 2:30:00 PM"));
     }
 };
 

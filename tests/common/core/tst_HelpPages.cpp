@@ -107,6 +107,7 @@ private slots:
 
 private:
     test::TempFolder installed_;
+    OfficeFolders folders_;
 };
 
 void HelpPagesTest::initTestCase() {
@@ -118,7 +119,7 @@ void HelpPagesTest::initTestCase() {
 }
 
 void HelpPagesTest::cleanup() {
-    SetHelpRootOverride(QString());
+    folders_ = OfficeFolders{};
 }
 
 void HelpPagesTest::everyTopicHasAPage_data() {
@@ -137,8 +138,8 @@ void HelpPagesTest::everyTopicHasAPage() {
     const QString name = QString::number(topic) + QStringLiteral(".html");
     QVERIFY2(QFileInfo(ProgramSource(program) + name).isFile(), qPrintable(name));
 
-    SetHelpRootOverride(installed_.Folder());
-    QCOMPARE(HelpPagePath(program, topic),
+    folders_.helpRoot = installed_.Folder();
+    QCOMPARE(HelpPagePath(folders_, program, topic),
              installed_.Folder() + program + QStringLiteral("/help/") + name);
 }
 
@@ -214,39 +215,40 @@ void HelpPagesTest::pagesLoadAndLinksResolve() {
 }
 
 void HelpPagesTest::lookupFollowsTheOverrideRoot() {
-    SetHelpRootOverride(installed_.Folder());
+    folders_.helpRoot = installed_.Folder();
     const QString pellary = installed_.Folder() + QStringLiteral("pellary5/help/");
-    QCOMPARE(HelpSearchFolders(QStringLiteral("pellary5")), QStringList{pellary});
-    QCOMPARE(HelpFolder(QStringLiteral("Pellary5")), pellary);
-    QCOMPARE(HelpContentsPath(QStringLiteral("pellary5")), pellary + QStringLiteral("index.html"));
+    QCOMPARE(HelpSearchFolders(folders_, QStringLiteral("pellary5")), QStringList{pellary});
+    QCOMPARE(HelpFolder(folders_, QStringLiteral("Pellary5")), pellary);
+    QCOMPARE(HelpContentsPath(folders_, QStringLiteral("pellary5")),
+             pellary + QStringLiteral("index.html"));
     // Topic numbers belong to one program.
-    QVERIFY(HelpPagePath(QStringLiteral("sumora5"), 603).isEmpty());
-    QVERIFY(HelpPagePath(QStringLiteral("pellary5"), 9999).isEmpty());
-    QVERIFY(HelpPagePath(QStringLiteral("pellary5"), -1).isEmpty());
+    QVERIFY(HelpPagePath(folders_, QStringLiteral("sumora5"), 603).isEmpty());
+    QVERIFY(HelpPagePath(folders_, QStringLiteral("pellary5"), 9999).isEmpty());
+    QVERIFY(HelpPagePath(folders_, QStringLiteral("pellary5"), -1).isEmpty());
 
-    QVERIFY(ManualPath().isEmpty());
+    QVERIFY(ManualPath(folders_).isEmpty());
     installed_.WriteBytes(QStringLiteral("kiv5.pdf"), "%PDF-1.4\n");
-    QCOMPARE(ManualPath(), installed_.Path(QStringLiteral("kiv5.pdf")));
+    QCOMPARE(ManualPath(folders_), installed_.Path(QStringLiteral("kiv5.pdf")));
 }
 
 void HelpPagesTest::lookupWithoutPagesFindsNothing() {
     test::TempFolder empty;
     QVERIFY(QDir().mkpath(empty.Path(QStringLiteral("quenby5/help"))));
     empty.WriteBytes(QStringLiteral("quenby5/help/706.html"), "<html></html>");
-    SetHelpRootOverride(empty.Folder());
+    folders_.helpRoot = empty.Folder();
     // A folder without contents page does not count as help.
-    QVERIFY(HelpFolder(QStringLiteral("quenby5")).isEmpty());
-    QVERIFY(HelpPagePath(QStringLiteral("quenby5"), 706).isEmpty());
-    QVERIFY(HelpContentsPath(QStringLiteral("quenby5")).isEmpty());
-    QVERIFY(HelpFolder(QStringLiteral("nosuchprogram")).isEmpty());
+    QVERIFY(HelpFolder(folders_, QStringLiteral("quenby5")).isEmpty());
+    QVERIFY(HelpPagePath(folders_, QStringLiteral("quenby5"), 706).isEmpty());
+    QVERIFY(HelpContentsPath(folders_, QStringLiteral("quenby5")).isEmpty());
+    QVERIFY(HelpFolder(folders_, QStringLiteral("nosuchprogram")).isEmpty());
     for (const char* bad : {"", "../quenby5", "a/b", "a\\b", ".hidden"}) {
-        QVERIFY2(HelpSearchFolders(QLatin1String(bad)).isEmpty(), bad);
+        QVERIFY2(HelpSearchFolders(folders_, QLatin1String(bad)).isEmpty(), bad);
     }
 }
 
 void HelpPagesTest::usualSearchStartsBesideTheProgram() {
     const QDir app(QCoreApplication::applicationDirPath());
-    const QStringList folders = HelpSearchFolders(QStringLiteral("Sumora5"));
+    const QStringList folders = HelpSearchFolders(folders_, QStringLiteral("Sumora5"));
     QVERIFY(folders.size() >= 2);
     QCOMPARE(folders.at(0),
              QDir::cleanPath(app.filePath(QStringLiteral("../share/kiv5/sumora5/help"))) +

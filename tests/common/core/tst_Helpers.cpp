@@ -65,10 +65,10 @@ private slots:
         QFETCH(int, errorP);
         QFETCH(int, error2);
         test::ErrorRecorder errors;
-        QCOMPARE(Str2Float_P(input), p);
+        QCOMPARE(Str2Float_P(input, errors), p);
         QCOMPARE(errors.codes.value(0), errorP);
         errors.codes.clear();
-        QCOMPARE(Str2Float_2(input), two);
+        QCOMPARE(Str2Float_2(input, errors), two);
         QCOMPARE(errors.codes.value(0), error2);
     }
 
@@ -92,7 +92,7 @@ private slots:
         QFETCH(int, error);
         test::ErrorRecorder errors;
         int at = start;
-        QCOMPARE(MakeReal(text, at), value);
+        QCOMPARE(MakeReal(text, at, errors), value);
         QCOMPARE(at, next);
         QCOMPARE(errors.codes.value(0), error);
     }

@@ -227,7 +227,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(Codes, errors);
         test::ErrorRecorder recorder;
-        TransferAnswers(page, MakePage(answers, ovRide));
+        TransferAnswers(page, MakePage(answers, ovRide), recorder);
         QCOMPARE(page, expected);
         QCOMPARE(recorder.codes, errors);
     }
@@ -264,7 +264,7 @@ private slots:
         QFETCH(SlotTypes, types);
         QFETCH(QString, expected);
         test::ErrorRecorder recorder;
-        TransferAnswersPerSlot(page, MakePage(answers, {}, types));
+        TransferAnswersPerSlot(page, MakePage(answers, {}, types), recorder);
         QCOMPARE(page, expected);
         QCOMPARE(recorder.codes, Codes{});
     }
@@ -364,7 +364,7 @@ private slots:
         answers.SetAnswer(0, 1, QStringLiteral("A&B"));
         answers.SetAnswer(0, 7, QStringLiteral("1234.5"));
         test::ErrorRecorder recorder;
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), recorder);
         document.TransferDocument(0);
         QCOMPARE(StripRTFHeader(document.Text()), "\\v0 " + expectedBody + "\\par\r\n}\r\n");
         QCOMPARE(recorder.codes, errors);
@@ -374,7 +374,7 @@ private slots:
         test::TempFolder folder;
         folder.WriteBytes("PAGE1.DAT", "0 0 0 1 2 3.75 0\r\n1 7 0 1 2 -4 0\r\n");
         TAnswer answers(DocumentProgram::Billing);
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         QVERIFY(document.LoadDatFile(1));
         QCOMPARE(answers.DatReal(1, 0), 3.75);
         QCOMPARE(answers.DatReal(1, 1), -4.0);
@@ -401,7 +401,7 @@ private slots:
             folder.WriteBytes("page3.dat", DatLines(2));
         }
         TAnswer answers(DocumentProgram::Client);
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         try {
             document.TransferDocument(3);
             QFAIL("no error for a missing file");
@@ -435,7 +435,7 @@ private slots:
         folder.WriteBytes("page2.rtf", TemplateRtf("{\\b Page /*302/ of /*303/}: /*0/"));
         folder.WriteBytes("page2.dat", DatLines(326));
         TAnswer answers(DocumentProgram::Client);
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         for (int page = 1; page <= 3; ++page) {
             answers.ClearPage(2, 325);
             answers.SetAnswer(2, 302, QString::number(page));
@@ -462,10 +462,11 @@ private slots:
         folder.WriteBytes("page1.rtf", "{\\rtf1 no marker}");
         folder.WriteBytes("page1.dat", DatLines(1));
         TAnswer answers(DocumentProgram::Client);
-        RtfDocument document(answers, folder.Folder());
+        test::ErrorRecorder recorder;
+        RtfDocument document(answers, folder.Folder(), recorder);
         document.TransferDocument(0);
         const QString before = document.Text();
-        test::ErrorRecorder recorder;
+        recorder.codes.clear();
         document.AppendRTFFile(1);
         QCOMPARE(recorder.codes, Codes{21011});
         QCOMPARE(document.Text(), before);
@@ -477,7 +478,7 @@ private slots:
         folder.WriteBytes("page0.dat", DatLines(1));
         TAnswer answers(DocumentProgram::Client);
         answers.SetAnswer(0, 0, EscapeRtf(QStringLiteral("Ren\u00e9e \u03a9")));
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         document.TransferDocument(0);
         document.AppendRTFFile(0);
         const QString path = folder.Path("Phonebook.RTF");
@@ -521,12 +522,10 @@ private slots:
         }
         const QString found = TemplateFolder(QStringLiteral("pellary5"), dir.filePath(appDir));
         QCOMPARE(found, QDir::cleanPath(dir.filePath(expected)) + QLatin1Char('/'));
-        {
-            ScopedTemplateFolderOverride redirect(QStringLiteral("/elsewhere"));
-            QCOMPARE(TemplateFolder(QStringLiteral("pellary5"), dir.filePath(appDir)),
-                     QStringLiteral("/elsewhere/"));
-        }
-        QCOMPARE(TemplateFolder(QStringLiteral("pellary5"), dir.filePath(appDir)), found);
+        // A context's template folder stands before any search.
+        QCOMPARE(TemplateFolder(OfficeFolders{QStringLiteral("/elsewhere"), {}},
+                                QStringLiteral("pellary5")),
+                 QStringLiteral("/elsewhere/"));
     }
 };
 

@@ -118,7 +118,7 @@ private slots:
         TAnswer answers(DocumentProgram::Client);
         answers.SetAnswer(0, 0, EscapeRtf(name));
         answers.SetAnswer(0, 1, QStringLiteral("never shown"));
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         document.TransferDocument(0);
         const QString path = folder.Path(QStringLiteral("Full Printout.RTF"));
         document.Write(path);
@@ -139,7 +139,7 @@ private slots:
                           TemplateRtf("{\\b Phone book} page /*302/ of /*303/\\par /*0/ /&1/"));
         folder.WriteBytes(QStringLiteral("page2.dat"), DatLines(326));
         TAnswer answers(DocumentProgram::Client);
-        RtfDocument document(answers, folder.Folder());
+        RtfDocument document(answers, folder.Folder(), ErrorSink());
         for (int page = 1; page <= 3; ++page) {
             answers.ClearPage(2, 325);
             answers.SetAnswer(2, 302, QString::number(page));

@@ -12,7 +12,8 @@ using namespace kiv5;
 using namespace kiv5::ui;
 using kiv5::test::ScriptedPrompts;
 
-using Command = std::function<void()>;
+// A command, given the tracker its progress windows open in.
+using Command = std::function<void(ProgressTracker&)>;
 Q_DECLARE_METATYPE(Command)
 
 class TestCommandGuard : public QObject {
@@ -22,48 +23,50 @@ private slots:
     void errorsEndTheCommand_data() {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("message");
-        QTest::newRow("file error") << Command([] {
+        QTest::newRow("file error") << Command([](ProgressTracker&) {
             WaitCursor wait;
             throw IoError("No space left on device");
         }) << "No space left on device";
-        QTest::newRow("conversion error") << Command([] {
+        QTest::newRow("conversion error") << Command([](ProgressTracker& tracker) {
             WaitCursor wait;
-            ScopedProgress progress("Sorting");
+            ScopedProgress progress(tracker, "Sorting");
             throw ConversionError("'12a' is not a valid integer value");
         }) << "'12a' is not a valid integer value";
-        QTest::newRow("cursor set by hand") << Command([] {
+        QTest::newRow("cursor set by hand") << Command([](ProgressTracker&) {
             QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
             QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
             throw IoError("Permission denied");
         }) << "Permission denied";
         QTest::newRow("other exception")
-            << Command([] { throw std::runtime_error("boom"); }) << "boom";
-        QTest::newRow("not an exception")
-            << Command([] { throw 42; }) << "The command ended with an unexpected error.";
+            << Command([](ProgressTracker&) { throw std::runtime_error("boom"); }) << "boom";
+        QTest::newRow("not an exception") << Command([](ProgressTracker&) { throw 42; })
+                                          << "The command ended with an unexpected error.";
     }
     void errorsEndTheCommand() {
         QFETCH(Command, command);
         QFETCH(QString, message);
         ScriptedPrompts prompts;
         prompts.ExpectQuestion("Error", message, QMessageBox::Ok);
+        ProgressTracker tracker;
         QCursor* cursorWhenAsked = nullptr;
         bool finished = true;
         {
-            finished = RunCommand(prompts, command);
+            finished = RunCommand(prompts, tracker, [&] { command(tracker); });
             cursorWhenAsked = QApplication::overrideCursor();
         }
         QVERIFY(!finished);
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(prompts.Asked().first().icon, QMessageBox::Critical);
         QCOMPARE(cursorWhenAsked, nullptr);
-        QCOMPARE(ProgressWindow::Current(), nullptr);
+        QCOMPARE(tracker.Current(), nullptr);
     }
 
     void cursorOfTheCallerStays() {
         ScriptedPrompts prompts;
         prompts.ExpectQuestion("Error", QMessageBox::Ok);
         WaitCursor outer;
-        RunCommand(prompts, [] {
+        ProgressTracker tracker;
+        RunCommand(prompts, tracker, [] {
             WaitCursor inner;
             throw IoError("Input/output error");
         });
@@ -75,10 +78,11 @@ private slots:
     void progressWindowRemoved() {
         ScriptedPrompts prompts;
         prompts.ExpectQuestion("Error", "Disk full", QMessageBox::Ok);
+        ProgressTracker tracker;
         QPointer<ProgressWindow> window;
-        RunCommand(prompts, [&] {
+        RunCommand(prompts, tracker, [&] {
             // As a command that keeps its window in a variable of its own.
-            window = new ProgressWindow("Packing PL5 File");
+            window = new ProgressWindow(tracker, "Packing PL5 File");
             window->show();
             throw IoError("Disk full");
         });
@@ -86,14 +90,37 @@ private slots:
         QVERIFY(prompts.VerifyAllAnswered());
     }
 
+    // Two programs in one process: a failed command of one removes its own
+    // progress windows, nested ones included, and leaves the other's open.
+    void onlyItsOwnProgressWindowsRemoved() {
+        ScriptedPrompts prompts;
+        prompts.ExpectQuestion("Error", "Disk full", QMessageBox::Ok);
+        ProgressTracker mine;
+        ProgressTracker other;
+        ProgressWindow othersWindow(other, "Refresh Screen From Database File");
+        QPointer<ProgressWindow> outer;
+        QPointer<ProgressWindow> inner;
+        RunCommand(prompts, mine, [&] {
+            outer = new ProgressWindow(mine, "Saving File");
+            inner = new ProgressWindow(mine, "Sorting Records");
+            throw IoError("Disk full");
+        });
+        QVERIFY(outer.isNull());
+        QVERIFY(inner.isNull());
+        QCOMPARE(mine.Current(), nullptr);
+        QCOMPARE(ProgressWindow::Current(other), &othersWindow);
+        QVERIFY(prompts.VerifyAllAnswered());
+    }
+
     void tableShownAgain() {
         ScriptedPrompts prompts;
         prompts.ExpectQuestion("Error", "Disk full", QMessageBox::Ok);
+        ProgressTracker tracker;
         QWidget table;
         table.show();
         auto* gone = new QWidget;
         bool cleanedUp = false;
-        const bool finished = CommandGuard(prompts)
+        const bool finished = CommandGuard(prompts, tracker)
                                   .ReshowOnError(&table)
                                   .ReshowOnError(gone)
                                   .OnError([&] { cleanedUp = true; })
@@ -112,13 +139,14 @@ private slots:
 
     void successAsksNothing() {
         ScriptedPrompts prompts;
+        ProgressTracker tracker;
         QWidget table;
         bool cleanedUp = false;
         bool ran = false;
-        const bool finished =
-            CommandGuard(prompts).ReshowOnError(&table).OnError([&] { cleanedUp = true; }).Run([&] {
-                ran = true;
-            });
+        const bool finished = CommandGuard(prompts, tracker)
+                                  .ReshowOnError(&table)
+                                  .OnError([&] { cleanedUp = true; })
+                                  .Run([&] { ran = true; });
         QVERIFY(finished);
         QVERIFY(ran);
         QVERIFY(!cleanedUp);

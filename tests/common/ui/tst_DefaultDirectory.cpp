@@ -86,7 +86,7 @@ private slots:
         QFETCH(int, topic);
         const DefaultDirectoryKind* entry = FindDefaultDirectoryKind(program, kind);
         QVERIFY(entry);
-        DefaultDirectoryDialog dialog(*entry, QString());
+        DefaultDirectoryDialog dialog(*entry, QString(), ErrorSink());
         const QString usual = QDir::homePath() + QStringLiteral("/Orvanel/Tavrel/") + usualTail;
         QCOMPARE(Child<QLabel>(dialog, "lblPrompt")->text(), "Select the folder where the " + noun +
                                                                  " will be stored, usually: \n" +
@@ -115,7 +115,7 @@ private slots:
     void showingANetworkSetting() {
         QFETCH(QString, setting);
         QFETCH(QString, field);
-        DefaultDirectoryDialog dialog(ClientKind(), setting);
+        DefaultDirectoryDialog dialog(ClientKind(), setting, ErrorSink());
         QVERIFY(dialog.IsUncSelected());
         QVERIFY(Child<QRadioButton>(dialog, "rbUNC")->isChecked());
         QCOMPARE(Child<QLineEdit>(dialog, "edtUNC")->text(), field);
@@ -127,7 +127,7 @@ private slots:
 
     void showingALocalFolder() {
         test::TempFolder data;
-        DefaultDirectoryDialog dialog(ClientKind(), data.Folder());
+        DefaultDirectoryDialog dialog(ClientKind(), data.Folder(), ErrorSink());
         QVERIFY(!dialog.IsUncSelected());
         QVERIFY(Child<QRadioButton>(dialog, "rbNone")->isChecked());
         QVERIFY(!Child<QTreeView>(dialog, "tvFolders")->isHidden());
@@ -142,16 +142,17 @@ private slots:
 
     void missingLocalFolderShowsNearestExistingOne() {
         test::TempFolder data;
-        DefaultDirectoryDialog dialog(ClientKind(), data.Path(QStringLiteral("gone/deeper/")));
+        DefaultDirectoryDialog dialog(ClientKind(), data.Path(QStringLiteral("gone/deeper/")),
+                                      ErrorSink());
         QCOMPARE(dialog.TreeFolder(), WithoutSlash(data.Folder()));
-        DefaultDirectoryDialog windows(ClientKind(), QStringLiteral("D:\\Data\\"));
+        DefaultDirectoryDialog windows(ClientKind(), QStringLiteral("D:\\Data\\"), ErrorSink());
         QVERIFY(!windows.IsUncSelected());
         QCOMPARE(windows.TreeFolder(), QDir::homePath());
     }
 
     void switchingModes() {
         test::TempFolder data;
-        DefaultDirectoryDialog dialog(ClientKind(), QStringLiteral("//server/share/"));
+        DefaultDirectoryDialog dialog(ClientKind(), QStringLiteral("//server/share/"), ErrorSink());
         dialog.show();
         Choose(Child<QRadioButton>(dialog, "rbNone"));
         QVERIFY(Child<QLineEdit>(dialog, "edtUNC")->text().isEmpty());
@@ -172,7 +173,7 @@ private slots:
         QFETCH(bool, typed);
         test::TempFolder data;
         test::ErrorRecorder errors;
-        DefaultDirectoryDialog dialog(ClientKind(), typed ? QString() : data.Folder());
+        DefaultDirectoryDialog dialog(ClientKind(), typed ? QString() : data.Folder(), errors);
         dialog.show();
         if (typed) {
             TypeUnc(dialog, WithoutSlash(data.Folder()));
@@ -198,7 +199,7 @@ private slots:
         const QString inner = data.Path(QStringLiteral("inner/"));
         QVERIFY(QDir().mkpath(inner));
         test::ErrorRecorder errors;
-        DefaultDirectoryDialog dialog(ClientKind(), inner);
+        DefaultDirectoryDialog dialog(ClientKind(), inner, errors);
         dialog.show();
         if (typed) {
             TypeUnc(dialog, name.isEmpty() ? name : data.Path(name));

@@ -136,20 +136,36 @@ private slots:
 
     void sinkShowsCodesThroughThePrompts() {
         ScriptedPrompts prompts;
-        ScopedErrorSink sink(MakeErrorWindowSink(prompts));
+        const ErrorSink sink = MakeErrorWindowSink(prompts);
         prompts.ExpectErrorWindow(11060).ExpectErrorWindow(9999);
-        ErrorWindow(11060);
-        ErrorWindow(9999);
+        sink.ErrorWindow(11060);
+        sink.ErrorWindow(9999);
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(prompts.ErrorCodes(), (QList<int>{11060, 9999}));
     }
 
+    // Two programs in one process: each one's codes reach its own prompts.
+    void sinksOfTwoProgramsStayApart() {
+        ScriptedPrompts first;
+        ScriptedPrompts second;
+        const ErrorSink firstSink = MakeErrorWindowSink(first);
+        const ErrorSink secondSink = MakeErrorWindowSink(second);
+        first.ExpectErrorWindow(11060);
+        second.ExpectErrorWindow(9999);
+        secondSink.ErrorWindow(9999);
+        firstSink.ErrorWindow(11060);
+        QVERIFY(first.VerifyAllAnswered());
+        QVERIFY(second.VerifyAllAnswered());
+        QCOMPARE(first.ErrorCodes(), QList<int>{11060});
+        QCOMPARE(second.ErrorCodes(), QList<int>{9999});
+    }
+
     void fallbackBoxWhenTheWindowFails() {
         ScriptedPrompts prompts;
-        ScopedErrorSink sink(MakeErrorWindowSink(prompts));
+        const ErrorSink sink = MakeErrorWindowSink(prompts);
         prompts.ExpectErrorWindow(11060, [] { throw std::runtime_error("no window"); })
             .ExpectInformation("Error", "Unknown Error in ErrorWindow");
-        ErrorWindow(11060);
+        sink.ErrorWindow(11060);
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(prompts.Asked().last().icon, QMessageBox::Critical);
     }
@@ -164,8 +180,8 @@ private slots:
             }
             void ShowErrorWindow(int) override { throw std::bad_alloc(); }
         } prompts;
-        ScopedErrorSink sink(MakeErrorWindowSink(prompts));
-        ErrorWindow(11060);
+        const ErrorSink sink = MakeErrorWindowSink(prompts);
+        sink.ErrorWindow(11060);
         QVERIFY(prompts.VerifyAllAnswered());
     }
 };

@@ -1,7 +1,9 @@
 #include "common/ui/HelpWindow.h"
+#include "common/ui/ProgramHelp.h"
 #include "tests/support/Support.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -12,11 +14,11 @@ using namespace kiv5::ui;
 namespace {
 
 // A help folder with the contents page and one topic, which links back.
-void WritePages(const test::TempFolder& help) {
-    help.WriteBytes(QStringLiteral("index.html"),
+void WritePages(const test::TempFolder& help, const QString& under = {}) {
+    help.WriteBytes(under + QStringLiteral("index.html"),
                     "<html><head><title>Contents</title></head><body>"
                     "<a href=\"706.html\">Setting the word processor</a></body></html>");
-    help.WriteBytes(QStringLiteral("706.html"),
+    help.WriteBytes(under + QStringLiteral("706.html"),
                     "<html><head><title>Word processor</title></head><body>"
                     "<p>Choose the program that opens the documents.</p>"
                     "<a href=\"index.html\">Contents</a></body></html>");
@@ -74,23 +76,39 @@ private slots:
     }
 
     void oneWindowReusedWithItsGeometry() {
-        test::TempFolder help;
-        WritePages(help);
-        HelpWindow* first = HelpWindow::Shared(help.Folder());
+        test::TempFolder root;
+        QVERIFY(QDir().mkpath(root.Path(QStringLiteral("pellary5/help"))));
+        WritePages(root, QStringLiteral("pellary5/help/"));
+        ProgramHelp help(QStringLiteral("pellary5"), OfficeFolders{{}, root.Folder()});
+        HelpWindow* first = &help.Window();
         first->ShowTopic(706);
         first->setGeometry(40, 50, 500, 400);
         const QRect placed = first->geometry();
         first->close();
         QVERIFY(!first->isVisible());
 
-        HelpWindow* second = HelpWindow::Shared(help.Folder());
+        help.Show(0);
+        HelpWindow* second = &help.Window();
         QCOMPARE(second, first);
-        second->ShowContents();
         QVERIFY(second->isVisible());
+        QCOMPARE(Shown(*second).left(27), QStringLiteral("Setting the word processor"));
         QCOMPARE(second->geometry(), placed);
         delete second;
-        QVERIFY(HelpWindow::Shared(help.Folder()) != nullptr);
-        delete HelpWindow::Shared(help.Folder());
+        QVERIFY(&help.Window() != first);
+    }
+
+    // Each program has a window of its own, with its own pages.
+    void programsDoNotShareTheWindow() {
+        test::TempFolder root;
+        for (const char* program : {"pellary5", "quenby5"}) {
+            QVERIFY(QDir().mkpath(root.Path(QStringLiteral("%1/help").arg(program))));
+            WritePages(root, QStringLiteral("%1/help/").arg(program));
+        }
+        const OfficeFolders folders{{}, root.Folder()};
+        ProgramHelp client(QStringLiteral("pellary5"), folders);
+        ProgramHelp billing(QStringLiteral("quenby5"), folders);
+        QVERIFY(&client.Window() != &billing.Window());
+        QCOMPARE(billing.Window().HelpFolder(), root.Folder() + QStringLiteral("quenby5/help/"));
     }
 };
 

@@ -14,12 +14,14 @@ using namespace kiv5::ui;
 class TestProgressWindow : public QObject {
     Q_OBJECT
 
+    ProgressTracker tracker_;
+
 private slots:
     void shownAtZero() {
-        ScopedProgress progress("Packing PL5 File");
+        ScopedProgress progress(tracker_, "Packing PL5 File");
         ProgressWindow* window = progress.Window();
         QVERIFY(window != nullptr);
-        QCOMPARE(ProgressWindow::Current(), window);
+        QCOMPARE(ProgressWindow::Current(tracker_), window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QString("Progress Dialog"));
         QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -47,7 +49,7 @@ private slots:
     void positions() {
         QFETCH(QList<int>, steps);
         QFETCH(int, shown);
-        ScopedProgress progress("Applying Filter to Names");
+        ScopedProgress progress(tracker_, "Applying Filter to Names");
         for (int step : steps)
             progress.SetPosition(step);
         QCOMPARE(progress.Window()->Position(), shown);
@@ -56,20 +58,20 @@ private slots:
     void removedOnException() {
         QPointer<ProgressWindow> window;
         try {
-            ScopedProgress progress("Refresh Screen From Database File");
+            ScopedProgress progress(tracker_, "Refresh Screen From Database File");
             window = progress.Window();
             progress.SetPosition(40);
             throw IoError("Disk full");
         } catch (const IoError&) {
         }
         QVERIFY(window.isNull());
-        QCOMPARE(ProgressWindow::Current(), nullptr);
+        QCOMPARE(ProgressWindow::Current(tracker_), nullptr);
     }
 
     void removedBelowHundred() {
         QPointer<ProgressWindow> window;
         {
-            ScopedProgress progress("Cancelling Filter");
+            ScopedProgress progress(tracker_, "Cancelling Filter");
             window = progress.Window();
             progress.SetPosition(99);
         }
@@ -79,18 +81,29 @@ private slots:
     void callbackDrivesTheBar() {
         std::function<void(int)> callback;
         {
-            ScopedProgress progress("Sorting");
+            ScopedProgress progress(tracker_, "Sorting");
             callback = progress.Callback();
             callback(25);
             QCOMPARE(progress.Window()->Position(), 25);
         }
         callback(60); // the window is gone: nothing happens
-        QCOMPARE(ProgressWindow::Current(), nullptr);
+        QCOMPARE(ProgressWindow::Current(tracker_), nullptr);
+    }
+
+    // The window opened last is the current one; closing it makes the one
+    // below current again.
+    void nestedWindows() {
+        ScopedProgress outer(tracker_, "Saving File");
+        {
+            ScopedProgress inner(tracker_, "Sorting Records");
+            QCOMPARE(ProgressWindow::Current(tracker_), inner.Window());
+        }
+        QCOMPARE(ProgressWindow::Current(tracker_), outer.Window());
     }
 
     void windowRemovedByOthers() {
-        ScopedProgress progress("Packing PL5 File");
-        delete ProgressWindow::Current();
+        ScopedProgress progress(tracker_, "Packing PL5 File");
+        delete ProgressWindow::Current(tracker_);
         progress.SetPosition(50);
         QVERIFY(progress.Window() == nullptr);
     }

@@ -97,7 +97,7 @@ QStringList Column(const RecordTable& table, int column) {
 struct Fixture {
     Fixture(TableProfile p, RecordTable t, RecordTableLook look)
         : profile(std::move(p)), table(std::move(t)), sort(profile),
-          model(table, profile, sort, std::move(look)), view(model, prompts) {
+          model(table, profile, sort, std::move(look)), view(model, prompts, progress) {
         view.SetRowHeight(24);
         view.resize(900, 400);
         view.show();
@@ -118,6 +118,7 @@ struct Fixture {
     RecordTable table;
     SortState sort;
     ScriptedPrompts prompts;
+    ProgressTracker progress;
     RecordTableModel model;
     RecordTableView view;
 };
@@ -263,8 +264,9 @@ private slots:
         QStringList progressTexts;
         QList<bool> enabledDuring;
         RecordTableView* watched = nullptr;
+        const ProgressTracker* tracker = nullptr;
         TableProfile profile = ClientTableProfile([&](RecordTable& t) {
-            const ProgressWindow* window = ProgressWindow::Current();
+            const ProgressWindow* window = tracker ? ProgressWindow::Current(*tracker) : nullptr;
             progressTexts << (window ? window->Text() : QString());
             enabledDuring << (watched && watched->isEnabled());
             t.SetRow(0, QStringList(t.ColumnCount(), QString()));
@@ -273,6 +275,7 @@ private slots:
             profile, {{"Cole"}, {"adams"}, {"Dunn"}, {"Ghost", "-2"}, {"baker"}, {"Adams"}});
         Fixture f(profile, std::move(table), PlainLook(profile.ColumnCount));
         watched = &f.view;
+        tracker = &f.progress;
         f.view.SetCurrentTableRow(3); // Dunn, record 3
         QSignalSpy sorted(&f.view, &RecordTableView::Sorted);
         QSignalSpy resets(&f.model, &QAbstractItemModel::modelReset);
@@ -288,7 +291,7 @@ private slots:
         QCOMPARE(resets.count(), clicks);
         QCOMPARE(progressTexts, QStringList(clicks, "Sorting Records"));
         QCOMPARE(enabledDuring, QList<bool>(clicks, false));
-        QCOMPARE(ProgressWindow::Current(), nullptr);
+        QCOMPARE(f.progress.Current(), nullptr);
         QVERIFY(f.view.isEnabled());
         // The current row follows its record.
         QCOMPARE(f.table.Cell(f.view.CurrentTableRow(), kLast), QString("Dunn"));
@@ -308,7 +311,7 @@ private slots:
         QVERIFY(f.prompts.VerifyAllAnswered());
         QCOMPARE(f.prompts.Asked().first().icon, QMessageBox::Critical);
         QVERIFY(f.view.isEnabled());
-        QCOMPARE(ProgressWindow::Current(), nullptr);
+        QCOMPARE(f.progress.Current(), nullptr);
         QCOMPARE(sorted.count(), 0);
         QCOMPARE(resets.count(), 1);
         QCOMPARE(Column(f.table, kAmount), (QStringList{"5.00", "12 dollars", "1.00"}));

@@ -28,9 +28,11 @@ class TestSelectDateDialog : public QObject {
 
 private slots:
     void orvDateStartsPlain() {
-        test::FixedClock clock(QDateTime(QDate(2011, 3, 7), QTime(9, 30)));
-        OrvDate picker;
+        const Clock clock = Clock::FixedAt(QDateTime(QDate(2011, 3, 7), QTime(9, 30)));
+        OrvDate picker(clock);
         QCOMPARE(picker.date(), QDate(2011, 3, 7));
+        SelectDateDialog undated(QDate(), clock);
+        QCOMPARE(Child<OrvDate>(undated, "dtpDate")->date(), QDate(2011, 3, 7));
         QCOMPARE(picker.text(), QStringLiteral("3/7/2011"));
         QVERIFY(picker.calendarPopup());
         for (const char* name : {"TOrder", "AType", "IOType"}) {
@@ -54,7 +56,7 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(int, daysLater);
         const QDate start(2011, 12, 30);
-        SelectDateDialog dialog(start);
+        SelectDateDialog dialog(start, Clock());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Select Date Dialog"));
         dialog.show();
         auto* picker = Child<OrvDate>(dialog, "dtpDate");
@@ -73,7 +75,7 @@ private slots:
     }
 
     void textLine() {
-        SelectDateDialog dialog(QDate(2011, 3, 7));
+        SelectDateDialog dialog(QDate(2011, 3, 7), Clock());
         QCOMPARE(Child<QLabel>(dialog, "lblText")->text(),
                  QStringLiteral("Use the drop-down combo box below to select the date that will "
                                 "be printed at the top of each bill."));
