@@ -59,9 +59,11 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
     logo_->setObjectName(QStringLiteral("logoPanel"));
     logo_->setPixmap(DrawProgramEmblem(kiv5::Program::Client, 160));
     logo_->setAlignment(Qt::AlignCenter);
-    model_ = new RecordTableModel(ws_.Table(), ws_.Profile(), ws_.Sort(), ClientTableLook(), this);
+    views_ = new ClientViews(ws_, prompts_, context_.progress, *mdi_, this);
+    records_ = new ClientRecords(ws_, prompts_, *views_, context_, this);
+    connect(records_, &ClientRecords::CommandsChanged, this, [this] { UpdateCommands(); });
+    connect(&ws_, &ClientWorkspace::FileChanged, this, [this] { UpdateCommands(); });
     ConnectActions();
-    FollowWorkspace();
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
     UpdateCommands();
 }
@@ -71,42 +73,18 @@ ClientMainWindow::~ClientMainWindow() {
     disconnect(&ws_, nullptr, this, nullptr);
     // Settings are written only over settings that were read.
     if (started_) {
-        StoreColumnWidths();
+        views_->StoreColumnWidths();
         SettingsStore store = ClientSettingsStore();
         WriteTheIniFile(ws_.SettingsToStore(), store, context_.errors);
     }
 }
 
-void ClientMainWindow::FollowWorkspace() {
-    connect(&ws_, &ClientWorkspace::TableReset, this, [this] { ReloadViews(); });
-    connect(&ws_, &ClientWorkspace::RowChanged, this, [this](int row) {
-        model_->RowChanged(row);
-        RefreshListView();
-    });
-    connect(&ws_, &ClientWorkspace::FileChanged, this, [this] { UpdateCommands(); });
-}
-
 void ClientMainWindow::ShowError(int code) {
-    // Through this window's own prompts, so that each window reports to its
-    // own user.
-    QApplication::beep();
-    ShowErrorWindowSafely(prompts_, code);
-}
-
-bool ClientMainWindow::IsFormOpen() const {
-    return form_ && form_->isVisible();
-}
-
-int ClientMainWindow::CurrentRow() const {
-    return tableView_ ? tableView_->CurrentTableRow() : 0;
+    context_.ErrorWindow(code);
 }
 
 bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
-    CommandGuard guard(prompts_, context_.progress);
-    if (tableWindow_) {
-        guard.ReshowOnError(tableWindow_);
-    }
-    return guard.Run(command);
+    return RunCommand(prompts_, context_.progress, command, views_->TableWindow());
 }
 
 bool ClientMainWindow::RunWithProgress(const QString& text,
@@ -139,9 +117,9 @@ void ClientMainWindow::StartUp() {
         prompts_.Message(QStringLiteral("Default Directory"), warning, QMessageBox::Ok,
                          QMessageBox::Warning);
     }
-    CreateTableView();
+    views_->CreateTableView();
     if (ws_.settings.DisplayListView) {
-        CreateListView();
+        views_->CreateListView();
     }
     mdi_->tileSubWindows();
     if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
@@ -212,7 +190,7 @@ void ClientMainWindow::UpdateCommands() {
           actions_.DeleteSelected, actions_.Pack, actions_.Autoload}) {
         action->setEnabled(open);
     }
-    const bool hasTable = tableView_ != nullptr;
+    const bool hasTable = views_->TableView() != nullptr;
     actions_.ToolHideColumns->setEnabled(hasTable);
     actions_.HideShowColumns->setEnabled(hasTable);
     actions_.AutomaticBackup->setChecked(ws_.settings.AutomaticBackupFlag);

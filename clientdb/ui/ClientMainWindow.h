@@ -3,8 +3,8 @@
 #include "clientdb/core/ClientDocument.h"
 #include "clientdb/core/ClientWorkspace.h"
 #include "clientdb/ui/ClientActions.h"
-#include "clientdb/ui/ClientListView.h"
-#include "clientdb/ui/EntryForm.h"
+#include "clientdb/ui/ClientRecords.h"
+#include "clientdb/ui/ClientViews.h"
 #include "common/core/Answers.h"
 #include "common/core/OfficeContext.h"
 #include "common/ui/Launcher.h"
@@ -51,12 +51,14 @@ public:
     ClientWorkspace& Workspace() { return ws_; }
     OfficeContext& Context() { return context_; }
     const ClientActions& Actions() const { return actions_; }
-    RecordTableView* TableView() const { return tableView_; }
-    ClientListView* ListView() const { return listView_; }
-    EntryForm* Form() const { return form_; }
-    bool IsFormOpen() const;
+    ClientViews& Views() const { return *views_; }
+    ClientRecords& Records() const { return *records_; }
+    RecordTableView* TableView() const { return views_->TableView(); }
+    ClientListView* ListView() const { return views_->ListView(); }
+    EntryForm* Form() const { return records_->Form(); }
+    bool IsFormOpen() const { return records_->IsFormOpen(); }
     // The table's current row, 0 when there is none.
-    int CurrentRow() const;
+    int CurrentRow() const { return views_->CurrentRow(); }
 
     // What the first showing does; runs once.
     void StartUp();
@@ -78,38 +80,19 @@ public:
     void PrintLabels5160Command();
     void PrintLabels5163Command();
 
-    // Record commands.
-    void AddCommand();
-    bool SaveRecordCommand();
-    bool DeleteThisRecord(int row, bool all);
-    void DeleteSelectedCommand();
-    void FirstCommand();
-    void LastCommand();
-    void NextCommand();
-    void PriorCommand();
-    void DisplayCurrentRecordCommand();
-    void FastFindCommand();
-
     // Filter and selection.
     void SetFilterCommand();
     void CancelFilterCommand();
     void SelectAllCommand();
     void SelectNoneCommand();
-    void SelectThisRecordCommand();
 
-    // Views, clipboard and options.
-    void CopyCommand();
-    void PasteCommand();
-    void HideShowColumnsCommand();
-    void TableFontCommand();
-    void ListFontCommand();
+    // Options.
     void ToggleListViewCommand();
     void ToggleAutoloadCommand();
     void ToggleAutomaticBackupCommand();
     void SetWordProcessorCommand();
     void SetDefaultDirectoryCommand();
     void SetReturnAddressCommand();
-    void ListEntryClicked(int index, Qt::KeyboardModifiers modifiers);
 
     // Help.
     void ContentsCommand();
@@ -126,17 +109,6 @@ protected:
 
 private:
     void ConnectActions();
-    void FollowWorkspace();
-    // Views.
-    void CreateTableView();
-    void CreateListView();
-    void CloseView(QPointer<QMdiSubWindow>& window);
-    void RecreateViews();
-    void ReloadViews();
-    void RefreshListView();
-    void ApplyTableFont();
-    void ApplyListFont();
-    void StoreColumnWidths();
 
     // Steps.
     void OpenFile(const QString& name, const QString& progressText);
@@ -151,18 +123,6 @@ private:
     bool RunWithProgress(const QString& text,
                          const std::function<void(const ProgressFunction&)>& call);
 
-    // The entry form.
-    enum class Unsaved { Proceed, Stop };
-    Unsaved ResolveUnsavedChanges(bool stopOnEmptyNumber, bool requireLastName);
-    void MoveToRow(int row, bool centreList);
-    void SetCurrentRow(int row);
-    void OpenEntryForm(int row, bool newClient = false);
-    void ShowRowInForm(int row);
-    void UpdateFormButtons();
-    void CreateEntryForm();
-    void CloseFormNow();
-    void FormDelete();
-    void FormAdd();
     void WriteDocument(const std::function<QString(const ClientDocumentSource&, TAnswer&)>& build);
     void ShowError(int code);
 
@@ -176,17 +136,10 @@ private:
     std::unique_ptr<TAnswer> answers_;
     QMdiArea* mdi_ = nullptr;
     QLabel* logo_ = nullptr;
-    QPointer<QMdiSubWindow> tableWindow_;
-    QPointer<QMdiSubWindow> listWindow_;
-    QPointer<RecordTableView> tableView_;
-    QPointer<ClientListView> listView_;
-    RecordTableModel* model_ = nullptr;
-    QPointer<EntryForm> form_;
-    int lastListClick_ = -1;
-    bool cancelSearch_ = false;
+    ClientViews* views_ = nullptr;
+    ClientRecords* records_ = nullptr;
     bool started_ = false;
     bool exited_ = false;
-    bool forceFormClose_ = false;
 };
 
 } // namespace kiv5::ui

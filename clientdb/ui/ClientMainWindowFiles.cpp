@@ -57,7 +57,7 @@ void ClientMainWindow::OpenFile(const QString& name, const QString& progressText
         RunWithProgress(progressText, [&](const auto& progress) { ws_.Open(name, progress); });
     mdi_->tileSubWindows();
     if (opened && ws_.Table().RowCount() > 1) {
-        SetCurrentRow(1);
+        views_->SetCurrentRow(1);
     }
 }
 
@@ -83,7 +83,7 @@ void ClientMainWindow::OpenFileCommand() {
     if (!chosen || !RunGuarded([&] { ws_.Close(); })) {
         return;
     }
-    RecreateViews();
+    views_->RecreateViews();
     OpenFile(*chosen, QStringLiteral("Opening File"));
     if (ws_.IsOpen()) {
         AddToHistory(*chosen);
@@ -96,7 +96,7 @@ void ClientMainWindow::ReopenCommand(int historyIndex) {
         return;
     }
     if (ws_.settings.DisplayListView) {
-        CreateListView();
+        views_->CreateListView();
     }
     {
         WaitCursor wait;
@@ -126,7 +126,7 @@ bool ClientMainWindow::SaveAsCommand(SaveMode mode) {
         return false;
     }
     const bool saved = RunGuarded([&] {
-        HiddenWhile hidden(tableWindow_);
+        HiddenWhile hidden(views_->TableWindow());
         WaitCursor wait;
         ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
         ws_.Save(mode, *chosen, progress.Callback());
@@ -141,12 +141,12 @@ void ClientMainWindow::NewFileCommand() {
     if (!RunGuarded([&] { ws_.Close(); }) || !SaveAsCommand(SaveMode::NewFile)) {
         return;
     }
-    CreateTableView();
+    views_->CreateTableView();
     mdi_->tileSubWindows();
 }
 
 void ClientMainWindow::CloseFileCommand() {
-    lastListClick_ = -1;
+    views_->ForgetListAnchor();
     RunGuarded([&] { ws_.Close(); });
 }
 
@@ -155,7 +155,7 @@ void ClientMainWindow::PackCommand() {
         return;
     }
     const bool packed = RunGuarded([&] {
-        HiddenWhile hidden(tableWindow_);
+        HiddenWhile hidden(views_->TableWindow());
         WaitCursor wait;
         ScopedProgress progress(context_.progress, QStringLiteral("Packing PL5 File"));
         ws_.Pack(progress.Callback());
@@ -170,7 +170,7 @@ void ClientMainWindow::RefreshCommand() {
     RunWithProgress(QStringLiteral("Refresh Screen From Database File"),
                     [&](const auto& progress) { last = ws_.Refresh(progress); });
     if (last >= 1) {
-        SetCurrentRow(last);
+        views_->SetCurrentRow(last);
     }
 }
 
@@ -221,10 +221,10 @@ void ClientMainWindow::RestoreCommand() {
                              QMessageBox::Warning) != QMessageBox::Yes) {
             return;
         }
-        HiddenWhile hidden(tableWindow_);
+        HiddenWhile hidden(views_->TableWindow());
         WaitCursor wait;
         ScopedProgress progress(context_.progress, QStringLiteral("Saving File"));
-        CreateTableView();
+        views_->CreateTableView();
         ws_.Restore(restored, progress.Callback());
     });
 }

@@ -22,6 +22,7 @@ constexpr int kWordProcessorTopic = 706;
 
 void ClientMainWindow::ConnectActions() {
     const ClientActions& a = actions_;
+    ClientRecords* r = records_;
     const auto on = [this](QAction* action, void (ClientMainWindow::*command)()) {
         connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
     };
@@ -41,17 +42,17 @@ void ClientMainWindow::ConnectActions() {
     connect(a.ToolExit, &QAction::triggered, this, &QWidget::close);
 
     for (QAction* add : {a.AddName, a.ToolAdd}) {
-        on(add, &ClientMainWindow::AddCommand);
+        connect(add, &QAction::triggered, r, &ClientRecords::Add);
     }
     for (QAction* del : {a.DeleteSelected, a.ToolDelete}) {
-        on(del, &ClientMainWindow::DeleteSelectedCommand);
+        connect(del, &QAction::triggered, r, &ClientRecords::DeleteSelected);
     }
-    on(a.DisplayCurrentRecord, &ClientMainWindow::DisplayCurrentRecordCommand);
+    connect(a.DisplayCurrentRecord, &QAction::triggered, r, &ClientRecords::Display);
     for (QAction* find : {a.FastFind, a.ToolFind}) {
-        on(find, &ClientMainWindow::FastFindCommand);
+        connect(find, &QAction::triggered, r, &ClientRecords::FastFind);
     }
-    on(a.First, &ClientMainWindow::FirstCommand);
-    on(a.Last, &ClientMainWindow::LastCommand);
+    connect(a.First, &QAction::triggered, r, &ClientRecords::First);
+    connect(a.Last, &QAction::triggered, r, &ClientRecords::Last);
     for (QAction* filter : {a.SetFilter, a.ToolFilter}) {
         on(filter, &ClientMainWindow::SetFilterCommand);
     }
@@ -61,10 +62,10 @@ void ClientMainWindow::ConnectActions() {
     on(a.SelectAll, &ClientMainWindow::SelectAllCommand);
     on(a.SelectNone, &ClientMainWindow::SelectNoneCommand);
     for (QAction* copy : {a.Copy, a.ToolCopy}) {
-        on(copy, &ClientMainWindow::CopyCommand);
+        connect(copy, &QAction::triggered, r, &ClientRecords::Copy);
     }
     for (QAction* paste : {a.Paste, a.ToolPaste}) {
-        on(paste, &ClientMainWindow::PasteCommand);
+        connect(paste, &QAction::triggered, r, &ClientRecords::Paste);
     }
     on(a.Refresh, &ClientMainWindow::RefreshCommand);
 
@@ -72,10 +73,10 @@ void ClientMainWindow::ConnectActions() {
     on(a.Autoload, &ClientMainWindow::ToggleAutoloadCommand);
     on(a.AutomaticBackup, &ClientMainWindow::ToggleAutomaticBackupCommand);
     for (QAction* hide : {a.HideShowColumns, a.ToolHideColumns}) {
-        on(hide, &ClientMainWindow::HideShowColumnsCommand);
+        connect(hide, &QAction::triggered, views_, &ClientViews::HideShowColumns);
     }
-    on(a.ListViewFont, &ClientMainWindow::ListFontCommand);
-    on(a.TableViewFont, &ClientMainWindow::TableFontCommand);
+    connect(a.ListViewFont, &QAction::triggered, views_, &ClientViews::ChooseListFont);
+    connect(a.TableViewFont, &QAction::triggered, views_, &ClientViews::ChooseTableFont);
     on(a.DisplayListView, &ClientMainWindow::ToggleListViewCommand);
     on(a.SetWordProcessor, &ClientMainWindow::SetWordProcessorCommand);
     on(a.SetDefaultDirectory, &ClientMainWindow::SetDefaultDirectoryCommand);
@@ -91,6 +92,13 @@ void ClientMainWindow::ConnectActions() {
 
 void ClientMainWindow::ToggleAutoloadCommand() {
     ws_.SetAutoload(!ws_.AutoloadChecked);
+    UpdateCommands();
+}
+
+void ClientMainWindow::ToggleListViewCommand() {
+    // The list shows again from the next opening of a file.
+    ws_.settings.DisplayListView = !ws_.settings.DisplayListView;
+    views_->CloseListView();
     UpdateCommands();
 }
 

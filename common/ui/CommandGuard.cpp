@@ -73,8 +73,13 @@ void CommandGuard::ShowError(const QString& message) {
     }
 }
 
-bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command) {
-    return CommandGuard(prompts, progress).Run(command);
+bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command,
+                QWidget* reshowOnError) {
+    CommandGuard guard(prompts, progress);
+    if (reshowOnError) {
+        guard.ReshowOnError(reshowOnError);
+    }
+    return guard.Run(command);
 }
 
 } // namespace kiv5::ui

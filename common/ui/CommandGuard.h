@@ -39,7 +39,9 @@ private:
     std::function<void()> cleanup_;
 };
 
-// CommandGuard(prompts, progress).Run(command).
-bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command);
+// CommandGuard(prompts, progress).Run(command), showing reshowOnError again
+// when the command fails (the table window it may hide).
+bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command,
+                QWidget* reshowOnError = nullptr);
 
 } // namespace kiv5::ui

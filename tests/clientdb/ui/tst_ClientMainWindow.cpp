@@ -93,14 +93,14 @@ private slots:
             QVERIFY(!form.IsModified());
             ClickButton(form, QStringLiteral("Close"));
         });
-        window.AddCommand();
+        window.Records().Add();
         QVERIFY(prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
         QCOMPARE(int(stored.size()), 4);
         QCOMPARE(stored[3].LastName, QString("Newman"));
         QCOMPARE(stored[3].RecNo, 3);
         // With the form closed nothing is left to ask about.
-        window.FirstCommand();
+        window.Records().First();
         QCOMPARE(window.CurrentRow(), 1);
         QVERIFY(prompts.VerifyAllAnswered());
     }
@@ -125,7 +125,7 @@ private slots:
             ClickButton(form, QStringLiteral("Close"));
             QVERIFY(!form.isVisible());
         });
-        window.DisplayCurrentRecordCommand();
+        window.Records().Display();
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(StoredClients(path)[1].LastName, QString("Young"));
     }
@@ -148,7 +148,7 @@ private slots:
             ClickButton(form, QStringLiteral("Save"));
             ClickButton(form, QStringLiteral("Close"));
         });
-        window.DisplayCurrentRecordCommand();
+        window.Records().Display();
         QVERIFY(prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
         QCOMPARE(stored[1].LastName, QString("Abbot"));
@@ -190,7 +190,7 @@ private slots:
             prompts.ExpectQuestion(kChange, QMessageBox::No);
             ClickButton(form, QStringLiteral("Close"));
         });
-        window.DisplayCurrentRecordCommand();
+        window.Records().Display();
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(StoredClients(path)[1].LastName, QString("Young"));
     }
@@ -208,7 +208,7 @@ private slots:
                 TypeSaveAndClose(dialog, ClientFieldsPanel::LastName,
                                  QStringLiteral("Bee%1").arg(i));
             });
-            b.window.AddCommand();
+            b.window.Records().Add();
         }
         a.window.RefreshCommand();
         QCOMPARE(a.window.Workspace().Table().DataRowCount(), 4);
@@ -221,7 +221,7 @@ private slots:
         b.prompts.ExpectDialog(kForm, [&](QDialog& dialog) {
             TypeSaveAndClose(dialog, ClientFieldsPanel::FirstName, QStringLiteral("FromB"));
         });
-        b.window.DisplayCurrentRecordCommand();
+        b.window.Records().Display();
         QCOMPARE(StoredClients(path)[1].FirstName, QString("FromB"));
 
         a.window.TableView()->SetCurrentTableRow(
@@ -235,7 +235,7 @@ private slots:
             ClickButton(form, QStringLiteral("Save"));
             ClickButton(form, QStringLiteral("Close"));
         });
-        a.window.DisplayCurrentRecordCommand();
+        a.window.Records().Display();
         QVERIFY(a.prompts.VerifyAllAnswered());
         QVERIFY(b.prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
@@ -258,7 +258,7 @@ private slots:
         prompts.ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::No)
             .ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::All)
             .ExpectQuestion(QStringLiteral("Delete Warning!"), QMessageBox::Yes);
-        window.DeleteSelectedCommand();
+        window.Records().DeleteSelected();
         QVERIFY(prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
         QCOMPARE(stored[1].Status, 0);
@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(int(window.ListView()->Entries().size()), 3);
 
         // A plain click in the list marks that client only.
-        window.ListEntryClicked(2, Qt::NoModifier);
+        emit window.ListView()->EntryClicked(2, Qt::NoModifier);
         const RecordTable& table = window.Workspace().Table();
         QCOMPARE(table.Cell(RowOfLastName(table, "Smith"), ClientCol::Mark), QString("X"));
         QCOMPARE(table.Cell(RowOfLastName(table, "Jones"), ClientCol::Mark), QString());
@@ -352,13 +352,13 @@ private slots:
             .ExpectDialog(kForm, look)
             .ExpectDialog(kForm, look)
             .ExpectInformation(QStringLiteral("End of Search"), QStringLiteral("Search Complete"));
-        window.FastFindCommand();
+        window.Records().FastFind();
         QCOMPARE(seen, QStringList({"Smith", "Smithers"}));
 
         prompts.ExpectInput(QStringLiteral("Fast Find"), QStringLiteral("smith"))
             .ExpectDialog(
                 kForm, [](QDialog& dialog) { ClickButton(dialog, QStringLiteral("Cancel Find")); });
-        window.FastFindCommand();
+        window.Records().FastFind();
         QVERIFY(prompts.VerifyAllAnswered());
     }
 

@@ -66,10 +66,10 @@ private slots:
             TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromB"));
         });
         a.prompts.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
-            b.window.AddCommand();
+            b.window.Records().Add();
             TypeSaveAndClose(dialog, ClientFieldsPanel::LastName, QStringLiteral("FromA"));
         });
-        a.window.AddCommand();
+        a.window.Records().Add();
         QVERIFY(a.prompts.VerifyAllAnswered());
         QVERIFY(b.prompts.VerifyAllAnswered());
 
@@ -96,7 +96,7 @@ private slots:
         table.SetCell(ames, ClientCol::Address1, QStringLiteral("12 Elm St"));
         table.SetCell(ames, ClientCol::Note1, QStringLiteral("note é"));
         MakeCurrent(w.window, "Ames");
-        w.window.CopyCommand();
+        w.window.Records().Copy();
 
         const QMimeData* copied = QApplication::clipboard()->mimeData();
         QVERIFY(copied);
@@ -108,7 +108,7 @@ private slots:
         MakeCurrent(w.window, "Baker");
         const int baker = RowOfLastName(table, "Baker");
         const QString clientNo = table.Cell(baker, ClientCol::ClientNo);
-        w.window.PasteCommand();
+        w.window.Records().Paste();
         QCOMPARE(table.Cell(baker, ClientCol::LastName), QString("Ames"));
         QCOMPARE(table.Cell(baker, ClientCol::Address1), QString("12 Elm St"));
         QCOMPARE(table.Cell(baker, ClientCol::Note1), QString("note é"));
@@ -140,7 +140,7 @@ private slots:
             w.prompts.ExpectInformation(QStringLiteral("Paste"));
         }
         MakeCurrent(w.window, "Ames");
-        w.window.PasteCommand();
+        w.window.Records().Paste();
         QCOMPARE(w.window.Workspace().Table().Row(1), before);
         QVERIFY(w.prompts.VerifyAllAnswered());
     }
@@ -275,7 +275,7 @@ private slots:
             w.window.TableView()->setColumnWidth(ClientCol::Memo, 123);
             memoWidth = w.window.TableView()->columnWidth(ClientCol::Memo);
             w.prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(false));
-            w.window.HideShowColumnsCommand();
+            w.window.Views().HideShowColumns();
             QVERIFY(w.window.TableView()->isColumnHidden(ClientCol::Memo));
             w.window.close();
             QVERIFY(w.prompts.VerifyAllAnswered());
@@ -284,7 +284,7 @@ private slots:
         QVERIFY(w.window.TableView()->isColumnHidden(ClientCol::Memo));
         QVERIFY(!w.window.TableView()->isColumnHidden(ClientCol::LastName));
         w.prompts.ExpectDialog(QStringLiteral("Hide or Show Columns"), setMemoShown(true));
-        w.window.HideShowColumnsCommand();
+        w.window.Views().HideShowColumns();
         QVERIFY(!w.window.TableView()->isColumnHidden(ClientCol::Memo));
         QCOMPARE(w.window.TableView()->columnWidth(ClientCol::Memo), memoWidth);
         QVERIFY(w.prompts.VerifyAllAnswered());

@@ -1,25 +1,19 @@
-// The client main window's document windows: the table view, the list view,
-// their fonts and columns, the clipboard and the list view's clicks.
+#include "clientdb/ui/ClientViews.h"
 
+#include "clientdb/core/ClientColumns.h"
 #include "clientdb/core/ClientTable.h"
-#include "clientdb/core/TPL5Rec.h"
 #include "clientdb/ui/ClientListEntries.h"
-#include "clientdb/ui/ClientListView.h"
-#include "clientdb/ui/ClientMainWindow.h"
 #include "clientdb/ui/ClientTableLook.h"
-#include "clientdb/ui/EntryForm.h"
 #include "clientdb/ui/HideShowColumnsDialog.h"
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableModel.h"
 #include "common/ui/WaitCursor.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMimeData>
+#include <algorithm>
 
 namespace kiv5::ui {
 namespace {
@@ -50,14 +44,26 @@ bool ChooseStoredFont(Prompts& prompts, const QString& title, QString& name, qin
 
 } // namespace
 
-void ClientMainWindow::CreateTableView() {
+ClientViews::ClientViews(ClientWorkspace& workspace, Prompts& prompts, ProgressTracker& progress,
+                         QMdiArea& area, QWidget* owner)
+    : QObject(owner), ws_(workspace), prompts_(prompts), progress_(progress), area_(area),
+      owner_(owner), model_(new RecordTableModel(ws_.Table(), ws_.Profile(), ws_.Sort(),
+                                                 ClientTableLook(), this)) {
+    connect(&ws_, &ClientWorkspace::TableReset, this, [this] { ReloadViews(); });
+    connect(&ws_, &ClientWorkspace::RowChanged, this, [this](int row) {
+        model_->RowChanged(row);
+        RefreshListView();
+    });
+}
+
+void ClientViews::CreateTableView() {
     if (tableView_) {
         return;
     }
-    auto* view = new RecordTableView(*model_, prompts_, context_.progress);
+    auto* view = new RecordTableView(*model_, prompts_, progress_);
     view->setObjectName(QStringLiteral("tableView"));
     tableView_ = view;
-    tableWindow_ = mdi_->addSubWindow(view);
+    tableWindow_ = area_.addSubWindow(view);
     tableWindow_->setWindowTitle(QStringLiteral("Table View"));
     tableWindow_->setAttribute(Qt::WA_DeleteOnClose);
     ApplyTableFont();
@@ -70,58 +76,57 @@ void ClientMainWindow::CreateTableView() {
         }
     }
     view->SetColumnWidths(widths);
-
-    auto* menu = new QMenu(view);
-    menu->addAction(QStringLiteral("&Copy To Clipboard"), this, [this] { CopyCommand(); });
-    menu->addAction(QStringLiteral("&Delete Selected Record(s)"), this,
-                    [this] { DeleteSelectedCommand(); });
-    menu->addAction(QStringLiteral("&Edit"), this, [this] { DisplayCurrentRecordCommand(); });
-    menu->addAction(QStringLiteral("&Select This Record"), this,
-                    [this] { SelectThisRecordCommand(); });
-    view->SetContextMenu(menu);
-
-    connect(view, &RecordTableView::EditRequested, this, [this] { DisplayCurrentRecordCommand(); });
+    AddTableMenu(*view);
+    connect(view, &RecordTableView::EditRequested, this, &ClientViews::EditRequested);
     for (auto signal : {&RecordTableView::Sorted, &RecordTableView::MarkToggled}) {
         connect(view, signal, this, [this] { RefreshListView(); });
     }
     connect(view, &RecordTableView::TableClicked, this, [this] { RefreshListView(); });
-    connect(view, &RecordTableView::CurrentRowChanged, this, [this](int row) {
-        if (!IsFormOpen() && row > 0) {
-            ws_.CurrentRowNo = row;
-        }
-    });
+    connect(view, &RecordTableView::CurrentRowChanged, this, &ClientViews::CurrentRowChanged);
     view->show();
 }
 
-void ClientMainWindow::CreateListView() {
+void ClientViews::AddTableMenu(RecordTableView& view) {
+    auto* menu = new QMenu(&view);
+    menu->addAction(QStringLiteral("&Copy To Clipboard"), this, &ClientViews::CopyRequested);
+    menu->addAction(QStringLiteral("&Delete Selected Record(s)"), this,
+                    &ClientViews::DeleteRequested);
+    menu->addAction(QStringLiteral("&Edit"), this, &ClientViews::EditRequested);
+    menu->addAction(QStringLiteral("&Select This Record"), this, &ClientViews::SelectThisRequested);
+    view.SetContextMenu(menu);
+}
+
+void ClientViews::CreateListView() {
     if (listView_) {
         return;
     }
     auto* view = new ClientListView;
     view->setObjectName(QStringLiteral("listView"));
     listView_ = view;
-    listWindow_ = mdi_->addSubWindow(view);
+    listWindow_ = area_.addSubWindow(view);
     listWindow_->setAttribute(Qt::WA_DeleteOnClose);
     listWindow_->setWindowTitle(QStringLiteral("List View"));
     ApplyListFont();
     {
-        ScopedProgress progress(context_.progress, QStringLiteral("Creating Client List View"));
+        ScopedProgress progress(progress_, QStringLiteral("Creating Client List View"));
         RefreshListView();
     }
-    connect(
-        view, &ClientListView::EntryClicked, this,
-        [this](int index, Qt::KeyboardModifiers modifiers) { ListEntryClicked(index, modifiers); });
+    connect(view, &ClientListView::EntryClicked, this, &ClientViews::ListEntryClicked);
     connect(view, &ClientListView::EditRequested, this, [this] {
         if (CurrentRow() > 0) {
-            OpenEntryForm(CurrentRow());
+            emit EditRequested();
         }
     });
-    connect(view, &ClientListView::CopyRequested, this, [this] { CopyCommand(); });
-    connect(view, &ClientListView::DeleteRequested, this, [this] { DeleteSelectedCommand(); });
+    connect(view, &ClientListView::CopyRequested, this, &ClientViews::CopyRequested);
+    connect(view, &ClientListView::DeleteRequested, this, &ClientViews::DeleteRequested);
     view->show();
 }
 
-void ClientMainWindow::CloseView(QPointer<QMdiSubWindow>& window) {
+void ClientViews::CloseListView() {
+    CloseView(listWindow_);
+}
+
+void ClientViews::CloseView(QPointer<QMdiSubWindow>& window) {
     if (!window) {
         return;
     }
@@ -130,11 +135,11 @@ void ClientMainWindow::CloseView(QPointer<QMdiSubWindow>& window) {
     }
     QMdiSubWindow* closing = window;
     window = nullptr;
-    mdi_->removeSubWindow(closing);
+    area_.removeSubWindow(closing);
     delete closing;
 }
 
-void ClientMainWindow::RecreateViews() {
+void ClientViews::RecreateViews() {
     CloseView(listWindow_);
     CloseView(tableWindow_);
     CreateTableView();
@@ -143,7 +148,7 @@ void ClientMainWindow::RecreateViews() {
     }
 }
 
-void ClientMainWindow::ReloadViews() {
+void ClientViews::ReloadViews() {
     if (tableView_) {
         tableView_->Reload();
     } else {
@@ -152,7 +157,7 @@ void ClientMainWindow::ReloadViews() {
     RefreshListView();
 }
 
-void ClientMainWindow::RefreshListView() {
+void ClientViews::RefreshListView() {
     if (!listView_) {
         return;
     }
@@ -161,7 +166,30 @@ void ClientMainWindow::RefreshListView() {
     listView_->viewport()->update();
 }
 
-void ClientMainWindow::ApplyTableFont() {
+int ClientViews::CurrentRow() const {
+    return tableView_ ? tableView_->CurrentTableRow() : 0;
+}
+
+void ClientViews::SetCurrentRow(int row) {
+    if (tableView_) {
+        tableView_->SetCurrentTableRow(row);
+    }
+}
+
+void ClientViews::CentreListOn(int row) {
+    if (!listView_ || !ws_.HasRow(row)) {
+        return;
+    }
+    const int recNo = ws_.Table().Cell(row, ClientCol::RecNo).toInt();
+    const std::vector<ListEntry>& entries = listView_->Entries();
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [recNo](const ListEntry& e) { return e.LVRecNo == recNo; });
+    if (found != entries.end()) {
+        listView_->CentreOn(int(found - entries.begin()));
+    }
+}
+
+void ClientViews::ApplyTableFont() {
     if (tableView_) {
         const ClientSettings& s = ws_.settings;
         const QFont font =
@@ -171,7 +199,7 @@ void ClientMainWindow::ApplyTableFont() {
     }
 }
 
-void ClientMainWindow::ApplyListFont() {
+void ClientViews::ApplyListFont() {
     if (listView_) {
         const ClientSettings& s = ws_.settings;
         listView_->SetListFont(
@@ -179,7 +207,7 @@ void ClientMainWindow::ApplyListFont() {
     }
 }
 
-void ClientMainWindow::StoreColumnWidths() {
+void ClientViews::StoreColumnWidths() {
     if (!tableView_) {
         return;
     }
@@ -192,13 +220,14 @@ void ClientMainWindow::StoreColumnWidths() {
     }
 }
 
-void ClientMainWindow::HideShowColumnsCommand() {
+void ClientViews::HideShowColumns() {
     if (!tableView_) {
         return;
     }
     StoreColumnWidths();
     ClientSettings& s = ws_.settings;
-    HideShowColumnsDialog dialog(std::vector<bool>(s.ShowColumn.begin(), s.ShowColumn.end()), this);
+    HideShowColumnsDialog dialog(std::vector<bool>(s.ShowColumn.begin(), s.ShowColumn.end()),
+                                 owner_);
     if (prompts_.Exec(dialog) != QDialog::Accepted) {
         return;
     }
@@ -220,7 +249,7 @@ void ClientMainWindow::HideShowColumnsCommand() {
     tableView_->SetColumnWidths(widths);
 }
 
-void ClientMainWindow::TableFontCommand() {
+void ClientViews::ChooseTableFont() {
     ClientSettings& s = ws_.settings;
     if (ChooseStoredFont(prompts_, QStringLiteral("Table View"), s.TableFontName, s.TableFontSize,
                          s.TableFontBold, s.TableFontItalic)) {
@@ -228,7 +257,7 @@ void ClientMainWindow::TableFontCommand() {
     }
 }
 
-void ClientMainWindow::ListFontCommand() {
+void ClientViews::ChooseListFont() {
     ClientSettings& s = ws_.settings;
     if (ChooseStoredFont(prompts_, QStringLiteral("List View"), s.ListFontName, s.ListFontSize,
                          s.ListFontBold, s.ListFontItalic)) {
@@ -236,52 +265,11 @@ void ClientMainWindow::ListFontCommand() {
     }
 }
 
-void ClientMainWindow::ToggleListViewCommand() {
-    ws_.settings.DisplayListView = !ws_.settings.DisplayListView;
-    CloseView(listWindow_);
-    UpdateCommands();
-}
-
-void ClientMainWindow::CopyCommand() {
-    if (const int row = CurrentRow(); ws_.HasRow(row)) {
-        QApplication::clipboard()->setMimeData(MakeClientMimeData(MakeTPL5Rec(ws_.Table(), row)));
-    }
-}
-
-void ClientMainWindow::PasteCommand() {
-    const int row = CurrentRow();
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (!ws_.HasRow(row) || !data) {
-        return;
-    }
-    if (HasBrokenClientRecord(*data)) {
-        prompts_.Message(QStringLiteral("Paste"), BrokenClipboardText(*data), QMessageBox::Ok,
-                         QMessageBox::Warning);
-        return;
-    }
-    const std::optional<TPL5Rec> rec = ClientFromMimeData(*data);
-    if (!rec) {
-        return;
-    }
-    ws_.Paste(row, *rec);
-    if (IsFormOpen() && ws_.CurrentRowNo == row) {
-        // The pasted fields are unsaved changes of the record shown.
-        ShowRowInForm(row);
-        ws_.ModifiedRecord = true;
-        form_->SetModified(true);
-    }
-}
-
-void ClientMainWindow::SelectThisRecordCommand() {
-    ws_.SelectRow(CurrentRow());
-}
-
-void ClientMainWindow::ListEntryClicked(int index, Qt::KeyboardModifiers modifiers) {
+void ClientViews::ListEntryClicked(int index, Qt::KeyboardModifiers modifiers) {
     if (!listView_ || index < 0 || index >= int(listView_->Entries().size())) {
         return;
     }
     const std::vector<ListEntry>& entries = listView_->Entries();
-    const int recNo = entries[static_cast<std::size_t>(index)].LVRecNo;
     ListClick click = ListClick::Plain;
     QList<int> range;
     if (modifiers & Qt::ShiftModifier) {
@@ -293,11 +281,7 @@ void ClientMainWindow::ListEntryClicked(int index, Qt::KeyboardModifiers modifie
         click = ListClick::Toggle;
     }
     lastListClick_ = index;
-    int row = 0;
-    RunGuarded([&] { row = ws_.ClickListEntry(recNo, click, range); });
-    if (row > 0) {
-        SetCurrentRow(row);
-    }
+    emit ListClicked(entries[static_cast<std::size_t>(index)].LVRecNo, click, range);
 }
 
 } // namespace kiv5::ui

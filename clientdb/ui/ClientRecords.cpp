@@ -1,17 +1,19 @@
-// The client main window's record commands: the entry form, add, save,
-// delete, navigation, fast find, the filter and the selection.
+#include "clientdb/ui/ClientRecords.h"
 
 #include "clientdb/core/ClientColumns.h"
-#include "clientdb/core/ClientFilter.h"
 #include "clientdb/core/ClientTable.h"
-#include "clientdb/ui/ClientMainWindow.h"
-#include "clientdb/ui/EntryForm.h"
-#include "clientdb/ui/FilterForm.h"
+#include "clientdb/core/TPL5Rec.h"
+#include "clientdb/ui/ClientViews.h"
 #include "common/core/FastFind.h"
+#include "common/ui/CommandGuard.h"
 #include "common/ui/CompareDialog.h"
 #include "common/ui/DeleteRecordDialog.h"
-#include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiSubWindow>
+#include <QMimeData>
 
 namespace kiv5::ui {
 namespace {
@@ -24,40 +26,68 @@ const QString kDeleteText =
 
 } // namespace
 
-void ClientMainWindow::CreateEntryForm() {
+ClientRecords::ClientRecords(ClientWorkspace& workspace, Prompts& prompts, ClientViews& views,
+                             OfficeContext& context, QWidget* owner)
+    : QObject(owner), ws_(workspace), prompts_(prompts), views_(views), context_(context),
+      owner_(owner) {
+    connect(&views_, &ClientViews::EditRequested, this, &ClientRecords::Display);
+    connect(&views_, &ClientViews::CopyRequested, this, &ClientRecords::Copy);
+    connect(&views_, &ClientViews::DeleteRequested, this, &ClientRecords::DeleteSelected);
+    connect(&views_, &ClientViews::SelectThisRequested, this, &ClientRecords::SelectThis);
+    connect(&views_, &ClientViews::ListClicked, this, &ClientRecords::ListClicked);
+    connect(&views_, &ClientViews::CurrentRowChanged, this, [this](int row) {
+        if (!IsFormOpen() && row > 0) {
+            ws_.CurrentRowNo = row;
+        }
+    });
+}
+
+bool ClientRecords::IsFormOpen() const {
+    return form_ && form_->isVisible();
+}
+
+bool ClientRecords::Run(const std::function<void()>& command) {
+    return RunCommand(prompts_, context_.progress, command, views_.TableWindow());
+}
+
+void ClientRecords::ShowError(int code) {
+    context_.ErrorWindow(code);
+}
+
+void ClientRecords::CreateEntryForm() {
     if (form_) {
         return;
     }
-    form_ = new EntryForm(this);
+    form_ = new EntryForm(owner_);
     form_->SetCloseCheck([this] {
         return forceFormClose_ || ResolveUnsavedChanges(true, true) == Unsaved::Proceed;
     });
-    const auto on = [this](void (EntryForm::*signal)(), std::function<void()> command) {
-        connect(form_, signal, this, std::move(command));
+    const auto on = [this](void (EntryForm::*signal)(), void (ClientRecords::*command)()) {
+        connect(form_, signal, this, command);
     };
-    on(&EntryForm::FirstClicked, [this] { FirstCommand(); });
-    on(&EntryForm::PriorClicked, [this] { PriorCommand(); });
-    on(&EntryForm::NextClicked, [this] { NextCommand(); });
-    on(&EntryForm::LastClicked, [this] { LastCommand(); });
-    on(&EntryForm::SaveClicked, [this] { SaveRecordCommand(); });
-    on(&EntryForm::DeleteClicked, [this] { FormDelete(); });
-    on(&EntryForm::AddClicked, [this] { FormAdd(); });
-    on(&EntryForm::CopyClicked, [this] { CopyCommand(); });
-    on(&EntryForm::PasteClicked, [this] { PasteCommand(); });
-    on(&EntryForm::CancelFindClicked, [this] { cancelSearch_ = true; });
-    on(&EntryForm::Modified, [this] {
+    on(&EntryForm::FirstClicked, &ClientRecords::First);
+    on(&EntryForm::PriorClicked, &ClientRecords::Prior);
+    on(&EntryForm::NextClicked, &ClientRecords::Next);
+    on(&EntryForm::LastClicked, &ClientRecords::Last);
+    connect(form_, &EntryForm::SaveClicked, this, [this] { Save(); });
+    on(&EntryForm::DeleteClicked, &ClientRecords::FormDelete);
+    on(&EntryForm::AddClicked, &ClientRecords::FormAdd);
+    on(&EntryForm::CopyClicked, &ClientRecords::Copy);
+    on(&EntryForm::PasteClicked, &ClientRecords::Paste);
+    connect(form_, &EntryForm::CancelFindClicked, this, [this] { cancelSearch_ = true; });
+    connect(form_, &EntryForm::Modified, this, [this] {
         ws_.ModifiedRecord = true;
         UpdateFormButtons();
     });
 }
 
-void ClientMainWindow::OpenEntryForm(int row, bool newClient) {
+void ClientRecords::OpenEntryForm(int row, bool newClient) {
     if (!ws_.HasRow(row)) {
         return;
     }
     CreateEntryForm();
     ws_.CurrentRowNo = row;
-    SetCurrentRow(row);
+    views_.SetCurrentRow(row);
     ShowRowInForm(row);
     if (newClient) {
         // A new client counts as changed until it is saved or the form closes.
@@ -70,7 +100,7 @@ void ClientMainWindow::OpenEntryForm(int row, bool newClient) {
     forceFormClose_ = false;
 }
 
-void ClientMainWindow::ShowRowInForm(int row) {
+void ClientRecords::ShowRowInForm(int row) {
     if (!form_) {
         return;
     }
@@ -79,22 +109,22 @@ void ClientMainWindow::ShowRowInForm(int row) {
     UpdateFormButtons();
 }
 
-void ClientMainWindow::UpdateFormButtons() {
+void ClientRecords::UpdateFormButtons() {
     if (form_) {
         form_->SetModified(ws_.ModifiedRecord);
         form_->UpdateButtons(ws_.CurrentRowNo, ws_.Table().RowCount() - 1);
     }
 }
 
-void ClientMainWindow::CloseFormNow() {
+void ClientRecords::CloseFormNow() {
     if (IsFormOpen()) {
         forceFormClose_ = true;
         form_->reject();
     }
 }
 
-ClientMainWindow::Unsaved ClientMainWindow::ResolveUnsavedChanges(bool stopOnEmptyNumber,
-                                                                  bool requireLastName) {
+ClientRecords::Unsaved ClientRecords::ResolveUnsavedChanges(bool stopOnEmptyNumber,
+                                                            bool requireLastName) {
     if (!IsFormOpen() || !ws_.ModifiedRecord) {
         return Unsaved::Proceed;
     }
@@ -103,7 +133,7 @@ ClientMainWindow::Unsaved ClientMainWindow::ResolveUnsavedChanges(bool stopOnEmp
                              QMessageBox::Warning)) {
     case QMessageBox::Yes:
         // A save that fails keeps the changes on screen.
-        return SaveRecordCommand() ? Unsaved::Proceed : Unsaved::Stop;
+        return Save() ? Unsaved::Proceed : Unsaved::Stop;
     case QMessageBox::No:
         if (!ws_.RowHasNumber(ws_.CurrentRowNo, requireLastName)) {
             ShowError(11080);
@@ -116,26 +146,14 @@ ClientMainWindow::Unsaved ClientMainWindow::ResolveUnsavedChanges(bool stopOnEmp
     }
 }
 
-void ClientMainWindow::SetCurrentRow(int row) {
-    if (tableView_) {
-        tableView_->SetCurrentTableRow(row);
-    }
-}
-
-void ClientMainWindow::MoveToRow(int row, bool centreList) {
+void ClientRecords::MoveToRow(int row, bool centreList) {
     if (!ws_.HasRow(row)) {
         return;
     }
-    SetCurrentRow(row);
+    views_.SetCurrentRow(row);
     ws_.CurrentRowNo = row;
-    if (centreList && listView_) {
-        const int recNo = ws_.Table().Cell(row, ClientCol::RecNo).toInt();
-        const std::vector<ListEntry>& entries = listView_->Entries();
-        const auto found = std::find_if(entries.begin(), entries.end(),
-                                        [recNo](const ListEntry& e) { return e.LVRecNo == recNo; });
-        if (found != entries.end()) {
-            listView_->CentreOn(int(found - entries.begin()));
-        }
+    if (centreList) {
+        views_.CentreListOn(row);
     }
     if (IsFormOpen()) {
         ShowRowInForm(row);
@@ -144,15 +162,15 @@ void ClientMainWindow::MoveToRow(int row, bool centreList) {
     UpdateFormButtons();
 }
 
-void ClientMainWindow::AddCommand() {
+void ClientRecords::Add() {
     if (!ws_.IsOpen() || ResolveUnsavedChanges(true, false) == Unsaved::Stop) {
         return;
     }
     int row = 0;
-    if (!RunGuarded([&] { row = ws_.Add(); })) {
+    if (!Run([&] { row = ws_.Add(); })) {
         return;
     }
-    SetCurrentRow(row);
+    views_.SetCurrentRow(row);
     if (!IsFormOpen()) {
         OpenEntryForm(row, true);
         return;
@@ -163,27 +181,27 @@ void ClientMainWindow::AddCommand() {
     form_->FocusClientNo();
 }
 
-void ClientMainWindow::FormAdd() {
+void ClientRecords::FormAdd() {
     if (ResolveUnsavedChanges(true, true) == Unsaved::Stop) {
         return;
     }
     ws_.ModifiedRecord = false;
-    AddCommand();
+    Add();
 }
 
-bool ClientMainWindow::SaveRecordCommand() {
+bool ClientRecords::Save() {
     if (!form_) {
         return false;
     }
     const int row = ws_.CurrentRowNo;
     SaveOutcome outcome;
-    const bool saved = RunGuarded([&] {
+    const bool saved = Run([&] {
         outcome = ws_.SaveRecord(row, form_->Entry());
         if (outcome.kind == SaveOutcome::Conflict) {
             ShowError(11100);
             CompareDialog dialog(QStringLiteral("Record Comparison Conflict"),
                                  outcome.save.stored.RecNo, ClientCompareRows(outcome.save.stored),
-                                 ClientCompareRows(outcome.save.edited), this);
+                                 ClientCompareRows(outcome.save.edited), owner_);
             const bool keepEdited = prompts_.Exec(dialog) == CompareDialog::KeepRight;
             outcome.row = ws_.ResolveConflict(row, outcome.save, keepEdited);
         }
@@ -194,35 +212,35 @@ bool ClientMainWindow::SaveRecordCommand() {
     if (!saved || outcome.kind == SaveOutcome::Refused) {
         return false;
     }
-    SetCurrentRow(outcome.row);
+    views_.SetCurrentRow(outcome.row);
     ws_.CurrentRowNo = outcome.row;
     ShowRowInForm(outcome.row);
-    UpdateCommands();
+    emit CommandsChanged();
     return true;
 }
 
-bool ClientMainWindow::DeleteThisRecord(int row, bool all) {
+bool ClientRecords::DeleteRow(int row, bool all) {
     if (!ws_.HasRow(row) ||
         (!all && prompts_.Message(kDeleteTitle, kDeleteText, QMessageBox::Yes | QMessageBox::No,
                                   QMessageBox::Warning) != QMessageBox::Yes)) {
         return false;
     }
-    const int current = IsFormOpen() ? ws_.CurrentRowNo : std::max(CurrentRow(), row);
+    const int current = IsFormOpen() ? ws_.CurrentRowNo : std::max(views_.CurrentRow(), row);
     DeleteOutcome outcome;
-    const bool deleted = RunGuarded([&] { outcome = ws_.Delete(row, current, IsFormOpen()); });
+    const bool deleted = Run([&] { outcome = ws_.Delete(row, current, IsFormOpen()); });
     if (outcome.conflict) {
         ShowError(9999);
     }
     if (outcome.next.closeForm) {
         CloseFormNow();
     } else if (outcome.next.row > 0) {
-        SetCurrentRow(outcome.next.row);
+        views_.SetCurrentRow(outcome.next.row);
     }
     return deleted;
 }
 
-void ClientMainWindow::FormDelete() {
-    DeleteThisRecord(ws_.CurrentRowNo, false);
+void ClientRecords::FormDelete() {
+    DeleteRow(ws_.CurrentRowNo, false);
     if (!IsFormOpen()) {
         return;
     }
@@ -230,12 +248,12 @@ void ClientMainWindow::FormDelete() {
         CloseFormNow();
         return;
     }
-    const int row = CurrentRow() > 0 ? CurrentRow() : ws_.CurrentRowNo;
+    const int row = views_.CurrentRow() > 0 ? views_.CurrentRow() : ws_.CurrentRowNo;
     ws_.CurrentRowNo = row;
     ShowRowInForm(row);
 }
 
-void ClientMainWindow::DeleteSelectedCommand() {
+void ClientRecords::DeleteSelected() {
     if (!ws_.IsOpen()) {
         return;
     }
@@ -249,7 +267,7 @@ void ClientMainWindow::DeleteSelectedCommand() {
             DeleteRecordDialog dialog(MakeClientDeleteLines(table.Cell(row, ClientCol::LastName),
                                                             table.Cell(row, ClientCol::FirstName),
                                                             table.Cell(row, ClientCol::Company)),
-                                      this);
+                                      owner_);
             const int answer = prompts_.Exec(dialog);
             if (answer == DeleteRecordDialog::No) {
                 continue;
@@ -257,53 +275,54 @@ void ClientMainWindow::DeleteSelectedCommand() {
             if (answer != DeleteRecordDialog::Yes && answer != DeleteRecordDialog::All) {
                 break;
             }
-            DeleteThisRecord(row, false);
+            DeleteRow(row, false);
             all = answer == DeleteRecordDialog::All;
         } else {
-            DeleteThisRecord(row, true);
+            DeleteRow(row, true);
         }
-        if (const int prior = PriorClientRow(table, CurrentRow() > 0 ? CurrentRow() : row);
-            prior > 0) {
-            SetCurrentRow(prior);
+        const int current = views_.CurrentRow();
+        if (const int prior = PriorClientRow(table, current > 0 ? current : row); prior > 0) {
+            views_.SetCurrentRow(prior);
             ws_.CurrentRowNo = prior;
         }
     }
-    UpdateCommands();
+    emit CommandsChanged();
 }
 
-void ClientMainWindow::FirstCommand() {
-    if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
-        if (const int target = FirstClientRow(ws_.Table());
-            target > 0 && target != ws_.CurrentRowNo) {
-            MoveToRow(target, true);
-        }
+void ClientRecords::MoveTo(int target) {
+    if (target > 0 && target != ws_.CurrentRowNo) {
+        MoveToRow(target, true);
     }
 }
 
-void ClientMainWindow::LastCommand() {
+void ClientRecords::First() {
     if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
-        if (const int target = LastClientRow(ws_.Table());
-            target > 0 && target != ws_.CurrentRowNo) {
-            MoveToRow(target, true);
-        }
+        MoveTo(FirstClientRow(ws_.Table()));
     }
 }
 
-void ClientMainWindow::NextCommand() {
+void ClientRecords::Last() {
+    if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
+        MoveTo(LastClientRow(ws_.Table()));
+    }
+}
+
+void ClientRecords::Next() {
     if (ResolveUnsavedChanges(true, false) == Unsaved::Proceed) {
         MoveToRow(NextClientRow(ws_.Table(), ws_.CurrentRowNo), false);
     }
 }
 
-void ClientMainWindow::PriorCommand() {
+void ClientRecords::Prior() {
+    // Prior goes on after 11080, the other moves stop.
     if (ResolveUnsavedChanges(false, false) == Unsaved::Proceed) {
-        const int from = IsFormOpen() ? ws_.CurrentRowNo : CurrentRow();
+        const int from = IsFormOpen() ? ws_.CurrentRowNo : views_.CurrentRow();
         MoveToRow(PriorClientRow(ws_.Table(), from), false);
     }
 }
 
-void ClientMainWindow::DisplayCurrentRecordCommand() {
-    const int row = CurrentRow();
+void ClientRecords::Display() {
+    const int row = views_.CurrentRow();
     if (row < 1) {
         return;
     }
@@ -315,7 +334,7 @@ void ClientMainWindow::DisplayCurrentRecordCommand() {
     OpenEntryForm(row);
 }
 
-void ClientMainWindow::FastFindCommand() {
+void ClientRecords::FastFind() {
     if (!ws_.IsOpen()) {
         return;
     }
@@ -337,36 +356,45 @@ void ClientMainWindow::FastFindCommand() {
                      QMessageBox::Ok, QMessageBox::Information);
 }
 
-void ClientMainWindow::SetFilterCommand() {
-    if (!ws_.IsOpen()) {
+void ClientRecords::Copy() {
+    if (const int row = views_.CurrentRow(); ws_.HasRow(row)) {
+        QApplication::clipboard()->setMimeData(MakeClientMimeData(MakeTPL5Rec(ws_.Table(), row)));
+    }
+}
+
+void ClientRecords::Paste() {
+    const int row = views_.CurrentRow();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!ws_.HasRow(row) || !data) {
         return;
     }
-    FilterForm form(ws_.FilterRec(), this);
-    const int outcome = prompts_.Exec(form);
-    if (outcome == FilterForm::Cancelled) {
+    if (HasBrokenClientRecord(*data)) {
+        prompts_.Message(QStringLiteral("Paste"), BrokenClipboardText(*data), QMessageBox::Ok,
+                         QMessageBox::Warning);
         return;
     }
-    const NameRec criteria = outcome == FilterForm::Applied ? form.Criteria() : ws_.FilterRec();
-    RunWithProgress(QStringLiteral("Applying Filter to Names"),
-                    [&](const auto& progress) { ws_.SetFilter(criteria, progress); });
-}
-
-void ClientMainWindow::CancelFilterCommand() {
-    RunWithProgress(QStringLiteral("Cancelling Filter"),
-                    [&](const auto& progress) { ws_.CancelFilter(progress); });
-}
-
-void ClientMainWindow::SelectAllCommand() {
-    if (ws_.IsOpen()) {
-        RunWithProgress(QStringLiteral("Selecting All Records"),
-                        [&](const auto& progress) { ws_.SelectAll(true, progress); });
+    const std::optional<TPL5Rec> rec = ClientFromMimeData(*data);
+    if (!rec) {
+        return;
+    }
+    ws_.Paste(row, *rec);
+    if (IsFormOpen() && ws_.CurrentRowNo == row) {
+        // The pasted fields are unsaved changes of the record shown.
+        ShowRowInForm(row);
+        ws_.ModifiedRecord = true;
+        form_->SetModified(true);
     }
 }
 
-void ClientMainWindow::SelectNoneCommand() {
-    if (ws_.IsOpen()) {
-        RunWithProgress(QStringLiteral("De-selecting All Records"),
-                        [&](const auto& progress) { ws_.SelectAll(false, progress); });
+void ClientRecords::SelectThis() {
+    ws_.SelectRow(views_.CurrentRow());
+}
+
+void ClientRecords::ListClicked(int recNo, ListClick click, const QList<int>& range) {
+    int row = 0;
+    Run([&] { row = ws_.ClickListEntry(recNo, click, range); });
+    if (row > 0) {
+        views_.SetCurrentRow(row);
     }
 }
 
