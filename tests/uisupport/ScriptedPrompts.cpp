@@ -42,28 +42,12 @@ ScriptedPrompts& ScriptedPrompts::Add(Expectation expectation) {
     return *this;
 }
 
-ScriptedPrompts& ScriptedPrompts::ExpectQuestion(const QString& title,
-                                                 QMessageBox::StandardButton answer) {
-    Expectation e;
-    e.title = title;
-    e.button = answer;
-    return Add(std::move(e));
-}
-
 ScriptedPrompts& ScriptedPrompts::ExpectQuestion(const QString& title, const QString& text,
                                                  QMessageBox::StandardButton answer) {
     Expectation e;
     e.title = title;
     e.text = text;
     e.button = answer;
-    return Add(std::move(e));
-}
-
-ScriptedPrompts& ScriptedPrompts::ExpectInformation(const QString& title) {
-    Expectation e;
-    e.title = title;
-    e.buttons = QMessageBox::Ok;
-    e.button = QMessageBox::Ok;
     return Add(std::move(e));
 }
 

@@ -34,7 +34,7 @@ struct AskedQuestion {
 // title than the next expected one, fails the running test and gets a
 // refusing answer (no button, nothing chosen, dialog rejected).
 //
-//     prompts.ExpectQuestion("Network Warning!", QMessageBox::Ok)
+//     prompts.ExpectQuestion("Network Warning!", kPackWarning, QMessageBox::Ok)
 //            .ExpectDialog("Delete Record Dialog", [](QDialog&) { return 8; });
 //     RunTheCommand(prompts);
 //     prompts.VerifyAllAnswered();
@@ -45,12 +45,11 @@ public:
     enum class OnFailure { FailTest, RecordOnly };
     explicit ScriptedPrompts(OnFailure onFailure = OnFailure::FailTest) : onFailure_(onFailure) {}
 
-    // A message box with this title (and text, when given) answered by a button.
-    ScriptedPrompts& ExpectQuestion(const QString& title, QMessageBox::StandardButton answer);
+    // A message box with this title and text answered by a button: the text
+    // is what the user reads, so every expectation names it.
     ScriptedPrompts& ExpectQuestion(const QString& title, const QString& text,
                                     QMessageBox::StandardButton answer);
     // A message box with OK only.
-    ScriptedPrompts& ExpectInformation(const QString& title);
     ScriptedPrompts& ExpectInformation(const QString& title, const QString& text);
     ScriptedPrompts& ExpectInput(const QString& title, std::optional<QString> answer);
     ScriptedPrompts& ExpectOpenFile(const QString& title, std::optional<QString> answer);

@@ -30,6 +30,16 @@ namespace {
 
 const QString kForm = QStringLiteral("Name & Address Entry Form");
 const QString kChange = QStringLiteral("Record Change Warning!");
+const QString kChangeText = QStringLiteral("Do You Want To Save Your Changes To This Record?");
+const QString kDeleteText =
+    QStringLiteral("Are You Sure You Want To Permanently Delete This/These Record(s)?");
+const QString kNetwork = QStringLiteral("Network Warning!");
+const QString kSaveWarning =
+    QStringLiteral("You may not want to use this command on networks. See relevant help topic "
+                   "for more information. Click Ok to continue with save.");
+const QString kPackWarning =
+    QStringLiteral("Only use this command on networks if ALL other users are not using "
+                   "Pellary5. See relevant help topic for more information.");
 
 } // namespace
 
@@ -118,10 +128,10 @@ private slots:
             TypeInto(form, ClientFieldsPanel::LastName, QStringLiteral("Younger"));
             QVERIFY(form.IsModified());
             // Cancel keeps the form, No lets it go without saving.
-            prompts.ExpectQuestion(kChange, QMessageBox::Cancel);
+            prompts.ExpectQuestion(kChange, kChangeText, QMessageBox::Cancel);
             ClickButton(form, QStringLiteral("Close"));
             QVERIFY(form.isVisible());
-            prompts.ExpectQuestion(kChange, QMessageBox::No);
+            prompts.ExpectQuestion(kChange, kChangeText, QMessageBox::No);
             ClickButton(form, QStringLiteral("Close"));
             QVERIFY(!form.isVisible());
         });
@@ -187,7 +197,7 @@ private slots:
             ClickButton(form, QStringLiteral("Save"));
             QVERIFY(form.IsModified());
             QCOMPARE(form.Entry().Text(ClientCol::LastName), lastName);
-            prompts.ExpectQuestion(kChange, QMessageBox::No);
+            prompts.ExpectQuestion(kChange, kChangeText, QMessageBox::No);
             ClickButton(form, QStringLiteral("Close"));
         });
         window.Records().Display();
@@ -257,7 +267,7 @@ private slots:
         }
         prompts.ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::No)
             .ExpectDialog(QStringLiteral("Delete Record Dialog"), DeleteRecordDialog::All)
-            .ExpectQuestion(QStringLiteral("Delete Warning!"), QMessageBox::Yes);
+            .ExpectQuestion(QStringLiteral("Delete Warning!"), kDeleteText, QMessageBox::Yes);
         window.Records().DeleteSelected();
         QVERIFY(prompts.VerifyAllAnswered());
         const std::vector<NameRec> stored = StoredClients(path);
@@ -277,13 +287,13 @@ private slots:
 
         // A cancelled save under a new name keeps the open file.
         prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
-            .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Cancel);
+            .ExpectQuestion(kNetwork, kSaveWarning, QMessageBox::Cancel);
         window.SaveAsCommand();
         QCOMPARE(window.Workspace().FileName(), QString("clients.pl5"));
         QVERIFY(!data.Exists("copy.pl5"));
 
         prompts.ExpectSaveFile(QStringLiteral("Save File Dialog"), data.Path("copy.pl5"))
-            .ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok);
+            .ExpectQuestion(kNetwork, kSaveWarning, QMessageBox::Ok);
         window.SaveAsCommand();
         QCOMPARE(window.Workspace().FileName(), data.Path("copy.pl5"));
         QCOMPARE(int(StoredClients(data.Path("copy.pl5")).size()), 3);
@@ -291,8 +301,7 @@ private slots:
         // Pack drops the deleted client and ends with the file closed.
         window.Workspace().Table().SetCell(RowOfLastName(window.Workspace().Table(), "Ames"),
                                            ClientCol::Status, QStringLiteral("-2"));
-        prompts.ExpectQuestion(QStringLiteral("Network Warning!"), QMessageBox::Ok)
-            .ExpectErrorWindow(11090);
+        prompts.ExpectQuestion(kNetwork, kPackWarning, QMessageBox::Ok).ExpectErrorWindow(11090);
         window.PackCommand();
         QVERIFY(prompts.VerifyAllAnswered());
         QVERIFY(!window.Workspace().IsOpen());
@@ -382,19 +391,20 @@ private slots:
         QFile::remove(data.Path("clients.mem"));
         QVERIFY(QDir().mkpath(data.Path("clients.mem")));
         const QByteArray clients = data.ReadBytes("clients.pl5");
+        const QString text =
+            QStringLiteral(
+                "The memo lines could not be written, so the memos changed since the file was "
+                "saved "
+                "would be lost:\nCannot create \"%1\": Filename refers to a directory\n\nRetry to "
+                "try again, Ignore to exit anyway, Cancel to stay in Pellary5.")
+                .arg(data.Path("clients.mem"));
         for (const int answer : answers) {
-            prompts.ExpectQuestion(QStringLiteral("Exit"),
+            prompts.ExpectQuestion(QStringLiteral("Exit"), text,
                                    static_cast<QMessageBox::StandardButton>(answer));
         }
         window.close();
         QVERIFY(prompts.VerifyAllAnswered());
         const AskedQuestion& asked = prompts.Asked().constLast();
-        QVERIFY2(asked.text.startsWith(QStringLiteral(
-                     "The memo lines could not be written, so the memos changed since the file "
-                     "was saved would be lost:\n")),
-                 qPrintable(asked.text));
-        QVERIFY(asked.text.endsWith(QStringLiteral(
-            "\n\nRetry to try again, Ignore to exit anyway, Cancel to stay in Pellary5.")));
         QCOMPARE(asked.buttons, QMessageBox::Retry | QMessageBox::Ignore | QMessageBox::Cancel);
         QCOMPARE(window.isVisible(), !closed);
         QCOMPARE(data.ReadBytes("clients.pl5"), clients);

@@ -118,14 +118,18 @@ private slots:
 
     void pasteOfWhatIsNotOurs_data() {
         QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<bool>("warned");
-        QTest::newRow("plain text") << QByteArray() << false;
-        QTest::newRow("our format, too short") << QByteArray(100, 'x') << true;
-        QTest::newRow("our format, too long") << QByteArray(kTPL5RecSize + 1, '\xff') << true;
+        QTest::addColumn<QString>("warning");
+        const QString broken = QStringLiteral(
+            "The clipboard holds a client record of %1 bytes instead of 545. It was not made by "
+            "this version of Pellary5 and is not pasted.");
+        QTest::newRow("plain text") << QByteArray() << QString();
+        QTest::newRow("our format, too short") << QByteArray(100, 'x') << broken.arg(100);
+        QTest::newRow("our format, too long")
+            << QByteArray(kTPL5RecSize + 1, '\xff') << broken.arg(546);
     }
     void pasteOfWhatIsNotOurs() {
         QFETCH(QByteArray, record);
-        QFETCH(bool, warned);
+        QFETCH(QString, warning);
         TempFolder settings, data;
         WriteFolder(settings, data, {"Ames"});
         StartedWindow w;
@@ -136,8 +140,8 @@ private slots:
         }
         QApplication::clipboard()->setMimeData(mime);
         const QStringList before = w.window.Workspace().Table().Row(1);
-        if (warned) {
-            w.prompts.ExpectInformation(QStringLiteral("Paste"));
+        if (!warning.isEmpty()) {
+            w.prompts.ExpectInformation(QStringLiteral("Paste"), warning);
         }
         MakeCurrent(w.window, "Ames");
         w.window.Records().Paste();
@@ -193,15 +197,30 @@ private slots:
     // every file of the data folder as it was.
     void badInputLeavesTheFiles_data() {
         QTest::addColumn<QString>("what");
-        QTest::newRow("client file of broken length") << "broken length";
-        QTest::newRow("client file that is a folder") << "folder";
-        QTest::newRow("backup line with too few fields") << "short backup line";
-        QTest::newRow("backup without its memo file") << "backup without memo";
-        QTest::newRow("template missing") << "no template";
-        QTest::newRow("read-only data folder") << "read-only";
+        // The message; %1 is the data folder, %2 the template folder.
+        QTest::addColumn<QString>("message");
+        QTest::newRow("client file of broken length")
+            << "broken length"
+            << "The file \"%1broken.pl5\" is damaged: its length of 2980 bytes is not a whole "
+               "number of 992-byte records.";
+        QTest::newRow("client file that is a folder")
+            << "folder"
+            << "Cannot open \"%1folder.pl5\": file to open is a directory";
+        QTest::newRow("backup line with too few fields") << "short backup line"
+                                                         << "'' is not a valid integer value";
+        QTest::newRow("backup without its memo file")
+            << "backup without memo"
+            << "Cannot open \"%1clients_bkp_0.mem\": No such file or directory";
+        QTest::newRow("template missing")
+            << "no template"
+            << "Cannot open \"%2PAGE0.RTF\": No such file or directory";
+        QTest::newRow("read-only data folder")
+            << "read-only"
+            << "Cannot create \"%1clients_bkp_0.txt\": Permission denied";
     }
     void badInputLeavesTheFiles() {
         QFETCH(QString, what);
+        QFETCH(QString, message);
         if (what == "read-only" && ::geteuid() == 0) {
             QSKIP("root writes into read-only folders");
         }
@@ -229,25 +248,28 @@ private slots:
         }
         const QMap<QString, QByteArray> before = Snapshot(data);
         const QStringList rowBefore = w.window.Workspace().Table().Row(1);
+        const QString text = QString(message)
+                                 .replace(QStringLiteral("%1"), data.Folder())
+                                 .replace(QStringLiteral("%2"), noTemplates.Folder());
 
         if (what == "broken length" || what == "folder") {
             w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), chosen)
-                .ExpectInformation(kError);
+                .ExpectInformation(kError, text);
             w.window.OpenFileCommand();
             QVERIFY(!w.window.Workspace().IsOpen());
             QCOMPARE(w.window.windowTitle(), QString("Pellary5: "));
         } else if (what == "short backup line" || what == "backup without memo") {
             w.prompts.ExpectOpenFile(QStringLiteral("Load Backup File Dialog"), chosen)
-                .ExpectInformation(kError);
+                .ExpectInformation(kError, text);
             w.window.RestoreCommand();
             QCOMPARE(w.window.Workspace().FileName(), QString("clients.pl5"));
             QCOMPARE(w.window.Workspace().Table().Row(1), rowBefore);
         } else if (what == "no template") {
-            w.prompts.ExpectInformation(kError);
+            w.prompts.ExpectInformation(kError, text);
             w.window.PrintLabels5160Command();
         } else if (what == "read-only") {
             QFile::setPermissions(data.Folder(), QFile::ReadOwner | QFile::ExeOwner);
-            w.prompts.ExpectInformation(kError);
+            w.prompts.ExpectInformation(kError, text);
             w.window.MakeBackupCommand();
             QFile::setPermissions(data.Folder(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

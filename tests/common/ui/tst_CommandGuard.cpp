@@ -63,7 +63,7 @@ private slots:
 
     void cursorOfTheCallerStays() {
         ScriptedPrompts prompts;
-        prompts.ExpectQuestion("Error", QMessageBox::Ok);
+        prompts.ExpectQuestion("Error", "Input/output error", QMessageBox::Ok);
         WaitCursor outer;
         ProgressTracker tracker;
         RunCommand(prompts, tracker, [] {

@@ -304,7 +304,8 @@ private slots:
         Fixture f(profile, IncomeRows(profile, {"5.00", "12 dollars", "1.00"}),
                   BooksLook(profile.ColumnCount));
         f.view.SetCurrentTableRow(2);
-        f.prompts.ExpectQuestion("Error", QMessageBox::Ok);
+        f.prompts.ExpectQuestion("Error", "'12dollars' is not a valid floating point value",
+                                 QMessageBox::Ok);
         QSignalSpy sorted(&f.view, &RecordTableView::Sorted);
         QSignalSpy resets(&f.model, &QAbstractItemModel::modelReset);
         f.ClickHeader(kAmount);

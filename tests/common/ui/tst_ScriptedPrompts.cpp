@@ -44,7 +44,7 @@ class TestScriptedPrompts : public QObject {
 private slots:
     void answersInOrder() {
         ScriptedPrompts prompts;
-        prompts.ExpectQuestion("Network Warning!", QMessageBox::Cancel)
+        prompts.ExpectQuestion("Network Warning!", "text", QMessageBox::Cancel)
             .ExpectInput("Find", QString("Doe"))
             .ExpectOpenFile("Open File Dialog", QString("/data/a.pl5"))
             .ExpectSaveFile("Save As", std::nullopt)
@@ -91,7 +91,8 @@ private slots:
         QTest::newRow("unexpected question") << nothing << Script(AskNetworkWarning)
                                              << "unexpected message box \"Network Warning!\"";
         QTest::newRow("wrong title") << Script([](ScriptedPrompts& p) {
-            p.ExpectQuestion("Delete Warning!", QMessageBox::Yes);
+            p.ExpectQuestion("Delete Warning!", "Only use this command on networks ...",
+                             QMessageBox::Yes);
         }) << Script(AskNetworkWarning)
                                      << "expected the title \"Delete Warning!\"";
         QTest::newRow("wrong kind")
@@ -102,11 +103,12 @@ private slots:
         }) << Script(AskNetworkWarning)
                                     << "expected the text \"other\"";
         QTest::newRow("answer not offered") << Script([](ScriptedPrompts& p) {
-            p.ExpectQuestion("Network Warning!", QMessageBox::Yes);
+            p.ExpectQuestion("Network Warning!", "Only use this command on networks ...",
+                             QMessageBox::Yes);
         }) << Script(AskNetworkWarning) << "not a button of";
-        QTest::newRow("information with more buttons")
-            << Script([](ScriptedPrompts& p) { p.ExpectInformation("Network Warning!"); })
-            << Script(AskNetworkWarning) << "expected OK only";
+        QTest::newRow("information with more buttons") << Script([](ScriptedPrompts& p) {
+            p.ExpectInformation("Network Warning!", "Only use this command on networks ...");
+        }) << Script(AskNetworkWarning) << "expected OK only";
         QTest::newRow("wrong error code")
             << Script([](ScriptedPrompts& p) { p.ExpectErrorWindow(11060); })
             << Script([](ScriptedPrompts& p) { p.ShowErrorWindow(11080); })
