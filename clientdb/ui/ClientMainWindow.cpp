@@ -62,6 +62,9 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
     views_ = new ClientViews(ws_, prompts_, context_.progress, *mdi_, this);
     records_ = new ClientRecords(ws_, prompts_, *views_, context_, this);
     connect(records_, &ClientRecords::CommandsChanged, this, [this] { UpdateCommands(); });
+    // Queued: the closing window is still half there when it says so.
+    connect(
+        views_, &ClientViews::ViewClosed, this, [this] { UpdateCommands(); }, Qt::QueuedConnection);
     connect(&ws_, &ClientWorkspace::FileChanged, this, [this] { UpdateCommands(); });
     ConnectActions();
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateCommands(); });
@@ -71,6 +74,7 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
 ClientMainWindow::~ClientMainWindow() {
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(&ws_, nullptr, this, nullptr);
+    disconnect(views_, nullptr, this, nullptr);
     // Settings are written only over settings that were read.
     if (started_) {
         views_->StoreColumnWidths();

@@ -95,6 +95,8 @@ void ClientMainWindow::ReopenCommand(int historyIndex) {
     if (name.isEmpty() || !RunGuarded([&] { ws_.Close(); })) {
         return;
     }
+    // A table view the user closed comes back with the next file.
+    views_->CreateTableView();
     if (ws_.settings.DisplayListView) {
         views_->CreateListView();
     }

@@ -10,6 +10,7 @@
 #include "common/ui/RecordTableModel.h"
 #include "common/ui/WaitCursor.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -66,6 +67,8 @@ void ClientViews::CreateTableView() {
     tableWindow_ = area_.addSubWindow(view);
     tableWindow_->setWindowTitle(QStringLiteral("Table View"));
     tableWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    tableWindow_->installEventFilter(this);
+    connect(tableWindow_, &QObject::destroyed, this, &ClientViews::ViewClosed);
     ApplyTableFont();
     const ClientSettings& s = ws_.settings;
     std::vector<int> widths(s.ColumnWidth.begin(), s.ColumnWidth.end());
@@ -84,6 +87,14 @@ void ClientViews::CreateTableView() {
     connect(view, &RecordTableView::TableClicked, this, [this] { RefreshListView(); });
     connect(view, &RecordTableView::CurrentRowChanged, this, &ClientViews::CurrentRowChanged);
     view->show();
+}
+
+bool ClientViews::eventFilter(QObject* watched, QEvent* event) {
+    // The widths go with the window: keep them before it is destroyed.
+    if (event->type() == QEvent::Close && watched == tableWindow_) {
+        StoreColumnWidths();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ClientViews::AddTableMenu(RecordTableView& view) {

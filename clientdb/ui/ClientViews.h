@@ -65,6 +65,11 @@ signals:
     // a range, the record numbers from the anchor to the entry.
     void ListClicked(int recNo, ListClick click, const QList<int>& range);
     void CurrentRowChanged(int row);
+    // A document window was closed by the user (its close box, Ctrl+F4).
+    void ViewClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CloseView(QPointer<QMdiSubWindow>& window);

@@ -83,8 +83,13 @@ NameRec FilterForm::Criteria() const {
 }
 
 void FilterForm::keyPressEvent(QKeyEvent* event) {
-    // Escape, and Enter in a one-line field, act as Cancel.
+    // Enter on a button presses it; Escape, and Enter in a one-line field,
+    // act as Cancel.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+        button->click();
+        return;
+    }
     if (event->key() == Qt::Key_Escape || (enter && !fields_->MemoEdit()->hasFocus())) {
         closingByButton_ = true;
         done(Cancelled);

@@ -50,6 +50,9 @@ RecordTableView::RecordTableView(RecordTableModel& model, Prompts& prompts,
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Stored widths are shown exactly, however narrow (the mark column is 20
+    // pixels), so that nothing the user did not change is written back.
+    horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setHighlightSections(false);

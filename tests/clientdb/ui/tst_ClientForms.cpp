@@ -61,6 +61,9 @@ private slots:
         QTest::newRow("cancel") << "Cancel" << int(FilterForm::Cancelled);
         QTest::newRow("escape") << "Escape" << int(FilterForm::Cancelled);
         QTest::newRow("enter in a field") << "Enter" << int(FilterForm::Cancelled);
+        QTest::newRow("enter in the state list") << "Enter state" << int(FilterForm::Cancelled);
+        QTest::newRow("enter on apply") << "Enter Apply" << int(FilterForm::Applied);
+        QTest::newRow("enter on cancel") << "Enter Cancel" << int(FilterForm::Cancelled);
         QTest::newRow("close box") << "Close" << int(FilterForm::ClosedByBox);
     }
     void filterFormOutcomes() {
@@ -80,6 +83,14 @@ private slots:
                 QTest::keyClick(&form, Qt::Key_Escape);
             } else if (how == "Enter") {
                 QTest::keyClick(city, Qt::Key_Return);
+            } else if (how == "Enter state") {
+                QWidget* state = form.Fields()->StateList();
+                state->setFocus();
+                QTest::keyClick(state, Qt::Key_Enter);
+            } else if (how.startsWith("Enter ")) {
+                QPushButton* button = ButtonNamed(form, how.mid(6));
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_Return);
             } else if (how == "Close") {
                 form.close();
             } else {

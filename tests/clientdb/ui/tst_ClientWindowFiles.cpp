@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QMdiSubWindow>
 #include <QMimeData>
 #include <unistd.h>
 
@@ -276,6 +277,47 @@ private slots:
         }
         QVERIFY(w.prompts.VerifyAllAnswered());
         QCOMPARE(Snapshot(data), before);
+    }
+
+    // The mark column is as wide as its setting; widths the user changed
+    // are kept when the table view is closed, the others are written as
+    // they were read; without the view its commands are off until the next
+    // file brings it back.
+    void closingTheTableViewKeepsItsWidths() {
+        TempFolder settings, data;
+        WriteFolder(settings, data, {"Ames"});
+        {
+            // One store writes the whole file.
+            SettingsStore store = ClientSettingsStore();
+            store.WriteText(QStringLiteral("FilesDirectory"), data.Folder());
+            store.WriteInteger(QStringLiteral("ColumnWidth3"), 77);
+            store.Save();
+        }
+        {
+            StartedWindow w;
+            RecordTableView* view = w.window.TableView();
+            QCOMPARE(view->columnWidth(ClientCol::Mark), 20);
+            QCOMPARE(view->columnWidth(ClientCol::LastName), 77);
+            view->setColumnWidth(ClientCol::FirstName, 131);
+            QVERIFY(w.window.Actions().HideShowColumns->isEnabled());
+            w.window.Views().TableWindow()->close();
+            QTRY_VERIFY(!w.window.TableView());
+            QTRY_VERIFY(!w.window.Actions().HideShowColumns->isEnabled());
+            QVERIFY(!w.window.Actions().ToolHideColumns->isEnabled());
+            QCOMPARE(w.window.Workspace().settings.ColumnWidth[ClientCol::FirstName], 131);
+
+            w.prompts.ExpectOpenFile(QStringLiteral("Open File Dialog"), data.Path("clients.pl5"));
+            w.window.OpenFileCommand();
+            QVERIFY(w.window.TableView());
+            QVERIFY(w.window.Actions().HideShowColumns->isEnabled());
+            QCOMPARE(w.window.TableView()->columnWidth(ClientCol::FirstName), 131);
+            QVERIFY(w.prompts.VerifyAllAnswered());
+        }
+        SettingsStore store = ClientSettingsStore();
+        store.Load();
+        QCOMPARE(store.ReadInteger(QStringLiteral("ColumnWidth1")), std::optional<qint32>(20));
+        QCOMPARE(store.ReadInteger(QStringLiteral("ColumnWidth3")), std::optional<qint32>(77));
+        QCOMPARE(store.ReadInteger(QStringLiteral("ColumnWidth4")), std::optional<qint32>(131));
     }
 
     void hiddenMemoColumnStaysHiddenAcrossRuns() {
