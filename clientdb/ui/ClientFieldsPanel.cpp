@@ -100,9 +100,15 @@ ClientFieldsPanel::ClientFieldsPanel(QWidget* parent, Arrangement arrangement) :
 }
 
 bool ClientFieldsPanel::eventFilter(QObject* watched, QEvent* event) {
-    // Leaving the state list shows the two-letter abbreviation of the state.
-    if (watched == state_ && event->type() == QEvent::FocusOut && state_->currentIndex() >= 0) {
-        state_->setEditText(IntToStateAbbreviation(state_->currentIndex()));
+    // Leaving the state list shows the two-letter abbreviation of the state;
+    // a cleared text means no state.
+    if (watched == state_ && event->type() == QEvent::FocusOut) {
+        if (state_->currentText().trimmed().isEmpty()) {
+            state_->setCurrentIndex(-1);
+            state_->setEditText(QString());
+        } else if (state_->currentIndex() >= 0) {
+            state_->setEditText(IntToStateAbbreviation(state_->currentIndex()));
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -117,6 +123,9 @@ void ClientFieldsPanel::SetText(Field field, const QString& text) {
 
 int ClientFieldsPanel::StateIndex() const {
     const QString typed = state_->currentText();
+    if (typed.trimmed().isEmpty()) {
+        return -1;
+    }
     const int byAbbreviation = StateAbbreviationToInt(typed.trimmed().toUpper());
     if (byAbbreviation >= 0 && typed.trimmed().size() == 2) {
         return byAbbreviation;

@@ -8,6 +8,7 @@
 #include "tests/uisupport/WidgetLookup.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -282,6 +283,35 @@ private slots:
         QVERIFY(prompts.VerifyAllAnswered());
         QCOMPARE(shown, shownAfter);
         QCOMPARE(StoredClients(path)[2].LastName, storedName);
+    }
+
+    // Clearing the state and leaving the field sets it back to none, and the
+    // saved record holds -1.
+    void stateClearedToNone() {
+        TempFolder settings, data;
+        const QString path = WriteClients(data, {"Ames"});
+        QCOMPARE(StoredClients(path)[1].State, 32);
+        WriteWindowSettings(settings, data.Folder());
+        ScriptedPrompts prompts;
+        ClientMainWindow window(prompts, QuietOptions({"clients.pl5"}));
+        window.StartUp();
+        MakeCurrent(window, "Ames");
+        prompts.ExpectDialog(kEntryFormTitle, [&](QDialog& dialog) {
+            auto& form = static_cast<EntryForm&>(dialog);
+            QLineEdit* state = form.Fields()->StateList()->lineEdit();
+            state->setFocus();
+            state->selectAll();
+            QTest::keyClick(state, Qt::Key_Backspace);
+            form.Fields()->Edit(ClientFieldsPanel::City)->setFocus();
+            QCOMPARE(state->text(), QString());
+            QCOMPARE(form.Entry().state, -1);
+            ClickButton(dialog, QStringLiteral("Save"));
+            QCOMPARE(state->text(), QString());
+            ClickButton(dialog, QStringLiteral("Close"));
+        });
+        window.Records().Display();
+        QVERIFY(prompts.VerifyAllAnswered());
+        QCOMPARE(StoredClients(path)[1].State, -1);
     }
 
     // First on the first client after No stays there and asks nothing more
