@@ -1,7 +1,6 @@
 #include "clientdb/core/MemoDisplayLines.h"
 
 #include "clientdb/core/WrapText.h"
-#include "common/core/Misc.h"
 
 namespace kiv5 {
 
@@ -13,8 +12,10 @@ QStringList MemoDisplayLines(const QString& encodedMemo) {
     if (encodedMemo.isEmpty()) {
         return {};
     }
-    return WrapText(RestoreCRLFFromPipe(encodedMemo), MemoDisplayFontFamily(),
-                    kMemoDisplayPointSize, kMemoDisplayWidth);
+    // The box gets the memo as stored, its line breaks encoded as " | ", so
+    // the lines run on across them.
+    return WrapText(encodedMemo, MemoDisplayFontFamily(), kMemoDisplayPointSize,
+                    kMemoDisplayWidth);
 }
 
 } // namespace kiv5

@@ -12,8 +12,8 @@ inline constexpr int kMemoDisplayWidth = 672; // pixels at 96 dpi
 inline constexpr qreal kMemoDisplayPointSize = 10;
 QString MemoDisplayFontFamily(); // "Arial"
 
-// The display lines of an encoded memo: each " | " starts a new line, and
-// every line is word-wrapped to the box. An empty memo gives no lines.
+// The display lines of an encoded memo: the text, " | " and all, word-wrapped
+// to the box. An empty memo gives no lines.
 QStringList MemoDisplayLines(const QString& encodedMemo);
 
 } // namespace kiv5
