@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libbenchmark-dev
   fonts-liberation
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils python3
 )
 if [ "${KIV5_WITH_OFFICE:-1}" = 1 ]; then
   packages+=(libreoffice-writer-nogui)

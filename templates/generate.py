@@ -6,6 +6,9 @@ Run it after changing a layout and commit what it writes:
 
     python3 templates/generate.py
 
+"python3 templates/generate.py --check" writes nothing and fails when a
+committed template differs from what the generator writes (a test runs it).
+
 Every template is a whole RTF document. Its header (fonts, colours, page
 set-up) ends with the marker \\'b7; chained pages lose their own header and
 live under the first page's, so every template of a program has the same
@@ -33,6 +36,7 @@ type 0 with zero measures in the client DATs.
 """
 
 import os
+import sys
 
 TW = 1440  # twips per inch
 CRLF = "\r\n"
@@ -93,13 +97,19 @@ class Page:
 
 
 class PageSetup:
-    def __init__(self, left, right, top, bottom, footer=""):
+    def __init__(self, left, right, top, bottom, footer="", landscape=False):
         self.left, self.right, self.top, self.bottom = left, right, top, bottom
         self.footer = footer
+        self.landscape = landscape
+
+    @property
+    def paper(self):
+        """Paper width and height in twips: US Letter, turned for landscape."""
+        return (15840, 12240) if self.landscape else (12240, 15840)
 
     @property
     def text_width(self):
-        return 12240 - self.left - self.right
+        return self.paper[0] - self.left - self.right
 
 
 def header(setup):
@@ -107,8 +117,9 @@ def header(setup):
         r"{\rtf1\ansi\ansicpg1252\deff0",
         FONTS,
         COLOURS,
-        r"\paperw12240\paperh15840\margl%d\margr%d\margt%d\margb%d\deftab720"
-        % (setup.left, setup.right, setup.top, setup.bottom),
+        r"\paperw%d\paperh%d\margl%d\margr%d\margt%d\margb%d\deftab720%s"
+        % (setup.paper + (setup.left, setup.right, setup.top, setup.bottom,
+                          r"\landscape" if setup.landscape else "")),
     ]
     if setup.footer:
         parts.append(setup.footer)
@@ -263,7 +274,8 @@ def phone_book():
                              inches(name_w - 2 * inset), r + 1)
             phone = page.code(2 * entry + 1, size, inches(left + name_w), inches(phone_w),
                               inches(phone_w - 2 * inset), r + 1)
-            cells.append(Cell(name_w, para(r"\li%d\ri%d" % (inset, inset), F_ARIAL, size, name)))
+            # Names in Arial Narrow: a long name stays on its line.
+            cells.append(Cell(name_w, para(r"\li%d\ri%d" % (inset, inset), F_NARROW, size, name)))
             cells.append(Cell(phone_w,
                               para(r"\li%d\ri%d" % (inset, inset), F_ARIAL, size, phone)))
         body += row(cells, -260)
@@ -275,9 +287,10 @@ def full_printout():
     page = Page("clientdb", 3, 150)
     footer = (r"{\footer\pard\plain\qc\f0\fs16 Page {\field{\*\fldinst PAGE }{\fldrslt 1}}"
               r" of {\field{\*\fldinst NUMPAGES }{\fldrslt 1}}\par}")
-    # 9 points and a narrow right margin, so that the e-mail and note column
-    # behind the last tab stop (6.25 in) holds a usual address on one line.
-    setup = PageSetup(left=720, right=432, top=720, bottom=900, footer=footer)
+    # Landscape, so that the e-mail and note column behind the last tab stop
+    # (6.25 in) holds a 40-character address on one line; 50 lines of 9
+    # points fill the turned page.
+    setup = PageSetup(left=720, right=720, top=576, bottom=720, footer=footer, landscape=True)
     width = inches(setup.text_width)
     body = (r"\pard\plain\qc\f0\fs24\b Client Database - Full Printout\b0\par" + CRLF
             + r"\pard\plain\f0\fs8\par" + CRLF
@@ -469,20 +482,42 @@ def day():
 PAGES = [avery_5160, avery_5163, phone_book, full_printout, bill, statement, month, week, day]
 
 
-def write(path, text):
-    with open(path, "wb") as f:
-        f.write(text.encode("cp1252"))
+def encoded(text):
+    return text.encode("cp1252")
 
 
-def main():
-    here = os.path.dirname(os.path.abspath(__file__))
+def outputs(here):
+    """Every file the generator writes: path and bytes."""
     for make in PAGES:
         page, setup, body = make()
         folder = os.path.join(here, page.program)
-        os.makedirs(folder, exist_ok=True)
-        write(os.path.join(folder, "page%d.rtf" % page.number), document(setup, body))
-        write(os.path.join(folder, "PAGE%d.DAT" % page.number),
-              CRLF.join(page.dat_lines()) + CRLF)
+        yield (os.path.join(folder, "page%d.rtf" % page.number), encoded(document(setup, body)))
+        yield (os.path.join(folder, "PAGE%d.DAT" % page.number),
+               encoded(CRLF.join(page.dat_lines()) + CRLF))
+
+
+def main():
+    """Writes the templates; with --check only compares them with the
+    committed files and exits 1 when one differs."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    check = "--check" in sys.argv[1:]
+    differing = []
+    for path, data in outputs(here):
+        if check:
+            try:
+                with open(path, "rb") as f:
+                    same = f.read() == data
+            except OSError:
+                same = False
+            if not same:
+                differing.append(os.path.relpath(path, here))
+            continue
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
+    if differing:
+        print("templates differ from generate.py: " + ", ".join(differing))
+        sys.exit(1)
 
 
 if __name__ == "__main__":
