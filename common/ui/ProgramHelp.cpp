@@ -2,6 +2,8 @@
 
 #include "common/core/HelpPages.h"
 
+#include <QApplication>
+
 namespace kiv5::ui {
 
 ProgramHelp::ProgramHelp(QString program, OfficeFolders folders, QWidget* owner)
@@ -20,7 +22,25 @@ HelpWindow& ProgramHelp::Window() {
     return *window_;
 }
 
+void ProgramHelp::FollowModalDialog() {
+    // A modal dialog blocks every window but its own: opened from one (its
+    // Help button), the help window belongs to it for the while, so it can
+    // be scrolled, followed and closed with the dialog still open.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* parent = modal && modal != window_ ? modal : owner_.data();
+    if (window_->parentWidget() == parent) {
+        return;
+    }
+    const QRect geometry = window_->geometry();
+    const bool visible = window_->isVisible();
+    window_->setParent(parent, window_->windowFlags() | Qt::Window);
+    window_->setGeometry(geometry);
+    window_->setVisible(visible);
+}
+
 void ProgramHelp::Show(int topic) {
+    Window();
+    FollowModalDialog();
     if (topic > 0) {
         Window().ShowTopic(topic);
     } else {

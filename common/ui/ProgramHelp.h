@@ -25,6 +25,8 @@ public:
     void Show(int topic);
 
 private:
+    void FollowModalDialog();
+
     QString program_;
     OfficeFolders folders_;
     QPointer<QWidget> owner_;

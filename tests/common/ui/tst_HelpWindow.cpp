@@ -3,10 +3,13 @@
 #include "tests/support/Support.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 
 using namespace kiv5;
 using namespace kiv5::ui;
@@ -95,6 +98,36 @@ private slots:
         QCOMPARE(second->geometry(), placed);
         delete second;
         QVERIFY(&help.Window() != first);
+    }
+
+    // Help asked for from a modal dialog is a window of that dialog, so the
+    // dialog's modality does not block it; afterwards it is the program's again.
+    void helpFromAModalDialogIsUsable() {
+        test::TempFolder root;
+        QVERIFY(QDir().mkpath(root.Path(QStringLiteral("pellary5/help"))));
+        WritePages(root, QStringLiteral("pellary5/help/"));
+        QWidget owner;
+        ProgramHelp help(QStringLiteral("pellary5"), OfficeFolders{{}, root.Folder()}, &owner);
+        QDialog dialog(&owner);
+        bool blocked = true;
+        QTimer::singleShot(0, &dialog, [&] {
+            help.Show(706);
+            HelpWindow& window = help.Window();
+            QVERIFY(window.isVisible());
+            QCOMPARE(window.parentWidget(), &dialog);
+            QVERIFY(window.isWindow());
+            blocked = QGuiApplication::modalWindow() != dialog.windowHandle() ||
+                      window.windowHandle()->transientParent() != dialog.windowHandle();
+            window.close();
+            QVERIFY(!window.isVisible());
+            QVERIFY(dialog.isVisible());
+            dialog.accept();
+        });
+        dialog.exec();
+        QVERIFY(!blocked);
+        help.Show(0);
+        QCOMPARE(help.Window().parentWidget(), &owner);
+        QVERIFY(help.Window().isVisible());
     }
 
     // Each program has a window of its own, with its own pages.
