@@ -43,6 +43,12 @@ QString NearestExistingFolder(const QString& folder) {
     return nearest;
 }
 
+QString MissingFolderNote(const QString& setting) {
+    return QStringLiteral("The folder %1 does not exist or cannot be reached. Choose a folder, "
+                          "or click OK to keep the setting as it is.")
+        .arg(QDir::toNativeSeparators(setting));
+}
+
 bool IsUsableFolder(const QString& folder) {
     const QFileInfo info(folder);
     return info.isDir() && info.isReadable();
@@ -69,6 +75,7 @@ DefaultDirectoryDialog::DefaultDirectoryDialog(const DefaultDirectoryKind& kind,
     setWindowTitle(QStringLiteral("Default Directory"));
     BuildWidgets();
     ShowSetting(currentFolder);
+    chosen_ = false;
     ok_->setFocus();
 }
 
@@ -104,6 +111,10 @@ void DefaultDirectoryDialog::BuildWidgets() {
     folderLabel_->setAlignment(Qt::AlignCenter);
     folderLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folderLabel_->setFrameShape(QFrame::StyledPanel);
+    missingNote_ = new QLabel(this);
+    missingNote_->setObjectName(QStringLiteral("lblMissing"));
+    missingNote_->setWordWrap(true);
+    missingNote_->hide();
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -120,6 +131,8 @@ void DefaultDirectoryDialog::BuildWidgets() {
     RetainSizeWhenHidden(tree_);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &DefaultDirectoryDialog::OnTreeMoved);
+    // A click on the folder the tree already stands at is a choice too.
+    connect(tree_, &QTreeView::clicked, this, [this] { chosen_ = true; });
     connect(model_, &QFileSystemModel::rowsInserted, this,
             &DefaultDirectoryDialog::ScrollToTreeFolder, Qt::QueuedConnection);
     connect(model_, &QFileSystemModel::layoutChanged, this,
@@ -151,6 +164,7 @@ void DefaultDirectoryDialog::BuildWidgets() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt_);
     layout->addWidget(folderLabel_);
+    layout->addWidget(missingNote_);
     layout->addWidget(tree_);
     layout->addWidget(BuildDriveGroup());
     layout->addLayout(buttons);
@@ -194,11 +208,13 @@ QGroupBox* DefaultDirectoryDialog::BuildNetworkGroup() {
     note->setObjectName(QStringLiteral("lblUNCNote"));
     connect(none_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
+            chosen_ = true;
             ApplyMode();
         }
     });
     connect(unc_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
+            chosen_ = true;
             ApplyMode();
         }
     });
@@ -227,6 +243,8 @@ void DefaultDirectoryDialog::FillLocalPlaces() {
 }
 
 void DefaultDirectoryDialog::ShowSetting(const QString& setting) {
+    setting_ = setting;
+    settingMissing_ = false;
     if (IsUncPath(setting)) {
         PointTreeAt(UsualFolderOf(kind_));
     } else {
@@ -240,6 +258,13 @@ void DefaultDirectoryDialog::ShowSetting(const QString& setting) {
         unc_->setChecked(true);
     } else {
         none_->setChecked(true);
+    }
+    if (!setting.isEmpty() && !IsUncPath(folderPart) && !IsUsableFolder(folderPart)) {
+        // The tree stands at the nearest folder there is; that is no choice.
+        settingMissing_ = true;
+        ShowFolder(setting);
+        missingNote_->setText(MissingFolderNote(setting));
+        missingNote_->show();
     }
 }
 
@@ -261,7 +286,9 @@ void DefaultDirectoryDialog::ApplyMode() {
 void DefaultDirectoryDialog::PointTreeAt(const QString& folder) {
     treeFolder_ = NearestExistingFolder(folder);
     const QModelIndex index = model_->index(treeFolder_);
+    pointing_ = true;
     tree_->setCurrentIndex(index);
+    pointing_ = false;
     tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
     scrollPending_ = true;
     ShowFolder(treeFolder_);
@@ -283,6 +310,7 @@ void DefaultDirectoryDialog::OnTreeMoved(const QModelIndex& index) {
     if (model_->filePath(index) != treeFolder_) {
         scrollPending_ = false;
     }
+    chosen_ = chosen_ || !pointing_;
     treeFolder_ = model_->filePath(index);
     if (!unc_->isChecked()) {
         ShowFolder(treeFolder_);
@@ -290,6 +318,7 @@ void DefaultDirectoryDialog::OnTreeMoved(const QModelIndex& index) {
 }
 
 void DefaultDirectoryDialog::OnUncEdited(const QString& text) {
+    chosen_ = true;
     if (unc_->isChecked() && IsUsableFolder(text)) {
         ShowFolder(text);
     }
@@ -297,6 +326,7 @@ void DefaultDirectoryDialog::OnUncEdited(const QString& text) {
 
 void DefaultDirectoryDialog::OnLocalChosen(int row) {
     PointTreeAt(places_->itemData(row).toString());
+    chosen_ = true;
 }
 
 void DefaultDirectoryDialog::ShowFolder(const QString& folder) {
@@ -304,6 +334,11 @@ void DefaultDirectoryDialog::ShowFolder(const QString& folder) {
 }
 
 void DefaultDirectoryDialog::OnOk() {
+    if (settingMissing_ && !chosen_) {
+        folder_ = setting_;
+        accept();
+        return;
+    }
     const QString typed = unc_->isChecked() ? uncEdit_->text().trimmed() : treeFolder_;
     const QString chosen = typed.isEmpty() ? QString() : WithTrailingSeparator(typed);
     if (chosen.isEmpty() || !IsUsableFolder(chosen)) {

@@ -83,9 +83,16 @@ private:
     QString folder_;
     QString treeFolder_;
     bool scrollPending_ = false;
+    // The stored setting, and whether its folder is gone; then OK without a
+    // choice of the user's keeps it.
+    QString setting_;
+    bool settingMissing_ = false;
+    bool chosen_ = false;
+    bool pointing_ = false;
 
     QLabel* prompt_ = nullptr;
     QLabel* folderLabel_ = nullptr;
+    QLabel* missingNote_ = nullptr;
     QTreeView* tree_ = nullptr;
     QFileSystemModel* model_ = nullptr;
     QGroupBox* localGroup_ = nullptr;

@@ -3,6 +3,7 @@
 #include "tests/uisupport/WidgetTestMain.h"
 
 #include <QDir>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,6 +149,39 @@ private slots:
         DefaultDirectoryDialog windows(ClientKind(), QStringLiteral("D:\\Data\\"), ErrorSink());
         QVERIFY(!windows.IsUncSelected());
         QCOMPARE(windows.TreeFolder(), QDir::homePath());
+    }
+
+    // A stored folder that is gone: the dialog says so and OK without a
+    // choice keeps the setting; a folder the user picks is taken.
+    void goneFolderIsKeptUnlessAnotherIsChosen_data() {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("ok without a choice") << false;
+        QTest::newRow("a folder chosen") << true;
+    }
+    void goneFolderIsKeptUnlessAnotherIsChosen() {
+        QFETCH(bool, choose);
+        test::TempFolder data;
+        const QString gone = data.Path(QStringLiteral("gone/"));
+        test::ErrorRecorder errors;
+        DefaultDirectoryDialog dialog(ClientKind(), gone, errors);
+        dialog.show();
+        QLabel* note = Child<QLabel>(dialog, "lblMissing");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("The folder %1 does not exist or cannot be reached. "
+                                              "Choose a folder, or click OK to keep the setting "
+                                              "as it is.")
+                                   .arg(gone));
+        QCOMPARE(dialog.ShownFolder(), gone);
+        if (choose) {
+            QTreeView* tree = Child<QTreeView>(dialog, "tvFolders");
+            auto* model = static_cast<QFileSystemModel*>(tree->model());
+            QVERIFY(QDir().mkpath(data.Path(QStringLiteral("other"))));
+            tree->setCurrentIndex(model->index(data.Path(QStringLiteral("other"))));
+        }
+        ClickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Folder(), choose ? data.Path(QStringLiteral("other/")) : gone);
+        QVERIFY(errors.codes.isEmpty());
     }
 
     void switchingModes() {
