@@ -1,8 +1,10 @@
 #include "clientdb/core/LoadBackup.h"
 
+#include "clientdb/core/ClientRow.h"
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/MakeBackup.h"
 #include "common/core/DateTime.h"
+#include "common/core/Exceptions.h"
 #include "common/core/Misc.h"
 #include "common/core/TextFile.h"
 
@@ -82,6 +84,16 @@ RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirecto
             const int row = table.AppendRow();
             table.SetRow(row, BackupLineToRow(lines[i], clock));
             table.ApplyStatusHeight(row);
+            try {
+                PopulateNameRec(table, row);
+            } catch (const ConversionError& error) {
+                // Said here, where the file and the line are known.
+                throw ConversionError(QStringLiteral("The backup file \"%1\" is damaged at line "
+                                                     "%2: %3")
+                                          .arg(backupPath)
+                                          .arg(i + 1)
+                                          .arg(error.Message()));
+            }
         }
         if (progress) {
             progress(static_cast<int>((i + 1) * 100 / lines.size()));

@@ -207,8 +207,10 @@ private slots:
         QTest::newRow("client file that is a folder")
             << "folder"
             << "Cannot open \"%1folder.pl5\": file to open is a directory";
-        QTest::newRow("backup line with too few fields") << "short backup line"
-                                                         << "'' is not a valid integer value";
+        QTest::newRow("backup line with too few fields")
+            << "short backup line"
+            << "The backup file \"%1short_bkp_1.txt\" is damaged at line 1: '' is not a valid "
+               "integer value";
         QTest::newRow("backup without its memo file")
             << "backup without memo"
             << "Cannot open \"%1clients_bkp_0.mem\": No such file or directory";
