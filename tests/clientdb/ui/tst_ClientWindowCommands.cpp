@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
+#include <functional>
 
 using namespace kiv5;
 using namespace kiv5::ui;
@@ -58,6 +59,22 @@ enum class Enabled { Always, WithFile, Never };
 
 bool ExpectedEnabled(Enabled rule, bool fileOpen) {
     return rule == Enabled::Always || (rule == Enabled::WithFile && fileOpen);
+}
+
+// Runs the check on a window started without a file, then on one started
+// with a file of one client.
+void ForBothStates(const std::function<void(ClientMainWindow&, bool)>& check) {
+    TempFolder settings, data;
+    WriteClients(data, {"Ames"});
+    WriteWindowSettings(settings, data.Folder());
+    for (const bool fileOpen : {false, true}) {
+        ScriptedPrompts prompts;
+        ClientMainWindow window(
+            prompts, QuietOptions(fileOpen ? QStringList{"clients.pl5"} : QStringList{}));
+        window.StartUp();
+        QCOMPARE(window.Workspace().IsOpen(), fileOpen);
+        check(window, fileOpen);
+    }
 }
 
 // The form with the named client, then a change of its last name.
@@ -135,20 +152,12 @@ private slots:
         QFETCH(QStringList, path);
         QFETCH(QKeySequence, shortcut);
         QFETCH(Enabled, enabled);
-        TempFolder settings, data;
-        WriteClients(data, {"Ames"});
-        WriteWindowSettings(settings, data.Folder());
-        for (const bool fileOpen : {false, true}) {
-            ScriptedPrompts prompts;
-            ClientMainWindow window(
-                prompts, QuietOptions(fileOpen ? QStringList{"clients.pl5"} : QStringList{}));
-            window.StartUp();
-            QCOMPARE(window.Workspace().IsOpen(), fileOpen);
+        ForBothStates([&](ClientMainWindow& window, bool fileOpen) {
             QAction* action = MenuAction(window, path);
             QVERIFY2(action, qPrintable(path.join(QLatin1Char('/'))));
             QCOMPARE(action->shortcut(), shortcut);
             QCOMPARE(action->isEnabled(), ExpectedEnabled(enabled, fileOpen));
-        }
+        });
     }
 
     void toolBarButtons_data() {
@@ -172,19 +181,12 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, hint);
         QFETCH(Enabled, enabled);
-        TempFolder settings, data;
-        WriteClients(data, {"Ames"});
-        WriteWindowSettings(settings, data.Folder());
-        for (const bool fileOpen : {false, true}) {
-            ScriptedPrompts prompts;
-            ClientMainWindow window(
-                prompts, QuietOptions(fileOpen ? QStringList{"clients.pl5"} : QStringList{}));
-            window.StartUp();
+        ForBothStates([&](ClientMainWindow& window, bool fileOpen) {
             QAction* action = ToolButton(window, caption);
             QVERIFY(action);
             QCOMPARE(action->toolTip(), hint);
             QCOMPARE(action->isEnabled(), ExpectedEnabled(enabled, fileOpen));
-        }
+        });
     }
 
     void memoListLabelAndCaption() {
