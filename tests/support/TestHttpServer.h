@@ -1,0 +1,143 @@
+#pragma once
+
+// A small HTTP/1.1 server on 127.0.0.1 for the tests of network code. It runs
+// in the test's own thread: the code under test waits in an event loop, which
+// serves the server's sockets too. Each path gets a response set by the test;
+// other paths get 404. Every request is recorded.
+//
+// Header-only on purpose: the test support library links no network module,
+// so only the tests that include this (and link Qt Network through the code
+// they test) compile it.
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QMap>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace kiv5::test {
+
+struct TestHttpResponse {
+    int status = 200;
+    QByteArray body;
+    // The Content-Length sent: the body's size when -2, none when -1 (the
+    // body then ends when the connection closes).
+    qint64 announced = -2;
+    // Sends only this many bytes of the body, then closes; all when -1.
+    qint64 sendOnly = -1;
+    // Accepts the connection and the request, then never answers.
+    bool stall = false;
+    // Keeps the connection open after what it sent, saying nothing more.
+    bool hold = false;
+};
+
+struct TestHttpRequest {
+    QByteArray method;
+    QByteArray path;
+    QByteArray userAgent;
+};
+
+class TestHttpServer {
+public:
+    TestHttpServer() {
+        server_.listen(QHostAddress(QHostAddress::LocalHost));
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { Accept(); });
+    }
+    TestHttpServer(const TestHttpServer&) = delete;
+    TestHttpServer& operator=(const TestHttpServer&) = delete;
+
+    bool IsListening() const { return server_.isListening(); }
+    // "http://127.0.0.1:port", without a trailing slash.
+    QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+
+    void Serve(const QByteArray& path, const TestHttpResponse& response) {
+        responses_[path] = response;
+    }
+    void Serve(const QByteArray& path, const QByteArray& body) {
+        TestHttpResponse response;
+        response.body = body;
+        Serve(path, response);
+    }
+
+    QList<TestHttpRequest> requests;
+
+private:
+    void Accept() {
+        while (QTcpSocket* socket = server_.nextPendingConnection()) {
+            socket->setParent(&server_);
+            QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                             [this, socket] { Read(*socket); });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    }
+
+    void Read(QTcpSocket& socket) {
+        QByteArray& buffer = pending_[&socket];
+        buffer += socket.readAll();
+        const qsizetype end = buffer.indexOf("\r\n\r\n");
+        if (end < 0) {
+            return;
+        }
+        const TestHttpRequest request = Parse(buffer.left(end));
+        pending_.remove(&socket);
+        requests.append(request);
+        Answer(socket, responses_.value(request.path, NotFound()));
+    }
+
+    static TestHttpRequest Parse(const QByteArray& head) {
+        const QList<QByteArray> lines = head.split('\n');
+        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+        TestHttpRequest request{first.value(0), first.value(1), {}};
+        for (const QByteArray& line : lines) {
+            if (line.toLower().startsWith("user-agent:")) {
+                request.userAgent = line.mid(11).trimmed();
+            }
+        }
+        return request;
+    }
+
+    static TestHttpResponse NotFound() {
+        TestHttpResponse response;
+        response.status = 404;
+        response.body = "<html><body>Not Found</body></html>";
+        return response;
+    }
+
+    static QByteArray Reason(int status) {
+        switch (status) {
+        case 200:
+            return "OK";
+        case 404:
+            return "Not Found";
+        case 500:
+            return "Internal Server Error";
+        default:
+            return "Status";
+        }
+    }
+
+    static void Answer(QTcpSocket& socket, const TestHttpResponse& response) {
+        if (response.stall) {
+            return;
+        }
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
+                          Reason(response.status) + "\r\nConnection: close\r\n";
+        const qint64 announced =
+            response.announced == -2 ? response.body.size() : response.announced;
+        if (announced >= 0) {
+            head += "Content-Length: " + QByteArray::number(announced) + "\r\n";
+        }
+        socket.write(head + "\r\n");
+        socket.write(response.sendOnly < 0 ? response.body : response.body.left(response.sendOnly));
+        if (!response.hold) {
+            socket.disconnectFromHost();
+        }
+    }
+
+    QTcpServer server_;
+    QMap<QByteArray, TestHttpResponse> responses_;
+    QMap<QTcpSocket*, QByteArray> pending_;
+};
+
+} // namespace kiv5::test
