@@ -1,6 +1,7 @@
 #pragma once
 
-// A small HTTP/1.1 server on 127.0.0.1 for the tests of network code. It runs
+// A small HTTP/1.1 server on 127.0.0.1 for the tests of network code, plain
+// or over TLS with a certificate made for the test. It runs
 // in the test's own thread: the code under test waits in an event loop, which
 // serves the server's sockets too. Each path gets a response set by the test;
 // other paths get 404. Every request is recorded.
@@ -10,11 +11,20 @@
 // they test) compile it.
 
 #include <QByteArray>
+#include <QFile>
 #include <QHostAddress>
 #include <QList>
 #include <QMap>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <memory>
+#include <optional>
 
 namespace kiv5::test {
 
@@ -40,16 +50,67 @@ struct TestHttpRequest {
 
 class TestHttpServer {
 public:
-    TestHttpServer() {
-        server_.listen(QHostAddress(QHostAddress::LocalHost));
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] { Accept(); });
+    // Plain HTTP, or HTTPS with that configuration (see LocalTls).
+    explicit TestHttpServer(const std::optional<QSslConfiguration>& tls = std::nullopt)
+        : secure_(tls.has_value()) {
+        if (tls) {
+            auto* server = new QSslServer;
+            server->setSslConfiguration(*tls);
+            server_.reset(server);
+        } else {
+            server_ = std::make_unique<QTcpServer>();
+        }
+        // Over TLS a connection is pending once its handshake is done.
+        QObject::connect(server_.get(), &QTcpServer::pendingConnectionAvailable, server_.get(),
+                         [this] { Accept(); });
+        server_->listen(QHostAddress(QHostAddress::LocalHost));
+    }
+
+    // A key and a certificate for 127.0.0.1 made with the openssl command in
+    // that folder, and trusted by this process's connections from then on.
+    // Nothing when there is no openssl command or no TLS support.
+    static std::optional<QSslConfiguration> LocalTls(const QString& folder) {
+        if (!QSslSocket::supportsSsl()) {
+            return std::nullopt;
+        }
+        QProcess openssl;
+        openssl.setWorkingDirectory(folder);
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "key.pem",
+                       "-out", "cert.pem", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                       "subjectAltName=IP:127.0.0.1"});
+        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0) {
+            return std::nullopt;
+        }
+        QFile keyFile(folder + "/key.pem");
+        QFile certFile(folder + "/cert.pem");
+        if (!keyFile.open(QIODevice::ReadOnly) || !certFile.open(QIODevice::ReadOnly)) {
+            return std::nullopt;
+        }
+        const QSslKey key(keyFile.readAll(), QSsl::Rsa);
+        const QSslCertificate certificate(certFile.readAll());
+        if (key.isNull() || certificate.isNull()) {
+            return std::nullopt;
+        }
+        QSslConfiguration trusted = QSslConfiguration::defaultConfiguration();
+        trusted.addCaCertificate(certificate);
+        QSslConfiguration::setDefaultConfiguration(trusted);
+        QSslConfiguration server = QSslConfiguration::defaultConfiguration();
+        server.setLocalCertificate(certificate);
+        server.setPrivateKey(key);
+        server.setPeerVerifyMode(QSslSocket::VerifyNone);
+        return server;
     }
     TestHttpServer(const TestHttpServer&) = delete;
     TestHttpServer& operator=(const TestHttpServer&) = delete;
 
-    bool IsListening() const { return server_.isListening(); }
-    // "http://127.0.0.1:port", without a trailing slash.
-    QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()); }
+    bool IsListening() const { return server_->isListening(); }
+    // "http://127.0.0.1:port" or "https://…", without a trailing slash.
+    QString Base() const {
+        return QStringLiteral("%1://127.0.0.1:%2")
+            .arg(secure_ ? "https" : "http")
+            .arg(server_->serverPort());
+    }
 
     void Serve(const QByteArray& path, const TestHttpResponse& response) {
         responses_[path] = response;
@@ -64,11 +125,14 @@ public:
 
 private:
     void Accept() {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
-            socket->setParent(&server_);
+        while (QTcpSocket* socket = server_->nextPendingConnection()) {
+            socket->setParent(server_.get());
             QObject::connect(socket, &QTcpSocket::readyRead, socket,
                              [this, socket] { Read(*socket); });
             QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            if (socket->bytesAvailable() > 0) {
+                Read(*socket);
+            }
         }
     }
 
@@ -135,9 +199,11 @@ private:
         }
     }
 
-    QTcpServer server_;
+    bool secure_ = false;
     QMap<QByteArray, TestHttpResponse> responses_;
     QMap<QTcpSocket*, QByteArray> pending_;
+    // Last: its sockets go before the maps their handlers use.
+    std::unique_ptr<QTcpServer> server_;
 };
 
 } // namespace kiv5::test
