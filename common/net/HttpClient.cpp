@@ -36,7 +36,8 @@ FetchResult HttpClient::FetchStart(const QUrl& url, qint64 maxBytes) {
         result.body.append(piece.left(maxBytes - result.body.size()));
         return result.body.size() >= maxBytes ? ChunkAnswer::Enough : ChunkAnswer::More;
     };
-    static_cast<HttpOutcome&>(result) = RunGet(manager_, url, options_, collect);
+    static_cast<HttpOutcome&>(result) =
+        RunGet(manager_, url, options_, TimeoutSpan::WholeRequest, collect);
     return result;
 }
 
@@ -58,7 +59,7 @@ HttpOutcome HttpClient::Download(const QUrl& url, const QString& target,
         }
         return ChunkAnswer::More;
     };
-    HttpOutcome out = RunGet(manager_, url, options_, write);
+    HttpOutcome out = RunGet(manager_, url, options_, TimeoutSpan::EachWait, write);
     if (!out.ok) {
         file.cancelWriting();
         return out;

@@ -52,7 +52,8 @@ public:
     const HttpOptions& Options() const { return options_; }
 
     // GETs the start of a resource: at most maxBytes of its body (the rest
-    // is not waited for). Fails on an error status.
+    // is not waited for). Fails on an error status. The timeout limits the
+    // whole request, not only each wait.
     FetchResult FetchStart(const QUrl& url, qint64 maxBytes);
 
     // GETs a resource into a file: written to a temporary file in the

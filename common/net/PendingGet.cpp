@@ -30,15 +30,18 @@ bool IsGoodStatus(int status) {
 // The state of one running request.
 class Run {
 public:
-    Run(QNetworkReply& reply, const HttpOptions& options, const ChunkHandler& onPiece)
-        : reply_(reply), options_(options), onPiece_(onPiece) {
-        idle_.setSingleShot(true);
-        idle_.setInterval(options.timeout);
+    Run(QNetworkReply& reply, const HttpOptions& options, TimeoutSpan span,
+        const ChunkHandler& onPiece)
+        : reply_(reply), options_(options), span_(span), onPiece_(onPiece) {
         // The loop is the context of every connection: none outlives the run.
-        QObject::connect(&idle_, &QTimer::timeout, &loop_, [this] {
-            timedOut_ = true;
-            reply_.abort();
-        });
+        for (QTimer* timer : {&idle_, &whole_}) {
+            timer->setSingleShot(true);
+            timer->setInterval(options.timeout);
+            QObject::connect(timer, &QTimer::timeout, &loop_, [this] {
+                timedOut_ = true;
+                reply_.abort();
+            });
+        }
         QObject::connect(&reply_, &QNetworkReply::metaDataChanged, &loop_, [this] { ReadHead(); });
         QObject::connect(&reply_, &QNetworkReply::readyRead, &loop_, [this] { ReadBody(); });
         QObject::connect(&reply_, &QNetworkReply::finished, &loop_, &QEventLoop::quit);
@@ -46,6 +49,9 @@ public:
 
     HttpOutcome Wait() {
         idle_.start();
+        if (span_ == TimeoutSpan::WholeRequest) {
+            whole_.start();
+        }
         if (!reply_.isFinished()) {
             loop_.exec(QEventLoop::ExcludeUserInputEvents);
         }
@@ -54,6 +60,7 @@ public:
             ReadBody();
         }
         idle_.stop();
+        whole_.stop();
         return Outcome();
     }
 
@@ -116,9 +123,11 @@ private:
 
     QNetworkReply& reply_;
     const HttpOptions& options_;
+    TimeoutSpan span_;
     const ChunkHandler& onPiece_;
     QEventLoop loop_;
     QTimer idle_;
+    QTimer whole_;
     HttpOutcome outcome_;
     QString handlerError_;
     bool timedOut_ = false;
@@ -129,9 +138,9 @@ private:
 } // namespace
 
 HttpOutcome RunGet(QNetworkAccessManager& manager, const QUrl& url, const HttpOptions& options,
-                   const ChunkHandler& onPiece) {
+                   TimeoutSpan span, const ChunkHandler& onPiece) {
     const std::unique_ptr<QNetworkReply> reply(manager.get(MakeRequest(url, options)));
-    Run run(*reply, options, onPiece);
+    Run run(*reply, options, span, onPiece);
     return run.Wait();
 }
 

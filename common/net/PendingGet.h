@@ -26,10 +26,15 @@ enum class ChunkAnswer {
 using ChunkHandler =
     std::function<ChunkAnswer(const QByteArray& piece, const HttpOutcome& sofar, QString& error)>;
 
+// How long the timeout limits: each wait for a sign of life, or in addition
+// the whole request (for small resources, so that a server sending a byte at
+// a time cannot hold the caller longer than the timeout).
+enum class TimeoutSpan { EachWait, WholeRequest };
+
 // Runs the request to its end; the handler sees only the body of an answer
 // with a 2xx status. Fails on a connection error, a timeout, another status,
 // a body shorter than its announced length, or the handler's Fail.
 HttpOutcome RunGet(QNetworkAccessManager& manager, const QUrl& url, const HttpOptions& options,
-                   const ChunkHandler& onPiece);
+                   TimeoutSpan span, const ChunkHandler& onPiece);
 
 } // namespace kiv5::net

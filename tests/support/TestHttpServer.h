@@ -23,6 +23,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -40,6 +41,8 @@ struct TestHttpResponse {
     bool stall = false;
     // Keeps the connection open after what it sent, saying nothing more.
     bool hold = false;
+    // Sends the body one byte at a time, one every this many milliseconds.
+    int trickleMs = 0;
 };
 
 struct TestHttpRequest {
@@ -193,10 +196,31 @@ private:
             head += "Content-Length: " + QByteArray::number(announced) + "\r\n";
         }
         socket.write(head + "\r\n");
-        socket.write(response.sendOnly < 0 ? response.body : response.body.left(response.sendOnly));
+        const QByteArray body =
+            response.sendOnly < 0 ? response.body : response.body.left(response.sendOnly);
+        if (response.trickleMs > 0) {
+            Trickle(socket, body, response.trickleMs);
+            return;
+        }
+        socket.write(body);
         if (!response.hold) {
             socket.disconnectFromHost();
         }
+    }
+
+    static void Trickle(QTcpSocket& socket, const QByteArray& body, int intervalMs) {
+        auto* timer = new QTimer(&socket);
+        timer->setInterval(intervalMs);
+        QObject::connect(timer, &QTimer::timeout, &socket,
+                         [&socket, timer, body, sent = 0]() mutable {
+                             if (sent < body.size()) {
+                                 socket.write(body.mid(sent++, 1));
+                                 return;
+                             }
+                             timer->stop();
+                             socket.disconnectFromHost();
+                         });
+        timer->start();
     }
 
     bool secure_ = false;

@@ -102,6 +102,39 @@ private slots:
         }
     }
 
+    // A server sending a byte at a time cannot hold a fetch longer than the
+    // timeout, though each byte comes in time.
+    void fetchStartGivesUpOnATricklingServer() {
+        TestHttpServer server;
+        TestHttpResponse trickle;
+        trickle.body = "5.22                   ";
+        trickle.trickleMs = 60;
+        server.Serve("/v.txt", trickle);
+        HttpClient client;
+        client.SetTimeout(kShortTimeout);
+        const FetchResult result = client.FetchStart(QUrl(server.Base() + "/v.txt"), 23);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.error, QString("The server did not answer within 0.3 seconds."));
+    }
+
+    // A download waits the timeout for each piece, not for the whole.
+    void downloadGoesOnWhilePiecesComeInTime() {
+        TestHttpServer server;
+        TestHttpResponse trickle;
+        // 1.5 seconds in all, a piece every 50 ms.
+        trickle.body = "012345678901234567890123456789";
+        trickle.trickleMs = 50;
+        server.Serve("/setup.exe", trickle);
+        TempFolder folder;
+        HttpClient client;
+        client.SetTimeout(std::chrono::milliseconds(500));
+        const HttpOutcome out =
+            client.Download(QUrl(server.Base() + "/setup.exe"), folder.Path("setup.exe"));
+        QVERIFY2(out.ok, qPrintable(out.error));
+        QCOMPARE(folder.ReadBytes("setup.exe"), trickle.body);
+    }
+
     void downloadWritesTheWholeBodyAndReportsProgress_data() {
         QTest::addColumn<bool>("announce");
         QTest::newRow("length announced") << true;
