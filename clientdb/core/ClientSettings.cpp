@@ -84,13 +84,18 @@ SettingsTable ClientKeyTable(ClientSettings& s, int screenWidth) {
     return table;
 }
 
+SettingsTable ClientKeysAfterHistory(ClientSettings& s) {
+    return {TextSetting(QStringLiteral("UpgradeHost"), &s.UpgradeHost, QString())};
+}
+
 SettingsStore ClientSettingsStore(const QString& baseFolder) {
     return SettingsStore(QStringLiteral("Pellary5"), baseFolder);
 }
 
 bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWidth,
                     const ErrorSink& errors) {
-    if (!ReadSettingsFile(store, ClientKeyTable(settings, screenWidth), settings.History)) {
+    if (!ReadSettingsFile(store, ClientKeyTable(settings, screenWidth), settings.History,
+                          ClientKeysAfterHistory(settings))) {
         errors.ErrorWindow(30010);
         return false;
     }
@@ -100,7 +105,8 @@ bool ReadTheIniFile(ClientSettings& settings, SettingsStore& store, int screenWi
 bool WriteTheIniFile(const ClientSettings& settings, SettingsStore& store,
                      const ErrorSink& errors) {
     ClientSettings written = settings;
-    if (!WriteSettingsFile(store, ClientKeyTable(written, 0), written.History)) {
+    if (!WriteSettingsFile(store, ClientKeyTable(written, 0), written.History,
+                           ClientKeysAfterHistory(written))) {
         errors.ErrorWindow(15010);
         return false;
     }

@@ -40,6 +40,9 @@ struct ClientSettings {
     QString ReturnAdrs1;
     QString ReturnAdrs2;
     QString ReturnAdrs3;
+    // Base address of the upgrade host ("https://updates.example.org");
+    // empty: no upgrade check.
+    QString UpgradeHost;
     RecentFiles History{HistoryRule::Client};
 };
 
@@ -54,6 +57,10 @@ ClientSettings BuiltInClientSettings(int screenWidth);
 // history is read and written separately. The return address is written
 // empty when missing.
 SettingsTable ClientKeyTable(ClientSettings& settings, int screenWidth);
+
+// The values read and written after the history: those added after it
+// was the last value.
+SettingsTable ClientKeysAfterHistory(ClientSettings& settings);
 
 SettingsStore ClientSettingsStore(const QString& baseFolder = {});
 

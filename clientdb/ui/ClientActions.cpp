@@ -101,8 +101,6 @@ void CreateWindowAndHelpMenus(QMainWindow& window, ClientActions& a) {
     a.Manual = Item(help, QStringLiteral("&Manual"));
     a.About = Item(help, QStringLiteral("&About"));
     a.DownloadUpgrade = Item(help, QStringLiteral("&Download Upgrade"));
-    // The upgrade check comes with a later release.
-    a.DownloadUpgrade->setEnabled(false);
 }
 
 void CreateToolBar(QMainWindow& window, ClientActions& a) {

@@ -47,7 +47,10 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
           [&prompts](const QString& title, const QString& text) {
               prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
           },
-          options_.launchPlatform) {
+          options_.launchPlatform),
+      upgrade_(
+          prompts_, ws_.settings, launcher_, context_.progress,
+          [this](int topic) { ShowHelp(topic); }, this) {
     context_.errors = MakeErrorWindowSink(prompts);
     setObjectName(QStringLiteral("ClientMainWindow"));
     setWindowIcon(QIcon(DrawProgramEmblem(kiv5::Program::Client, 64)));
@@ -131,6 +134,7 @@ void ClientMainWindow::StartUp() {
     } else if (ws_.AutoloadChecked) {
         OpenFile(ws_.settings.AutoFileName, QStringLiteral("Auto-Opening File"));
     }
+    upgrade_.CheckAtStartUp();
     AboutBox* splash = nullptr;
     if (options_.splash) {
         splash = new AboutBox(kiv5::Program::Client);
@@ -200,7 +204,6 @@ void ClientMainWindow::UpdateCommands() {
     actions_.AutomaticBackup->setChecked(ws_.settings.AutomaticBackupFlag);
     actions_.Autoload->setChecked(ws_.AutoloadChecked);
     actions_.DisplayListView->setChecked(ws_.settings.DisplayListView);
-    actions_.DownloadUpgrade->setEnabled(false);
     const qsizetype memoLines = ws_.Memo().size();
     const int rows = ws_.Table().RowCount();
     actions_.MemoListLabel->setText(QStringLiteral("MemoList:%1; %2").arg(memoLines).arg(rows));

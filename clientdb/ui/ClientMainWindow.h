@@ -5,6 +5,7 @@
 #include "clientdb/ui/ClientActions.h"
 #include "clientdb/ui/ClientRecords.h"
 #include "clientdb/ui/ClientViews.h"
+#include "clientdb/ui/UpgradeController.h"
 #include "common/core/Answers.h"
 #include "common/core/OfficeContext.h"
 #include "common/ui/Launcher.h"
@@ -133,6 +134,7 @@ private:
     ClientWorkspace ws_;
     ClientActions actions_;
     Launcher launcher_;
+    UpgradeController upgrade_;
     std::unique_ptr<TAnswer> answers_;
     QMdiArea* mdi_ = nullptr;
     QLabel* logo_ = nullptr;

@@ -88,6 +88,7 @@ void ClientMainWindow::ConnectActions() {
     on(a.Contents, &ClientMainWindow::ContentsCommand);
     on(a.Manual, &ClientMainWindow::ManualCommand);
     on(a.About, &ClientMainWindow::AboutCommand);
+    connect(a.DownloadUpgrade, &QAction::triggered, this, [this] { upgrade_.DownloadCommand(); });
 }
 
 void ClientMainWindow::ToggleAutoloadCommand() {

@@ -32,6 +32,7 @@ QStringList ExpectedReadOrder() {
     for (int i = 0; i < MAXHISTORY; ++i) {
         names << QStringLiteral("History%1").arg(i);
     }
+    names << QStringLiteral("UpgradeHost");
     return names;
 }
 
@@ -149,7 +150,7 @@ private slots:
     void writeKeepsOtherValues() {
         test::TempFolder base;
         SettingsStore store = ClientSettingsStore(base.Folder());
-        store.WriteText(QStringLiteral("UpgradeHost"), QStringLiteral("http://example.org"));
+        store.WriteText(QStringLiteral("OtherValue"), QStringLiteral("http://example.org"));
         store.WriteInteger(QStringLiteral("HistoryCount"), 5);
         store.Save();
         test::ErrorRecorder errors;
@@ -157,9 +158,33 @@ private slots:
         QVERIFY(errors.codes.isEmpty());
         SettingsStore back = ClientSettingsStore(base.Folder());
         QVERIFY(back.Load());
-        QCOMPARE(back.ReadText(QStringLiteral("UpgradeHost")),
-                 QStringLiteral("http://example.org"));
+        QCOMPARE(back.ReadText(QStringLiteral("OtherValue")), QStringLiteral("http://example.org"));
         QCOMPARE(back.ReadInteger(QStringLiteral("HistoryCount")), 0);
+    }
+
+    void upgradeHostIsReadAndWrittenBack() {
+        test::TempFolder base;
+        MakeEmptyStore(base);
+        test::ErrorRecorder errors;
+        SettingsStore store = ClientSettingsStore(base.Folder());
+        ClientSettings s = BuiltInClientSettings(1280);
+        QVERIFY(ReadTheIniFile(s, store, 1280, errors));
+        QCOMPARE(s.UpgradeHost, QString());
+        QVERIFY(store.Contains(QStringLiteral("UpgradeHost")));
+
+        store.WriteText(QStringLiteral("upgradehost"),
+                        QStringLiteral("https://updates.example.org"));
+        store.Save();
+        SettingsStore again = ClientSettingsStore(base.Folder());
+        ClientSettings read = BuiltInClientSettings(1280);
+        QVERIFY(ReadTheIniFile(read, again, 1280, errors));
+        QCOMPARE(read.UpgradeHost, QStringLiteral("https://updates.example.org"));
+        QVERIFY(WriteTheIniFile(read, again, errors));
+        SettingsStore back = ClientSettingsStore(base.Folder());
+        QVERIFY(back.Load());
+        QCOMPARE(back.ReadText(QStringLiteral("UpgradeHost")),
+                 QStringLiteral("https://updates.example.org"));
+        QVERIFY(errors.codes.isEmpty());
     }
 
     void unwritableStoreAtExit() {

@@ -146,7 +146,7 @@ private slots:
         row({"&Help", "&Table of Contents"}, QKeySequence("F1"));
         row({"&Help", "&Manual"});
         row({"&Help", "&About"});
-        row({"&Help", "&Download Upgrade"}, {}, Enabled::Never);
+        row({"&Help", "&Download Upgrade"});
     }
     void menuItems() {
         QFETCH(QStringList, path);
