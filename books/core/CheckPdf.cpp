@@ -20,6 +20,19 @@ namespace {
 
 } // namespace
 
+QString CheckPdfFileName(const QString& checkNumber) {
+    QString name = checkNumber;
+    for (QChar& c : name) {
+        if (c.unicode() < 32 || QStringView(u"/\\:*?\"<>|").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    while (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.'))) {
+        name.chop(1);
+    }
+    return QStringLiteral("Check ") + name + QStringLiteral(".pdf");
+}
+
 void WriteCheckPdf(const QString& path, const CheckValues& values, const CheckPageOptions& options,
                    const ErrorSink& errors) {
     QSaveFile file(path);

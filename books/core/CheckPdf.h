@@ -15,4 +15,9 @@ inline constexpr int kCheckPdfResolution = 600;
 void WriteCheckPdf(const QString& path, const CheckValues& values, const CheckPageOptions& options,
                    const ErrorSink& errors);
 
+// "Check " + check number + ".pdf", the number cleaned into a file name:
+// characters no file name may hold (/ \ : * ? " < > | and control
+// characters) become "_", blanks and dots at its end are dropped.
+QString CheckPdfFileName(const QString& checkNumber);
+
 } // namespace kiv5::books
