@@ -150,6 +150,8 @@ private slots:
         QTest::newRow("flood fill alone") << 12 << Esc(FloodFillCode) + "1001001xy" << 0.0;
         QTest::newRow("flood fill then text")
             << 12 << Esc(FloodFillCode) + "1001001xyZ" << 12 / 72.0;
+        QTest::newRow("reset y: the new top plus this line's height")
+            << 12 << Esc(ResetY) + "500xab" << 4.0 + 12 / 72.0;
         QTest::newRow("background code only") << 12 << Esc(TransparentCode) + "0" << 12 / 72.0;
     }
     void lineHeights() {
@@ -368,11 +370,16 @@ private slots:
         QTest::newRow("justified")
             << Esc(JustifyCode) + "a b"
             << "textrect" << QList<int>{1616} << QStringList{"justify 2025 1"};
+        QTest::newRow("escape code handling")
+            << Esc(SizeCode) + Char(212) + "a"
+            << "size" << QList<int>{1621} << QStringList{"text 300,300 \"a\""};
         QTest::newRow("gutters") << "a"
                                  << "printable" << QList<int>{1601}
                                  << QStringList{"text 300,300 \"a\""};
         QTest::newRow("line without codes") << "a"
                                             << "text" << QList<int>{1622} << QStringList{};
+        // Text that failed to print stays collected and is tried again at
+        // the end of the line.
         QTest::newRow("collected text")
             << "a" + Esc(StyleCode) + "1"
             << "text" << QList<int>{1623, 1624} << QStringList{"style bold"};
