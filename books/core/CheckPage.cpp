@@ -41,7 +41,7 @@ public:
         Block(1.00, {{1.38, StubValues(date)}});
         Block(5.13, {{0.63, {CheckAmountInWords(values_.amount, errors_)}}});
         Block(5.13, {{5.58, {date}}});
-        Block(5.13, {{0, {AmountLine()}}});
+        AmountLine(5.13);
         Block(5.93, {{1.00, {values_.payee}}});
         Block(7.50, {{0.50, {StubLabels().first()}}, {0.38, StubLabels().mid(1)}});
         Block(7.50, {{1.38, StubValues(date)}});
@@ -60,19 +60,25 @@ private:
     }
 
     // Right-justified so that the figures, with their padding, end at 7.95.
-    QString AmountLine() {
-        return QString(QChar(EscCode)) + QChar(RightJustifyCode) +
-               PrintLinePosition(kAmountRightEdge + options_.offset.x) + Figures() +
-               QChar(EndRightJustifyCode);
+    void AmountLine(double firstLine) {
+        double y = firstLine + options_.offset.y;
+        job_.PrintLine(QString(QChar(EscCode)) + QChar(RightJustifyCode) +
+                           PrintLinePosition(kAmountRightEdge + options_.offset.x) + Figures() +
+                           QChar(EndRightJustifyCode),
+                       y, options_.offset.x);
+        if (options_.betweenBlocks) {
+            options_.betweenBlocks();
+        }
     }
 
     // Lines one below the other from the block's first line; runs of lines
-    // may start at different left edges.
+    // may start at different left edges. The values are printed as text: an
+    // escape character typed into a field is a letter, not a code.
     void Block(double firstLine, std::initializer_list<Lines> runs) {
         double y = firstLine + options_.offset.y;
         for (const Lines& run : runs) {
             for (const QString& text : run.texts) {
-                job_.PrintLine(text, y, run.x + options_.offset.x);
+                job_.PrintTextLine(text, y, run.x + options_.offset.x);
             }
         }
         if (options_.betweenBlocks) {

@@ -50,25 +50,27 @@ QRect Edges(int left, int top, int right, int bottom) {
 PrintLineJob::PrintLineJob(PrintCanvas& canvas, QString programFolder, const ErrorSink& errors)
     : canvas_(canvas), programFolder_(std::move(programFolder)), errors_(errors) {}
 
-void PrintLineJob::PrintLine(const QString& AString, double& YInch, double XInch) {
+bool PrintLineJob::StartLine(double YInch, double XInch) {
     if (YInch > kLowestLine) {
+        return false;
+    }
+    MaxLineHeight = 0;
+    PXPix = canvas_.PixelsPerInchX();
+    PYPix = canvas_.PixelsPerInchY();
+    Attempt(errors_, 1601, [&] { ComputeGutters(); });
+    XPixel = InchesToX(XInch);
+    YPixel = InchesToY(YInch);
+    MaxLineHeight = PointSize / 72.0;
+    return true;
+}
+
+void PrintLineJob::PrintLine(const QString& AString, double& YInch, double XInch) {
+    if (!AString.contains(QChar(EscCode))) {
+        PrintTextLine(AString, YInch, XInch);
         return;
     }
     Attempt(errors_, 1625, [&] {
-        MaxLineHeight = 0;
-        PXPix = canvas_.PixelsPerInchX();
-        PYPix = canvas_.PixelsPerInchY();
-        Attempt(errors_, 1601, [&] { ComputeGutters(); });
-        XPixel = InchesToX(XInch);
-        YPixel = InchesToY(YInch);
-        MaxLineHeight = PointSize / 72.0;
-        if (AString.isEmpty()) {
-            YInch += PointSize / 72.0;
-            return;
-        }
-        if (!AString.contains(QChar(EscCode))) {
-            Attempt(errors_, 1622, [&] { PrintCodeLessString(AString); });
-            YInch += PointSize / 72.0;
+        if (!StartLine(YInch, XInch)) {
             return;
         }
         line_ = AString;
@@ -83,6 +85,18 @@ void PrintLineJob::PrintLine(const QString& AString, double& YInch, double XInch
         }
         Attempt(errors_, 1624, [&] { PurgeString(); });
         YInch += MaxLineHeight;
+    });
+}
+
+void PrintLineJob::PrintTextLine(const QString& text, double& YInch, double XInch) {
+    Attempt(errors_, 1625, [&] {
+        if (!StartLine(YInch, XInch)) {
+            return;
+        }
+        if (!text.isEmpty()) {
+            Attempt(errors_, 1622, [&] { PrintCodeLessString(text); });
+        }
+        YInch += PointSize / 72.0;
     });
 }
 

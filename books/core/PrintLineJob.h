@@ -26,8 +26,13 @@ public:
     // Prints AString with its left edge at XInch and its top at YInch, then
     // adds the line's height to YInch. A line below 10 inches is not printed.
     void PrintLine(const QString& AString, double& YInch, double XInch);
+    // As PrintLine for a line without codes, whatever it holds: for text
+    // the user typed, in which an escape character is a letter ("þ").
+    void PrintTextLine(const QString& text, double& YInch, double XInch);
 
 private:
+    // Steps shared by both kinds of line; false when the line is not printed.
+    bool StartLine(double YInch, double XInch);
     void PrintCodeLessString(const QString& line);
     void PrintBString();
     void PurgeString();

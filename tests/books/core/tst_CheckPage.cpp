@@ -146,6 +146,18 @@ private slots:
         QVERIFY(log.contains("text 413,500 \"$0.00       \""));
     }
 
+    void typedEscapeCharacterIsALetter() {
+        CheckValues values = Values();
+        values.payee = QString::fromUtf8("Sigur\u00fe\u00f3r \u00feBar");
+        values.memo = QString::fromUtf8("\u00fe\u00f4100100200200");
+        QList<int> codes;
+        const QStringList log = PrintPage(values, {}, &codes);
+        QCOMPARE(codes, QList<int>{});
+        QVERIFY(log.contains("text 300,1779 \"" + values.payee + "\""));
+        QVERIFY(log.contains("text 413,450 \"" + values.memo + "\""));
+        QVERIFY(!log.contains("moveto 300,300"));
+    }
+
     void windowRepaintsBetweenBlocks() {
         int calls = 0;
         CheckPageOptions options;

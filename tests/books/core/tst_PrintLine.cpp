@@ -405,6 +405,19 @@ private slots:
         QCOMPARE(page.canvas.Log(), log);
     }
 
+    void textLineTakesEscapeCharactersAsText() {
+        Page page;
+        double y = 1.0;
+        page.job.PrintTextLine(Esc(StyleCode) + "1", y, 1.0);
+        page.job.PrintTextLine("", y, 1.0);
+        QCOMPARE(y, 1.0 + 2 * 12 / 72.0);
+        QCOMPARE(page.canvas.Log(), QStringList{"text 300,300 \"" + Esc(StyleCode) + "1\""});
+        y = 10.01;
+        page.job.PrintTextLine("low", y, 1.0);
+        QCOMPARE(y, 10.01);
+        QCOMPARE(page.canvas.Log().size(), 1);
+    }
+
     void stateLastsForTheJob() {
         Page page;
         double y = 1.0;
