@@ -105,6 +105,16 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
     }
 
+    void describedInTheHelp() {
+        const test::ToolResult general = test::RunTool({"--help"});
+        QVERIFY(general.out.contains(
+            "  print-check ...   write a check page as sumora5 prints it into a PDF file\n"));
+        const test::ToolResult own = test::RunTool({"print-check", "--help"});
+        QCOMPARE(own.code, 0);
+        QVERIFY(own.out.startsWith("Usage: kiv5 print-check --number N --date M/D/YYYY --payee "
+                                   "TEXT --memo TEXT\n"));
+    }
+
     void refusesMissingOptions_data() {
         QTest::addColumn<QString>("option");
         for (const char* option :
