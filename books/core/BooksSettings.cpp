@@ -54,6 +54,8 @@ SettingsTable BooksKeyTable(BooksSettings& s, int screenWidth) {
     AddColumnWidthSettings(table, books::ExpenseColumns(), s.EColumnWidth, unit);
     AddTableFontSettings(table, &s.TableFontName, &s.TableFontSize, &s.TableFontBold,
                          &s.TableFontItalic);
+    table.push_back(IntegerSetting(QStringLiteral("CheckOffsetX"), &s.CheckOffsetX, 0));
+    table.push_back(IntegerSetting(QStringLiteral("CheckOffsetY"), &s.CheckOffsetY, 0));
     return table;
 }
 

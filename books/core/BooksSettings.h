@@ -31,6 +31,9 @@ struct BooksSettings {
     bool TableFontBold = false;
     bool TableFontItalic = false;
     RecentFiles History;
+    // Moves the printed check to meet pre-printed stock, hundredths of an inch.
+    qint32 CheckOffsetX = 0;
+    qint32 CheckOffsetY = 0;
 };
 
 // The start-up values, kept when the store is missing. The client link and

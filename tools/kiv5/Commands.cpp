@@ -4,6 +4,7 @@
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
+#include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/Usage.h"
 
 #include <cstdio>
@@ -28,6 +29,7 @@ constexpr std::array kCommands = {
     Command{"dump", WithoutContext<RunDump>},
     Command{"check", WithoutContext<RunCheck>},
     Command{"make-demo", RunMakeDemo},
+    Command{kPrintCheckCommand, RunPrintCheck},
 };
 
 CommandFunction FindCommand(const QString& name) {

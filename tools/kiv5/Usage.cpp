@@ -12,6 +12,7 @@ QString GeneralUsage() {
         "  dump FILE         print the records of a data file as the programs' tables hold them\n"
         "  check FILE...     find damaged data files\n"
         "  make-demo DIR     write a consistent demo data set\n"
+        "  print-check ...   write a check page as sumora5 prints it into a PDF file\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -90,6 +91,25 @@ QString MakeDemoUsage() {
         "Without --force an existing DIR/Pellary5/kiv5.pl5 is left alone (exit code 2).\n");
 }
 
+QString PrintCheckUsage() {
+    return QStringLiteral(
+        "Usage: kiv5 print-check --number N --date M/D/YYYY --payee TEXT --memo TEXT\n"
+        "                        --amount TEXT --pdf FILE [--offset-x IN] [--offset-y IN]\n"
+        "\n"
+        "Writes the check page sumora5 prints from the expense form into FILE (PDF,\n"
+        "US letter, the whole page printable): the stub at the top, the check with the\n"
+        "amount in figures and in words, and the stub at the bottom, in Times New\n"
+        "Roman 12. The amount is read as the form reads it (\"1,234.56\", \"$12\",\n"
+        "\"(5.25)\" for a negative amount); the date is shown as \"March 7, 2011\".\n"
+        "\n"
+        "  --offset-x IN, --offset-y IN  move every position of the page right and down\n"
+        "                                by IN inches (-1.00 to 1.00), as the check\n"
+        "                                alignment setting does\n"
+        "\n"
+        "Exit codes: 0 the PDF was written, 2 wrong arguments or a file that cannot be\n"
+        "written (an existing FILE is then left as it was).\n");
+}
+
 } // namespace
 
 QString CommandUsage(const QString& command) {
@@ -101,6 +121,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String("make-demo")) {
         return MakeDemoUsage();
+    }
+    if (command == QLatin1String("print-check")) {
+        return PrintCheckUsage();
     }
     return {};
 }

@@ -1,8 +1,20 @@
 #include "tools/kiv5/Commands.h"
+#include "tools/kiv5/PrintCheckCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing a check needs fonts, which need the graphics libraries; it
+    // runs headless on the offscreen platform. Every other command is plain.
+    const bool printing = argc > 1 && qstrcmp(argv[1], kiv5::tool::kPrintCheckCommand) == 0;
+    std::unique_ptr<QCoreApplication> app;
+    if (printing) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     return kiv5::tool::Run(QCoreApplication::arguments().mid(1));
 }

@@ -60,8 +60,9 @@ private slots:
                 expected << QString::fromLatin1(prefix) + QString::number(i);
             }
         }
-        expected << QStringList{"TableFontName", "TableFontSize", "TableFontBold",
-                                "TableFontItalic", "HistoryCount"};
+        expected << QStringList{"TableFontName",   "TableFontSize", "TableFontBold",
+                                "TableFontItalic", "CheckOffsetX",  "CheckOffsetY",
+                                "HistoryCount"};
         for (int i = 0; i < MAXHISTORY; ++i) {
             expected << QStringLiteral("History%1").arg(i);
         }

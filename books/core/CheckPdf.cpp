@@ -1,0 +1,63 @@
+#include "books/core/CheckPdf.h"
+
+#include "books/core/PainterCanvas.h"
+#include "common/core/Exceptions.h"
+
+#include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace kiv5::books {
+namespace {
+
+[[noreturn]] void Fail(const QString& path, const QString& reason) {
+    throw IoError(
+        QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace
+
+QString CheckPdfFileName(const QString& checkNumber) {
+    QString name = checkNumber;
+    for (QChar& c : name) {
+        if (c.unicode() < 32 || QStringView(u"/\\:*?\"<>|").contains(c)) {
+            c = QLatin1Char('_');
+        }
+    }
+    while (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.'))) {
+        name.chop(1);
+    }
+    return QStringLiteral("Check ") + name + QStringLiteral(".pdf");
+}
+
+void WriteCheckPdf(const QString& path, const CheckValues& values, const CheckPageOptions& options,
+                   const ErrorSink& errors) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        Fail(path, file.errorString());
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kCheckPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(QStringLiteral("Check ") + values.checkNumber);
+        writer.setCreator(QStringLiteral("sumora5"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            Fail(path, QStringLiteral("the page cannot be opened for drawing"));
+        }
+        PainterCanvas canvas(painter);
+        PrintCheckPage(canvas, values, options, errors);
+        painter.end();
+    }
+    if (!file.commit()) {
+        Fail(path, file.errorString());
+    }
+}
+
+} // namespace kiv5::books
