@@ -117,7 +117,8 @@ private:
     // The entry form.
     enum class Unsaved { Proceed, Stop };
     Unsaved ResolveUnsavedChanges(LedgerId id);
-    void OpenEntryForm(LedgerId id, int row);
+    // added: the row is a new record, counted as changed until saved.
+    void OpenEntryForm(LedgerId id, int row, bool added = false);
     void ShowRowInForm(LedgerId id, int row);
     void UpdateFormButtons(LedgerId id);
     void MoveTo(LedgerId id, int row);

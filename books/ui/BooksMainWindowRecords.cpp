@@ -66,7 +66,7 @@ bool BooksMainWindow::AskToSaveOnClose(LedgerId id) {
     }
 }
 
-void BooksMainWindow::OpenEntryForm(LedgerId id, int row) {
+void BooksMainWindow::OpenEntryForm(LedgerId id, int row, bool added) {
     Ledger& ledger = ws_.LedgerOf(id);
     if (IsFormOpen() || !ledger.HasRow(row)) {
         return;
@@ -119,6 +119,11 @@ void BooksMainWindow::OpenEntryForm(LedgerId id, int row) {
     });
     ledger.CurrentRow = row;
     ShowRowInForm(id, row);
+    if (added) {
+        ws_.ModifiedRecord = true;
+        form->FocusClient();
+        UpdateFormButtons(id);
+    }
     prompts_.Exec(*form);
     ws_.ModifiedRecord = false;
     delete form;
@@ -204,7 +209,7 @@ void BooksMainWindow::AddCommand(LedgerId id) {
     if (LedgerWindow* window = WindowOf(id)) {
         window->View().SetCurrentTableRow(added.row);
     }
-    OpenEntryForm(id, added.row);
+    OpenEntryForm(id, added.row, true);
 }
 
 void BooksMainWindow::FormAdd(LedgerId id) {
