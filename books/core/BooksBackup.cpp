@@ -32,6 +32,27 @@ QStringList BackupLines(const RecordTable& table, const StepProgress& progress,
     return lines;
 }
 
+// A date, amount or status that does not read stops the restore before
+// anything is written, naming the file and the line.
+void CheckBackupFields(const QStringList& fields, const QString& path, int line) {
+    const auto refuse = [&](const QString& what, const QString& text) {
+        throw IoError(QStringLiteral("Line %1 of the backup file \"%2\" holds %3 \"%4\".")
+                          .arg(line)
+                          .arg(QDir::toNativeSeparators(path), what, text));
+    };
+    if (!TryParseDateTime(fields[LedgerColumn::Date])) {
+        refuse(QStringLiteral("no date but"), fields[LedgerColumn::Date]);
+    }
+    if (!TryParseFloat(RemoveCommasAndSigns(fields[LedgerColumn::Amount]))) {
+        refuse(QStringLiteral("no amount but"), fields[LedgerColumn::Amount]);
+    }
+    const QString status = fields.mid(10).join(kTab);
+    if (status != QLatin1String("0") && status != QLatin1String("-1") &&
+        status != QLatin1String("-2")) {
+        refuse(QStringLiteral("no status but"), status);
+    }
+}
+
 RecordTable RestoredTable(const QString& path, const Clock& clock, const StepProgress& progress,
                           const QString& text) {
     const QStringList lines = ReadTextLines(path);
@@ -47,6 +68,7 @@ RecordTable RestoredTable(const QString& path, const Clock& clock, const StepPro
                               .arg(QDir::toNativeSeparators(path))
                               .arg(fields.size()));
         }
+        CheckBackupFields(fields, path, row);
         QStringList& cells = table.Row(row);
         for (int column = LedgerColumn::Mark; column <= LedgerColumn::Amount; ++column) {
             cells[column] = fields[column];

@@ -99,6 +99,8 @@ private slots:
         QTest::newRow("missing expense lines") << "missing";
         QTest::newRow("short backup line") << "short";
         QTest::newRow("folder in the expense file's place") << "folder";
+        QTest::newRow("amount that is no number") << "amount";
+        QTest::newRow("date that is no date") << "date";
     }
     void restoreFailuresLeaveEverything() {
         QFETCH(QString, damage);
@@ -117,6 +119,10 @@ private slots:
             QFile::remove(files.expense);
         } else if (damage == "short") {
             WriteTextLines(files.income, {"X\t1\t2"});
+        } else if (damage == "amount") {
+            WriteTextLines(files.expense, {"\t1\t1/2/2011\t\t\t\t\t\t\tlots\t0"});
+        } else if (damage == "date") {
+            WriteTextLines(files.income, {"\t1\tsoon\t\t\t\t\t\t\t1.00\t0"});
         } else {
             QFile::remove(set.BooksFile("kiv5.exp"));
             QDir().mkpath(set.BooksFile("kiv5.exp"));
@@ -126,7 +132,8 @@ private slots:
             ws.Restore(chosen);
             QFAIL("the restore went through");
         } catch (const Kiv5Error& error) {
-            QVERIFY(!error.Message().isEmpty());
+            QVERIFY2(damage == "name" || damage == "folder" || error.Message().contains("_3.txt"),
+                     qPrintable(error.Message()));
         }
         QCOMPARE(set.Snapshot(), before);
         QCOMPARE(ws.Income().Table().DataRowCount(), 3);

@@ -106,6 +106,23 @@ private slots:
         QCOMPARE(ws.Income().Table().DataRowCount(), 3);
     }
 
+    void lengthByteAboveCapacityIsClamped() {
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        QByteArray bytes = set.Read(set.BooksFile("kiv5.inc"));
+        bytes[98] = char(200); // the first description's length byte; it holds 64
+        bytes.replace(99, 64, QByteArray(64, 'd'));
+        set.Write(set.BooksFile("kiv5.inc"), bytes);
+        const auto before = set.Snapshot();
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.Open(set.BooksFile("kiv5.su5"));
+        const int row = ws.Income().RowOfPosition(1);
+        QCOMPARE(ws.Income().Table().Cell(row, LedgerColumn::Description), QString(64, 'd'));
+        QCOMPARE(set.Snapshot(), before);
+    }
+
     void addAppendsAtTheRealEndAndReadsOthersFirst() {
         BooksSetFolder set;
         set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
@@ -364,6 +381,33 @@ private slots:
 
         mine.SelectAll(LedgerId::Income, false);
         QVERIFY(!Stored<IncRec>(set.BooksFile("kiv5.inc"))[0].Selected);
+    }
+
+    void cancelFilterKeepsAnotherUsersDeletion() {
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace mine(1044, context);
+        BooksWorkspace theirs(1044, context);
+        set.Configure(mine);
+        set.Configure(theirs);
+        mine.Open(set.BooksFile("kiv5.su5"));
+        theirs.Open(set.BooksFile("kiv5.su5"));
+        FilterRec criteria;
+        criteria.Payxx = "Smith";
+        mine.SetFilter(LedgerId::Income, criteria);
+        context.now = context.now.addSecs(1);
+        theirs.Delete(LedgerId::Income, theirs.Income().RowOfPosition(2), false);
+        LedgerEntry edit = EntryOfRow(theirs.Income().Table(), theirs.Income().RowOfPosition(3));
+        edit.description = "kept";
+        theirs.SaveRecord(LedgerId::Income, theirs.Income().RowOfPosition(3), edit);
+        mine.CancelFilter(LedgerId::Income);
+        const auto stored = Stored<IncRec>(set.BooksFile("kiv5.inc"));
+        QCOMPARE(stored[1].Status, -2);
+        QCOMPARE(stored[2].Status, 0);
+        QCOMPARE(stored[2].Description, QStringLiteral("kept"));
+        QVERIFY(mine.Income().Table().IsHidden(mine.Income().RowOfPosition(2)));
+        QVERIFY(!mine.Income().Table().IsHidden(mine.Income().RowOfPosition(3)));
     }
 
     void filterCriteria_data() {
