@@ -16,11 +16,33 @@ constexpr int kStatusOffset = 260;
 } // namespace
 
 LedgerPatcher::LedgerPatcher(const QString& path) : file_(path) {
-    if (!file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+    // Unbuffered: each patch reads or writes a few bytes at a far-off place.
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         Fail(QStringLiteral("open"));
     }
     CheckRecordFileLength(path, file_.size(), kLedgerRecordSize);
     count_ = file_.size() / kLedgerRecordSize;
+    ReadStatuses();
+}
+
+void LedgerPatcher::ReadStatuses() {
+    constexpr qint64 kChunkRecords = 4096;
+    statuses_.resize(static_cast<std::size_t>(count_));
+    QByteArray chunk;
+    for (qint64 first = 0; first < count_; first += kChunkRecords) {
+        const qint64 records = qMin(kChunkRecords, count_ - first);
+        if (!file_.seek(first * kLedgerRecordSize)) {
+            Fail(QStringLiteral("position in"));
+        }
+        chunk = file_.read(records * kLedgerRecordSize);
+        if (chunk.size() != records * kLedgerRecordSize) {
+            Fail(QStringLiteral("read"));
+        }
+        for (qint64 k = 0; k < records; ++k) {
+            statuses_[static_cast<std::size_t>(first + k)] = qFromLittleEndian<qint32>(
+                chunk.constData() + k * kLedgerRecordSize + kStatusOffset);
+        }
+    }
 }
 
 void LedgerPatcher::Fail(const QString& action) const {
@@ -41,13 +63,14 @@ void LedgerPatcher::SeekTo(int position, int offset) {
     }
 }
 
-qint32 LedgerPatcher::Status(int position) {
-    SeekTo(position, kStatusOffset);
-    char bytes[4];
-    if (file_.read(bytes, 4) != 4) {
-        Fail(QStringLiteral("read"));
+qint32 LedgerPatcher::Status(int position) const {
+    if (position < 1 || position > count_) {
+        throw IoError(QStringLiteral("Cannot reach record %1 of \"%2\": the file holds only %3")
+                          .arg(position)
+                          .arg(QDir::toNativeSeparators(file_.fileName()))
+                          .arg(count_));
     }
-    return qFromLittleEndian<qint32>(bytes);
+    return statuses_[static_cast<std::size_t>(position - 1)];
 }
 
 void LedgerPatcher::WriteMark(int position, bool selected) {
@@ -65,6 +88,7 @@ void LedgerPatcher::WriteStatus(int position, qint32 status) {
     if (file_.write(bytes, 4) != 4) {
         Fail(QStringLiteral("write"));
     }
+    statuses_[static_cast<std::size_t>(position - 1)] = status;
 }
 
 void LedgerPatcher::Close() {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QString>
+#include <vector>
 
 namespace kiv5::books {
 
@@ -18,8 +19,9 @@ public:
     LedgerPatcher(const LedgerPatcher&) = delete;
     LedgerPatcher& operator=(const LedgerPatcher&) = delete;
 
-    // The stored status of the record at a 1-based position.
-    qint32 Status(int position);
+    // The stored status of the record at a 1-based position, as the file
+    // held it when opened (read in one pass).
+    qint32 Status(int position) const;
     void WriteMark(int position, bool selected);
     void WriteStatus(int position, qint32 status);
     void Close();
@@ -28,8 +30,11 @@ private:
     void SeekTo(int position, int offset);
     [[noreturn]] void Fail(const QString& action) const;
 
+    void ReadStatuses();
+
     QFile file_;
     qint64 count_ = 0;
+    std::vector<qint32> statuses_;
 };
 
 } // namespace kiv5::books
