@@ -38,12 +38,39 @@ bool CriterionContains(const QString& cell, const QString& criterion) {
     return !cell.isEmpty() && UpperCaseText(criterion).contains(UpperCaseText(cell));
 }
 
+// The date of a cell as the table writes it ("M/d/yyyy"), read without the
+// general parser; other texts go through it.
+std::optional<QDate> CellDate(const QString& cell) {
+    int parts[3] = {0, 0, 0};
+    int part = 0;
+    int digits = 0;
+    for (const QChar c : cell) {
+        if (c == QLatin1Char('/') && part < 2 && digits > 0) {
+            ++part;
+            digits = 0;
+        } else if (c.isDigit() && digits < 4) {
+            parts[part] = parts[part] * 10 + c.digitValue();
+            ++digits;
+        } else {
+            part = -1;
+            break;
+        }
+    }
+    if (part == 2 && digits == 4) {
+        const QDate date(parts[2], parts[0], parts[1]);
+        if (date.isValid()) {
+            return date;
+        }
+    }
+    const auto value = TryParseDateTime(cell);
+    return value ? DayCountToDate(*value) : std::nullopt;
+}
+
 bool DatePasses(const QString& cell, const FilterDate& date) {
     if (date.kind == FilterDate::None) {
         return true;
     }
-    const auto value = TryParseDateTime(cell);
-    const auto day = value ? DayCountToDate(*value) : std::nullopt;
+    const auto day = CellDate(cell);
     if (!day) {
         return false;
     }
