@@ -43,11 +43,7 @@ ClientMainWindow::ClientMainWindow(Prompts& prompts, ClientStartOptions options,
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)),
       help_(QStringLiteral("pellary5"), context_.folders, this),
       ws_(PrimaryScreenWidth(), context_),
-      launcher_(
-          [&prompts](const QString& title, const QString& text) {
-              prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
-          },
-          options_.launchPlatform),
+      launcher_(Launcher::ReportingTo(prompts, options_.launchPlatform)),
       upgrade_(
           prompts_, ws_.settings, launcher_, context_.progress,
           [this](int topic) { ShowHelp(topic); }, this) {

@@ -1,5 +1,7 @@
 #include "common/ui/Launcher.h"
 
+#include "common/ui/Prompts.h"
+
 #include "common/core/Misc.h"
 
 #include <QFileInfo>
@@ -110,6 +112,14 @@ void Launcher::ShowLaunchError(int code) const {
     if (!text.isEmpty()) {
         showMessage_(QStringLiteral("Error"), text);
     }
+}
+
+Launcher Launcher::ReportingTo(Prompts& prompts, LaunchPlatform platform) {
+    return Launcher(
+        [&prompts](const QString& title, const QString& text) {
+            prompts.Message(title, text, QMessageBox::Ok, QMessageBox::Critical);
+        },
+        std::move(platform));
 }
 
 } // namespace kiv5::ui

@@ -41,6 +41,8 @@ struct LaunchPlatform {
     static LaunchPlatform System();
 };
 
+class Prompts;
+
 class Launcher {
 public:
     using MessageFunction = std::function<void(const QString& title, const QString& text)>;
@@ -48,6 +50,10 @@ public:
     // Without a message function failures are shown in a QMessageBox.
     explicit Launcher(MessageFunction showMessage = {},
                       LaunchPlatform platform = LaunchPlatform::System());
+    // A program's launcher: failures shown as critical boxes through its
+    // prompts service, which must outlive the launcher.
+    static Launcher ReportingTo(Prompts& prompts,
+                                LaunchPlatform platform = LaunchPlatform::System());
 
     // Starts a command on a document; LAUNCH_OK or a launch-error code.
     // Shows nothing.

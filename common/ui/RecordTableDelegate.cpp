@@ -26,6 +26,14 @@ QColor RowBackground(bool current, bool marked, int position) {
     return QColor(192, 192, 192);
 }
 
+QColor LedgerRowBackground(bool current, bool marked, int position) {
+    if (current)
+        return QColor(166, 202, 240);
+    if (marked)
+        return QColor(192, 192, 192);
+    return position % 2 != 0 ? QColor(192, 220, 192) : QColor(Qt::white);
+}
+
 int RowPosition(int topTableRow, int topProxyRow, int proxyRow) {
     return topTableRow + (proxyRow - topProxyRow + 1);
 }
@@ -74,7 +82,9 @@ void RecordTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                             table.Cell(tableRow, look.markColumn) == QLatin1String("X");
         const int topProxyRow = qMax(0, view_.rowAt(0));
         const int position = RowPosition(proxy.TableRowAt(topProxyRow), topProxyRow, index.row());
-        painter->fillRect(cell, RowBackground(current, marked, position));
+        const bool ledger = look.rowColouring == RowColouring::LedgerStriped;
+        painter->fillRect(cell, ledger ? LedgerRowBackground(current, marked, position)
+                                       : RowBackground(current, marked, position));
     }
 
     const QString& stored = table.Cell(tableRow, column);

@@ -12,6 +12,9 @@ class RecordTableView;
 // The background of a data cell: the current row, a marked row striped by
 // its position, or the grey of every other row.
 QColor RowBackground(bool current, bool marked, int position);
+// The ledgers' rule: the current row light blue, a marked row silver, the
+// others money green at odd positions and white at even ones.
+QColor LedgerRowBackground(bool current, bool marked, int position);
 
 // The position that stripes marked rows: the table row of the top visible
 // row plus the number of shown rows from it down to and including this one.

@@ -11,8 +11,10 @@ QString HeaderCaption(const RecordTableLook& look, const SortState& sort, int co
     const QString& caption = look.captions[column];
     if (!look.sortedCapitals || column != sort.SortedColumn)
         return caption;
-    return UpperCaseText(caption) +
-           (sort.IsAscending(column) ? QStringLiteral(" v") : QStringLiteral(" ^"));
+    const QString gap =
+        look.tightSortMarkColumns.contains(column) ? QString() : QStringLiteral(" ");
+    return UpperCaseText(caption) + gap +
+           (sort.IsAscending(column) ? QStringLiteral("v") : QStringLiteral("^"));
 }
 
 } // namespace kiv5::ui

@@ -10,6 +10,14 @@ struct SortState;
 
 namespace kiv5::ui {
 
+// How data rows are coloured apart from the current row (light blue).
+enum class RowColouring {
+    // Marked rows striped money green and white by position, others grey.
+    MarkedStriped,
+    // Marked rows silver, others striped money green and white by position.
+    LedgerStriped,
+};
+
 // How one program draws its record table: captions, alignment and the
 // columns with a meaning of their own.
 struct RecordTableLook {
@@ -27,6 +35,10 @@ struct RecordTableLook {
     int indicatorColumn = -1;
     // Where a left or middle click toggles the current row's mark.
     int markColumn = 0;
+    RowColouring rowColouring = RowColouring::MarkedStriped;
+    // Sorted captions whose direction mark follows without a blank
+    // ("REC NO.v").
+    QSet<int> tightSortMarkColumns;
 };
 
 // The caption a column shows with the given sort memory.

@@ -1,0 +1,26 @@
+#pragma once
+
+// The client list of the entry form and the filter dialog, read from the
+// client file the set is linked to.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace kiv5::books {
+
+// The linked client file: the client files folder with the link's file
+// name part, found without regard to letter case; empty when no client file
+// is linked.
+QString LinkedClientFile(const QString& pl5Directory, const QString& pl5FileName);
+
+// Whether the link names a client file that exists.
+bool HasLinkedClientFile(const QString& pl5Directory, const QString& pl5FileName);
+
+// "Last, First - Number" for every client of the file, at most 141
+// characters each, skipping the header record (slot 0) and deleted clients.
+// Throws IoError naming the file when it cannot be read or is damaged.
+QStringList ReadClientList(const QString& clientFile,
+                           const std::function<void(int percent)>& progress = {});
+
+} // namespace kiv5::books

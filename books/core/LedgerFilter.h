@@ -1,0 +1,47 @@
+#pragma once
+
+// The nine criteria of a ledger filter and the test each record row must
+// pass. An empty criterion tests nothing.
+
+#include "common/core/DateTime.h"
+#include "common/core/RecordTable.h"
+
+#include <QString>
+
+namespace kiv5::books {
+
+struct FilterRec {
+    QString RexNo;       // max 8
+    QString Date;        // max 10: YYYY, MM/YYYY or a full date
+    QString ClientNo;    // max 8
+    QString Payxx;       // max 64
+    QString Description; // max 64
+    QString Category;    // max 128, names joined by "|"
+    QString Account;     // max 128
+    QString Code;        // max 1
+    QString Amount;      // max 16, as typed
+
+    bool operator==(const FilterRec&) const = default;
+};
+
+// Each field cut to its maximum.
+FilterRec CutFilterRec(FilterRec criteria);
+
+// The date criterion, read once per filter.
+struct FilterDate {
+    enum Kind { None, Year, Month, Day };
+    Kind kind = None;
+    int year = 0;
+    int month = 0;
+    DayCount day = 0;
+};
+
+// Throws ConversionError with a message naming the text when it is not
+// YYYY, MM/YYYY or a valid date.
+FilterDate ParseFilterDate(const QString& text);
+
+// Whether the row passes every criterion.
+bool PassesFilter(const RecordTable& table, int row, const FilterRec& criteria,
+                  const FilterDate& date);
+
+} // namespace kiv5::books

@@ -1,0 +1,336 @@
+#include "books/ui/LedgerEntryForm.h"
+
+#include "common/core/DateTime.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kiv5::books::ui {
+namespace {
+
+QComboBox* MakePickList(QWidget* parent, const QStringList& items, bool editable, bool sorted,
+                        const QString& name) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    QStringList shown = items;
+    if (sorted) {
+        shown.sort(Qt::CaseInsensitive);
+    }
+    box->addItems(shown);
+    box->setCurrentIndex(-1);
+    return box;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+bool PassesAmountFilter(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty() || key.key() == Qt::Key_Backspace || !text[0].isPrint()) {
+        return true;
+    }
+    for (const QChar c : text) {
+        if (!IsAmountCharacter(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+LedgerEntryForm::LedgerEntryForm(const LedgerKind& kind, const EntryFormLists& lists,
+                                 ErrorSink errors, QWidget* parent)
+    : QDialog(parent), kind_(kind), errors_(std::move(errors)) {
+    setObjectName(QStringLiteral("frmEntry"));
+    setWindowTitle(kind.formCaption);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeToolBar());
+    layout->addWidget(MakeFields(lists));
+    WatchChanges();
+    UpdateButtons(false, false, false);
+    SetPrintCheckAvailable(false);
+}
+
+QToolButton* LedgerEntryForm::AddButton(QWidget* bar, const QString& text, const QString& hint,
+                                        const QString& name) {
+    auto* button = new QToolButton(bar);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setObjectName(name);
+    bar->layout()->addWidget(button);
+    return button;
+}
+
+QWidget* LedgerEntryForm::MakeToolBar() {
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    firstButton = AddButton(bar, QStringLiteral("First"), QStringLiteral("Go to first record"),
+                            QStringLiteral("btnFirst"));
+    priorButton = AddButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior record"),
+                            QStringLiteral("btnPrior"));
+    nextButton = AddButton(bar, QStringLiteral(">"), QStringLiteral("Go to next record"),
+                           QStringLiteral("btnNext"));
+    lastButton = AddButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last record"),
+                           QStringLiteral("btnLast"));
+    deleteButton = AddButton(bar, QStringLiteral("Del"), QStringLiteral("Delete current name"),
+                             QStringLiteral("btnDel"));
+    addButton = AddButton(bar, QStringLiteral("Add"), QStringLiteral("Add another name"),
+                          QStringLiteral("btnAdd"));
+    saveButton =
+        AddButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
+                  QStringLiteral("btnSave"));
+    AddButton(bar, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"),
+              QStringLiteral("btnCopy"));
+    AddButton(bar, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"),
+              QStringLiteral("btnPaste"));
+    printCheckButton = AddButton(bar, QStringLiteral("Print"), QStringLiteral("Print check"),
+                                 QStringLiteral("btnPrintCheck"));
+    printCheckButton->setVisible(kind_.printCheck);
+    cancelFindButton =
+        AddButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
+                  QStringLiteral("btnCancelFind"));
+    closeButton = AddButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
+                            QStringLiteral("btnClose"));
+    row->addStretch();
+    positionLabel = new QLabel(bar);
+    positionLabel->setObjectName(QStringLiteral("lblPosition"));
+    row->addWidget(positionLabel);
+
+    connect(firstButton, &QToolButton::clicked, this, &LedgerEntryForm::FirstClicked);
+    connect(priorButton, &QToolButton::clicked, this, &LedgerEntryForm::PriorClicked);
+    connect(nextButton, &QToolButton::clicked, this, &LedgerEntryForm::NextClicked);
+    connect(lastButton, &QToolButton::clicked, this, &LedgerEntryForm::LastClicked);
+    connect(deleteButton, &QToolButton::clicked, this, &LedgerEntryForm::DeleteClicked);
+    connect(addButton, &QToolButton::clicked, this, &LedgerEntryForm::AddClicked);
+    connect(saveButton, &QToolButton::clicked, this, &LedgerEntryForm::SaveClicked);
+    connect(printCheckButton, &QToolButton::clicked, this, &LedgerEntryForm::PrintCheckClicked);
+    connect(cancelFindButton, &QToolButton::clicked, this, [this] {
+        emit CancelFindClicked();
+        close();
+    });
+    connect(closeButton, &QToolButton::clicked, this, [this] { close(); });
+    return bar;
+}
+
+QWidget* LedgerEntryForm::MakeFields(const EntryFormLists& lists) {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("pnlFields"));
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, kind_.formColour);
+    panel->setPalette(palette);
+    auto* form = new QFormLayout(panel);
+    numberEdit = MakeEdit(panel, 8, QStringLiteral("edtNumber"));
+    dateEdit = new QDateEdit(panel);
+    dateEdit->setObjectName(QStringLiteral("dtpDate"));
+    dateEdit->setCalendarPopup(true);
+    dateEdit->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+    clientBox = MakePickList(panel, lists.clients, true, true, QStringLiteral("cmbxClient"));
+    partyBox = MakePickList(panel, lists.parties, true, true, QStringLiteral("cmbxParty"));
+    descriptionEdit = MakeEdit(panel, 64, QStringLiteral("edtDescription"));
+    categoryBox = MakePickList(panel, lists.categories, true, true, QStringLiteral("cmbxCategory"));
+    codeEdit = MakeEdit(panel, 10, QStringLiteral("edtCode"));
+    amountEdit = MakeEdit(panel, 32, QStringLiteral("edtAmount"));
+    accountBox = MakePickList(panel, lists.accounts, false, false, QStringLiteral("cmbxAccount"));
+    form->addRow(kind_.numberLabel, numberEdit);
+    form->addRow(QStringLiteral("Date"), dateEdit);
+    form->addRow(QStringLiteral("Client Name/Number"), clientBox);
+    form->addRow(kind_.partyLabel, partyBox);
+    form->addRow(QStringLiteral("Description"), descriptionEdit);
+    form->addRow(QStringLiteral("Category"), categoryBox);
+    form->addRow(QStringLiteral("Code"), codeEdit);
+    form->addRow(QStringLiteral("Amount"), amountEdit);
+    form->addRow(QStringLiteral("Account"), accountBox);
+    for (QWidget* watched : std::initializer_list<QWidget*>{
+             clientBox, clientBox->lineEdit(), partyBox, partyBox->lineEdit(), categoryBox,
+             categoryBox->lineEdit(), amountEdit}) {
+        watched->installEventFilter(this);
+    }
+    return panel;
+}
+
+void LedgerEntryForm::WatchChanges() {
+    const auto modified = [this] {
+        if (!loading_) {
+            emit Modified();
+        }
+    };
+    for (QLineEdit* edit : {numberEdit, descriptionEdit, codeEdit, amountEdit}) {
+        connect(edit, &QLineEdit::textEdited, this, modified);
+    }
+    connect(dateEdit, &QDateEdit::dateChanged, this, modified);
+    for (QComboBox* box : {clientBox, partyBox, categoryBox}) {
+        connect(box, &QComboBox::editTextChanged, this, modified);
+    }
+    connect(accountBox, &QComboBox::currentIndexChanged, this, modified);
+}
+
+void LedgerEntryForm::ShowEntry(const LedgerEntry& entry, int position) {
+    loading_ = true;
+    positionLabel->setText(QString::number(position));
+    numberEdit->setText(entry.number);
+    if (entry.date) {
+        if (const auto date = DayCountToDate(*entry.date)) {
+            dateEdit->setDate(*date);
+        }
+    }
+    const QStringList clients = [this] {
+        QStringList items;
+        for (int i = 0; i < clientBox->count(); ++i) {
+            items.append(clientBox->itemText(i));
+        }
+        return items;
+    }();
+    const int client = ClientItemOf(clients, entry.client);
+    clientBox->setCurrentIndex(client);
+    clientBox->setEditText(client >= 0 ? clients[client] : entry.client);
+    partyBox->setEditText(entry.party);
+    descriptionEdit->setText(entry.description);
+    categoryBox->setEditText(entry.category);
+    QStringList accounts;
+    for (int i = 0; i < accountBox->count(); ++i) {
+        accounts.append(accountBox->itemText(i));
+    }
+    int account = AccountItemOf(accounts, entry.account);
+    if (account < 0 && !entry.account.isEmpty()) {
+        // A name no longer listed stays as stored.
+        accountBox->addItem(entry.account);
+        account = accountBox->count() - 1;
+    }
+    accountBox->setCurrentIndex(account);
+    codeEdit->setText(entry.code);
+    amountEdit->setText(entry.amount);
+    loading_ = false;
+}
+
+LedgerEntry LedgerEntryForm::Entry() const {
+    LedgerEntry entry;
+    entry.number = numberEdit->text();
+    entry.date = DateToDayCount(dateEdit->date());
+    entry.client = clientBox->currentText();
+    entry.party = partyBox->currentText();
+    entry.description = descriptionEdit->text();
+    entry.category = categoryBox->currentText();
+    entry.account = accountBox->currentText();
+    entry.code = codeEdit->text().left(1);
+    entry.amount = amountEdit->text();
+    return entry;
+}
+
+void LedgerEntryForm::FillFromParty(const PartyFill& fill) {
+    descriptionEdit->setText(fill.description);
+    categoryBox->setEditText(fill.category);
+    amountEdit->setText(fill.amount);
+    QStringList accounts;
+    for (int i = 0; i < accountBox->count(); ++i) {
+        accounts.append(accountBox->itemText(i));
+    }
+    accountBox->setCurrentIndex(AccountItemOf(accounts, fill.account));
+    emit Modified();
+}
+
+void LedgerEntryForm::AddCategoryItem(const QString& name) {
+    const QString text = categoryBox->currentText();
+    categoryBox->addItem(name);
+    categoryBox->model()->sort(0);
+    categoryBox->setEditText(text);
+}
+
+void LedgerEntryForm::FocusClient() {
+    clientBox->setFocus();
+}
+
+void LedgerEntryForm::UpdateButtons(bool canGoBack, bool canGoOn, bool modified) {
+    firstButton->setEnabled(canGoBack);
+    priorButton->setEnabled(canGoBack);
+    nextButton->setEnabled(canGoOn);
+    lastButton->setEnabled(canGoOn);
+    saveButton->setEnabled(modified);
+}
+
+void LedgerEntryForm::SetPrintCheckAvailable(bool available) {
+    printCheckButton->setEnabled(available);
+}
+
+void LedgerEntryForm::CloseNow() {
+    forceClose_ = true;
+    close();
+}
+
+void LedgerEntryForm::done(int result) {
+    if (!forceClose_ && closeGuard_ && !closeGuard_()) {
+        return;
+    }
+    forceClose_ = false;
+    QDialog::done(result);
+}
+
+void LedgerEntryForm::LeaveClient() {
+    if (partyBox->currentText().isEmpty()) {
+        const QString party = PartyOfClientText(clientBox->currentText());
+        if (!party.isEmpty()) {
+            partyBox->setEditText(party);
+        }
+    }
+}
+
+void LedgerEntryForm::LeaveParty() {
+    emit PartyLeft(partyBox->currentText());
+}
+
+void LedgerEntryForm::LeaveCategory() {
+    emit CategoryLeft(categoryBox->currentText());
+}
+
+void LedgerEntryForm::LeaveAmount() {
+    const bool wasLoading = loading_;
+    loading_ = true;
+    amountEdit->setText(ReformatAmount(amountEdit->text(), errors_));
+    loading_ = wasLoading;
+}
+
+void LedgerEntryForm::keyPressEvent(QKeyEvent* event) {
+    // Enter closes the form as Esc does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool LedgerEntryForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == amountEdit &&
+        !PassesAmountFilter(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == clientBox || watched == clientBox->lineEdit()) {
+            LeaveClient();
+        } else if (watched == partyBox || watched == partyBox->lineEdit()) {
+            LeaveParty();
+        } else if (watched == categoryBox || watched == categoryBox->lineEdit()) {
+            LeaveCategory();
+        } else if (watched == amountEdit) {
+            LeaveAmount();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace kiv5::books::ui
