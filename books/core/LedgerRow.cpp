@@ -62,8 +62,7 @@ void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, 
     cells[LedgerColumn::Category] = record.Category;
     cells[LedgerColumn::Account] = record.Account;
     cells[LedgerColumn::Code] = record.Code;
-    cells[LedgerColumn::Amount] =
-        TrimLeadSpaces(FormatNumber("%12.2n", UnitsToMoney(record.Amount)));
+    cells[LedgerColumn::Amount] = FormatMoneyUnits(record.Amount);
     cells[LedgerColumn::PostTime] = FormatDateTime(record.PostTime, Midnight::Show);
     cells[LedgerColumn::PullTime] = FormatDateTime(record.PullTime, Midnight::Show);
     cells[LedgerColumn::Position] = QString::number(position);

@@ -314,15 +314,21 @@ std::optional<DayCount> TryParseDateTime(const QString& text) {
     }
     const int month = fields->month.value;
     const int day = fields->day.value;
-    const int now = QDate::currentDate().year();
-    int year = fields->year.digits == 0 ? now : fields->year.value;
-    if (fields->year.digits > 0 && fields->year.digits <= 2) {
-        // Two-digit years fall within fifty years of now.
-        year += now - now % 100;
-        if (year > now + 50) {
-            year -= 100;
-        } else if (year <= now - 50) {
-            year += 100;
+    int year = fields->year.value;
+    // Only a missing or two-digit year needs today's (reading the clock
+    // costs more than the rest of the parse).
+    if (fields->year.digits <= 2) {
+        const int now = QDate::currentDate().year();
+        if (fields->year.digits == 0) {
+            year = now;
+        } else {
+            // Two-digit years fall within fifty years of now.
+            year += now - now % 100;
+            if (year > now + 50) {
+                year -= 100;
+            } else if (year <= now - 50) {
+                year += 100;
+            }
         }
     }
     const QDate date(year, month, day);

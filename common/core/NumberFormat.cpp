@@ -197,4 +197,25 @@ double UnitsToMoney(qint64 units) {
     return static_cast<double>(units) / 10000.0;
 }
 
+QString FormatMoneyUnits(qint64 units) {
+    // Whole cents need no rounding; anything else (and the extremes, whose
+    // negation would overflow) takes the general way.
+    if (units % 100 != 0 || units <= -(qint64{1} << 62) || units >= (qint64{1} << 62)) {
+        return FormatMoney(UnitsToMoney(units));
+    }
+    const qint64 cents = (units < 0 ? -units : units) / 100;
+    const QString whole = QString::number(cents / 100);
+    const int fraction = static_cast<int>(cents % 100);
+    QString text;
+    text.reserve(whole.size() + whole.size() / 3 + 4);
+    if (units < 0) {
+        text += QLatin1Char('-');
+    }
+    text += Group(whole);
+    text += QLatin1Char('.');
+    text += QLatin1Char(static_cast<char>('0' + fraction / 10));
+    text += QLatin1Char(static_cast<char>('0' + fraction % 10));
+    return text;
+}
+
 } // namespace kiv5

@@ -28,5 +28,9 @@ QString ShortestDecimal(double value);
 // Money fields are integers holding the amount times 10000.
 qint64 MoneyToUnits(double amount);
 double UnitsToMoney(qint64 units);
+// FormatMoney(UnitsToMoney(units)), made without floating point when the
+// units are whole cents (a file of a million records shows its amounts
+// several times faster).
+QString FormatMoneyUnits(qint64 units);
 
 } // namespace kiv5

@@ -5,6 +5,8 @@
 #include "tests/support/TestMain.h"
 
 #include <clocale>
+#include <limits>
+#include <random>
 
 using namespace kiv5;
 
@@ -22,6 +24,41 @@ class TestHelpers : public QObject {
     Q_OBJECT
 
 private slots:
+    // The quick money form is the general one, cent for cent: edge values
+    // and a seeded sample, whole cents or not.
+    void moneyUnitsAsTheGeneralForm() {
+        QList<qint64> units{0,
+                            100,
+                            -100,
+                            5000,
+                            1'000'000,
+                            -1'000'000,
+                            10'000'000,
+                            9'999'900,
+                            123'456'700,
+                            -123'456'700,
+                            50,
+                            -50,
+                            10'050,
+                            1,
+                            -1,
+                            49,
+                            999'999'999'999'900,
+                            std::numeric_limits<qint64>::max(),
+                            std::numeric_limits<qint64>::min()};
+        std::mt19937_64 random(20261210);
+        for (int i = 0; i < 20000; ++i) {
+            const qint64 value =
+                static_cast<qint64>(random() % 2'000'000'000'000ULL) - 1'000'000'000'000LL;
+            units.append(i % 2 ? value / 100 * 100 : value);
+        }
+        for (const qint64 u : units) {
+            QCOMPARE(FormatMoneyUnits(u), TrimLeadSpaces(FormatNumber("%12.2n", UnitsToMoney(u))));
+        }
+        QCOMPARE(FormatMoneyUnits(123'456'700), QString("12,345.67"));
+        QCOMPARE(FormatMoneyUnits(-5'000), QString("-0.50"));
+    }
+
     void removeCommasAndSigns_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
