@@ -361,6 +361,53 @@ private slots:
         QCOMPARE(started.window.WindowOf(LedgerId::Income)->View().model()->rowCount(), 3);
     }
 
+    // Each typed criterion through the dialog: the receipts 1 "Smith, Ann"
+    // 100.00, 2 "Jones, Bob" 25.50 and 3 "Brown, Cy" 1,234.56; the records
+    // that fail are stored as hidden (-1), the others stay shown (0).
+    void filterDialogCriteria_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<QList<int>>("statuses");
+        QTest::newRow("number within") << "number"
+                                       << "2" << QList<int>{-1, 0, -1};
+        QTest::newRow("payor, any case") << "party"
+                                         << "smith" << QList<int>{0, -1, -1};
+        QTest::newRow("amount as typed, separators and all") << "amount"
+                                                             << "1,234" << QList<int>{-1, -1, 0};
+        QTest::newRow("amount cents") << "amount"
+                                      << ".50" << QList<int>{-1, 0, -1};
+        QTest::newRow("month and year") << "date"
+                                        << "2/2011" << QList<int>{0, -1, -1};
+        QTest::newRow("full date") << "date"
+                                   << "12/5/2010" << QList<int>{-1, 0, -1};
+    }
+    void filterDialogCriteria() {
+        QFETCH(QString, field);
+        QFETCH(QString, criterion);
+        QFETCH(QList<int>, statuses);
+        BooksWindowSet files;
+        StartedBooksWindow started;
+        started.prompts.ExpectDialog("Income Filter Dialog", [&](QDialog& dialog) {
+            auto& filter = static_cast<books::ui::LedgerFilterDialog&>(dialog);
+            QLineEdit* edit = field == "number"   ? filter.numberEdit
+                              : field == "party"  ? filter.partyEdit
+                              : field == "amount" ? filter.amountEdit
+                                                  : filter.dateEdit;
+            edit->setText(criterion);
+            dialog.setResult(QDialog::Accepted);
+        });
+        started.window.SetFilterCommand(LedgerId::Income);
+        QVERIFY(started.prompts.VerifyAllAnswered());
+        const auto stored = ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"));
+        QList<int> after;
+        for (const IncRec& record : stored) {
+            after.append(record.Status);
+        }
+        QCOMPARE(after, statuses);
+        QCOMPARE(started.window.WindowOf(LedgerId::Income)->View().model()->rowCount(),
+                 int(statuses.count(0)));
+    }
+
     void badFilterDateIsReported() {
         BooksWindowSet files;
         StartedBooksWindow started;
