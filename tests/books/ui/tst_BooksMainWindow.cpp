@@ -231,15 +231,30 @@ private slots:
         QVERIFY(files.set.temp.Exists("Sumora5/copy.inc"));
     }
 
+    // OK packs and closes the set; Cancel leaves every file and the open set.
+    void packWarnsThenCloses_data() {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("ok") << true;
+        QTest::newRow("cancel") << false;
+    }
     void packWarnsThenCloses() {
+        QFETCH(bool, ok);
         BooksWindowSet files;
         StartedBooksWindow started;
-        started.prompts.ExpectQuestion("Network Warning!", kPackWarning, QMessageBox::Ok)
-            .ExpectErrorWindow(11090);
+        const auto before = files.set.Snapshot();
+        started.prompts.ExpectQuestion("Network Warning!", kPackWarning,
+                                       ok ? QMessageBox::Ok : QMessageBox::Cancel);
+        if (ok) {
+            started.prompts.ExpectErrorWindow(11090);
+        }
         started.window.PackCommand();
         QVERIFY(started.prompts.VerifyAllAnswered());
-        QVERIFY(!started.window.Workspace().IsOpen());
-        QCOMPARE(started.window.windowTitle(), QStringLiteral("Sumora5: "));
+        QCOMPARE(started.window.Workspace().IsOpen(), !ok);
+        QCOMPARE(started.window.windowTitle(),
+                 ok ? QStringLiteral("Sumora5: ") : QStringLiteral("Sumora5: kiv5.su5"));
+        if (!ok) {
+            QCOMPARE(files.set.Snapshot(), before);
+        }
     }
 
     void openShowsABrokenSetByName() {
