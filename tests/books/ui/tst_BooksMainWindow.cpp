@@ -1,5 +1,6 @@
 #include "books/core/BookkeepingSet.h"
 #include "common/core/Misc.h"
+#include "common/ui/HelpWindow.h"
 #include "tests/books/ui/BooksWindowFixtures.h"
 #include "tests/uisupport/WidgetTestMain.h"
 
@@ -229,6 +230,20 @@ private slots:
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(started.window.windowTitle(), QStringLiteral("Sumora5: copy.su5"));
         QVERIFY(files.set.temp.Exists("Sumora5/copy.inc"));
+    }
+
+    // Help ▸ Table of Contents (F1) shows the program's own help window;
+    // Help ▸ About shows the about box of Sumora5.
+    void helpAndAbout() {
+        BooksWindowSet files;
+        StartedBooksWindow started;
+        started.window.Actions().Contents->trigger();
+        kiv5::ui::HelpWindow* help = started.window.findChild<kiv5::ui::HelpWindow*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        started.prompts.ExpectDialog("About Sumora5", QDialog::Accepted);
+        started.window.Actions().About->trigger();
+        QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
     // OK packs and closes the set; Cancel leaves every file and the open set.
