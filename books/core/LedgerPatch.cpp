@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QtEndian>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace kiv5::books {
 namespace {
@@ -51,15 +54,22 @@ void LedgerPatcher::Fail(const QString& action) const {
             .arg(action, QDir::toNativeSeparators(file_.fileName()), file_.errorString()));
 }
 
-void LedgerPatcher::SeekTo(int position, int offset) {
+void LedgerPatcher::WriteAt(int position, int offset, const char* bytes, int size) {
     if (position < 1 || position > count_) {
         throw IoError(QStringLiteral("Cannot reach record %1 of \"%2\": the file holds only %3")
                           .arg(position)
                           .arg(QDir::toNativeSeparators(file_.fileName()))
                           .arg(count_));
     }
-    if (!file_.seek(qint64{position - 1} * kLedgerRecordSize + offset)) {
-        Fail(QStringLiteral("position in"));
+    const off_t at = static_cast<off_t>(qint64{position - 1} * kLedgerRecordSize + offset);
+    ssize_t written = -1;
+    do {
+        written = ::pwrite(file_.handle(), bytes, static_cast<size_t>(size), at);
+    } while (written < 0 && errno == EINTR);
+    if (written != size) {
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(file_.fileName()),
+                               QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO))));
     }
 }
 
@@ -74,20 +84,14 @@ qint32 LedgerPatcher::Status(int position) const {
 }
 
 void LedgerPatcher::WriteMark(int position, bool selected) {
-    SeekTo(position, kMarkOffset);
     const char byte = selected ? 1 : 0;
-    if (file_.write(&byte, 1) != 1) {
-        Fail(QStringLiteral("write"));
-    }
+    WriteAt(position, kMarkOffset, &byte, 1);
 }
 
 void LedgerPatcher::WriteStatus(int position, qint32 status) {
-    SeekTo(position, kStatusOffset);
     char bytes[4];
     qToLittleEndian(status, bytes);
-    if (file_.write(bytes, 4) != 4) {
-        Fail(QStringLiteral("write"));
-    }
+    WriteAt(position, kStatusOffset, bytes, 4);
     statuses_[static_cast<std::size_t>(position - 1)] = status;
 }
 

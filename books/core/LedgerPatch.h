@@ -27,7 +27,9 @@ public:
     void Close();
 
 private:
-    void SeekTo(int position, int offset);
+    // Writes the bytes at the offset within the record: one positioned
+    // write, nothing else of the record touched.
+    void WriteAt(int position, int offset, const char* bytes, int size);
     [[noreturn]] void Fail(const QString& action) const;
 
     void ReadStatuses();
