@@ -122,12 +122,6 @@ bool BooksMainWindow::RunWithProgress(const QString& text,
     });
 }
 
-bool BooksMainWindow::AskNetworkWarning(const QString& text) {
-    return prompts_.Message(QStringLiteral("Network Warning!"), text,
-                            QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Warning) == QMessageBox::Ok;
-}
-
 void BooksMainWindow::ConnectActions() {
     BooksActions& a = actions_;
     const auto on = [this](QAction* action, auto&& slot) {

@@ -113,7 +113,8 @@ private:
     bool RunWithSteps(const std::function<void(const StepProgress&)>& call);
     bool RunWithProgress(const QString& text,
                          const std::function<void(const PercentProgress&)>& call);
-    bool AskNetworkWarning(const QString& text);
+    // The name of a new or saved-as set, asked before anything changes.
+    std::optional<QString> AskSetName();
     void ShowError(int code);
     void LoadSet(const std::function<void(const StepProgress&)>& load);
     void ExitSteps();

@@ -5,6 +5,7 @@
 #include "books/ui/NameListDialogs.h"
 #include "common/core/Misc.h"
 #include "common/ui/DefaultDirectoryDialog.h"
+#include "common/ui/NetworkWarning.h"
 #include "common/ui/Prompts.h"
 
 #include <QMdiArea>
@@ -22,6 +23,15 @@ const QString kPackNetworkText =
                    "See relevant help topic for more information.");
 
 } // namespace
+
+std::optional<QString> BooksMainWindow::AskSetName() {
+    return prompts_.SaveFile({.title = QStringLiteral("Save As"),
+                              .folder = ws_.settings.FilesDirectory,
+                              .fileName = QStringLiteral("*.SU5"),
+                              .filter = kSu5Filter,
+                              .defaultExtension = QStringLiteral("SU5"),
+                              .askOverwrite = true});
+}
 
 void BooksMainWindow::LoadSet(const std::function<void(const StepProgress&)>& load) {
     StoreColumnWidths();
@@ -58,13 +68,7 @@ void BooksMainWindow::RefreshCommand() {
 
 void BooksMainWindow::NewCommand() {
     // The name comes first: a cancelled question leaves the open set alone.
-    const std::optional<QString> chosen =
-        prompts_.SaveFile({.title = QStringLiteral("Save As"),
-                           .folder = ws_.settings.FilesDirectory,
-                           .fileName = QStringLiteral("*.SU5"),
-                           .filter = kSu5Filter,
-                           .defaultExtension = QStringLiteral("SU5"),
-                           .askOverwrite = true});
+    const std::optional<QString> chosen = AskSetName();
     if (!chosen) {
         return;
     }
@@ -74,14 +78,8 @@ void BooksMainWindow::NewCommand() {
 }
 
 bool BooksMainWindow::SaveAsCommand() {
-    const std::optional<QString> chosen =
-        prompts_.SaveFile({.title = QStringLiteral("Save As"),
-                           .folder = ws_.settings.FilesDirectory,
-                           .fileName = QStringLiteral("*.SU5"),
-                           .filter = kSu5Filter,
-                           .defaultExtension = QStringLiteral("SU5"),
-                           .askOverwrite = true});
-    if (!chosen || !AskNetworkWarning(kSaveAsNetworkText)) {
+    const std::optional<QString> chosen = AskSetName();
+    if (!chosen || !kiv5::ui::AskNetworkWarning(prompts_, kSaveAsNetworkText)) {
         return false;
     }
     const bool saved =
@@ -97,7 +95,7 @@ void BooksMainWindow::CloseCommand() {
 }
 
 void BooksMainWindow::PackCommand() {
-    if (!ws_.IsOpen() || !AskNetworkWarning(kPackNetworkText)) {
+    if (!ws_.IsOpen() || !kiv5::ui::AskNetworkWarning(prompts_, kPackNetworkText)) {
         return;
     }
     if (RunWithSteps([this](const StepProgress& steps) { ws_.Pack(steps); })) {

@@ -118,7 +118,6 @@ private:
     // Exit: the memo lines, the auto-load name and the automatic backup;
     // false when the user chose to stay.
     bool ExitSteps();
-    bool AskNetworkWarning(const QString& text);
     bool RunGuarded(const std::function<void()>& command);
     // Runs a workspace call under a progress window of that text.
     bool RunWithProgress(const QString& text,

@@ -9,6 +9,7 @@
 #include "clientdb/ui/ClientMainWindow.h"
 #include "common/core/Misc.h"
 #include "common/ui/HistoryMenu.h"
+#include "common/ui/NetworkWarning.h"
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/WaitCursor.h"
@@ -107,12 +108,6 @@ void ClientMainWindow::ReopenCommand(int historyIndex) {
     RebuildHistoryMenu();
 }
 
-bool ClientMainWindow::AskNetworkWarning(const QString& text) {
-    return prompts_.Message(QStringLiteral("Network Warning!"), text,
-                            QMessageBox::Ok | QMessageBox::Cancel,
-                            QMessageBox::Warning) == QMessageBox::Ok;
-}
-
 bool ClientMainWindow::SaveAsCommand(SaveMode mode) {
     ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
@@ -124,7 +119,7 @@ bool ClientMainWindow::SaveAsCommand(SaveMode mode) {
                            .askOverwrite = true});
     // The warning comes before the name changes, so a cancelled save keeps
     // the file that is open.
-    if (!chosen || (mode != SaveMode::NewFile && !AskNetworkWarning(kSaveWarning))) {
+    if (!chosen || (mode != SaveMode::NewFile && !AskNetworkWarning(prompts_, kSaveWarning))) {
         return false;
     }
     const bool saved = RunGuarded([&] {
@@ -153,7 +148,7 @@ void ClientMainWindow::CloseFileCommand() {
 }
 
 void ClientMainWindow::PackCommand() {
-    if (!ws_.IsOpen() || !AskNetworkWarning(kPackWarning)) {
+    if (!ws_.IsOpen() || !AskNetworkWarning(prompts_, kPackWarning)) {
         return;
     }
     const bool packed = RunGuarded([&] {
