@@ -89,14 +89,18 @@ void BooksMainWindow::ShowError(int code) {
     kiv5::ui::ShowErrorWindowSafely(prompts_, code);
 }
 
-bool BooksMainWindow::RunGuarded(const std::function<void()>& command) {
+kiv5::ui::CommandGuard BooksMainWindow::Guard() {
     kiv5::ui::CommandGuard guard(prompts_, context_.progress);
     for (LedgerWindow* window : {incomeWindow_.data(), expenseWindow_.data()}) {
         if (window) {
             guard.ReshowOnError(window);
         }
     }
-    return guard.Run(command);
+    return guard;
+}
+
+bool BooksMainWindow::RunGuarded(const std::function<void()>& command) {
+    return Guard().Run(command);
 }
 
 bool BooksMainWindow::RunWithSteps(const std::function<void(const StepProgress&)>& call) {
@@ -116,10 +120,7 @@ bool BooksMainWindow::RunWithSteps(const std::function<void(const StepProgress&)
 
 bool BooksMainWindow::RunWithProgress(const QString& text,
                                       const std::function<void(const PercentProgress&)>& call) {
-    return RunGuarded([&] {
-        kiv5::ui::ScopedProgress progress(context_.progress, text);
-        call(progress.Callback());
-    });
+    return Guard().RunWithProgress(text, call);
 }
 
 void BooksMainWindow::ConnectActions() {

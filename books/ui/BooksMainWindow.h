@@ -6,6 +6,7 @@
 #include "books/ui/LedgerEntryForm.h"
 #include "books/ui/LedgerWindow.h"
 #include "common/core/OfficeContext.h"
+#include "common/ui/CommandGuard.h"
 #include "common/ui/Launcher.h"
 #include "common/ui/ProgramHelp.h"
 
@@ -108,6 +109,8 @@ private:
     void ApplyTableFont();
     void StoreColumnWidths();
     void RebuildHistoryMenu();
+    // A guard that shows both ledger windows again when the command fails.
+    kiv5::ui::CommandGuard Guard();
     bool RunGuarded(const std::function<void()>& command);
     // Runs a workspace call showing its steps in one progress window.
     bool RunWithSteps(const std::function<void(const StepProgress&)>& call);

@@ -86,16 +86,21 @@ void ClientMainWindow::ShowError(int code) {
     context_.ErrorWindow(code);
 }
 
+CommandGuard ClientMainWindow::Guard() {
+    CommandGuard guard(prompts_, context_.progress);
+    if (QWidget* table = views_->TableWindow()) {
+        guard.ReshowOnError(table);
+    }
+    return guard;
+}
+
 bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
-    return RunCommand(prompts_, context_.progress, command, views_->TableWindow());
+    return Guard().Run(command);
 }
 
 bool ClientMainWindow::RunWithProgress(const QString& text,
                                        const std::function<void(const ProgressFunction&)>& call) {
-    return RunGuarded([&] {
-        ScopedProgress progress(context_.progress, text);
-        call(progress.Callback());
-    });
+    return Guard().RunWithProgress(text, call);
 }
 
 void ClientMainWindow::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 #include "clientdb/ui/UpgradeController.h"
 #include "common/core/Answers.h"
 #include "common/core/OfficeContext.h"
+#include "common/ui/CommandGuard.h"
 #include "common/ui/Launcher.h"
 #include "common/ui/ProgramHelp.h"
 #include "common/ui/RecordTableView.h"
@@ -118,6 +119,8 @@ private:
     // Exit: the memo lines, the auto-load name and the automatic backup;
     // false when the user chose to stay.
     bool ExitSteps();
+    // A guard that shows the table window again when the command fails.
+    CommandGuard Guard();
     bool RunGuarded(const std::function<void()>& command);
     // Runs a workspace call under a progress window of that text.
     bool RunWithProgress(const QString& text,

@@ -1,6 +1,7 @@
 #include "common/ui/CommandGuard.h"
 
 #include "common/core/Exceptions.h"
+#include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 
 #include <QGuiApplication>
@@ -71,6 +72,14 @@ void CommandGuard::ShowError(const QString& message) {
     } catch (...) {
         qWarning("KIV5: %s", qUtf8Printable(message));
     }
+}
+
+bool CommandGuard::RunWithProgress(
+    const QString& text, const std::function<void(const std::function<void(int)>&)>& call) {
+    return Run([&] {
+        ScopedProgress progress(progress_, text);
+        call(progress.Callback());
+    });
 }
 
 bool RunCommand(Prompts& prompts, ProgressTracker& progress, const std::function<void()>& command,

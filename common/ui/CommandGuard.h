@@ -28,6 +28,10 @@ public:
 
     // True when the command ran to its end.
     bool Run(const std::function<void()>& command);
+    // Runs a call under a progress window of that text; the call gets the
+    // window's percent callback.
+    bool RunWithProgress(const QString& text,
+                         const std::function<void(const std::function<void(int)>&)>& call);
 
 private:
     void CleanUp(bool hadOverrideCursor);
