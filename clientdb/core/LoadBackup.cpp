@@ -121,9 +121,8 @@ QString RestoreReplaceQuestion(const QString& clientFileName) {
 
 void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
                         const ProgressFunction& progress) {
-    // Converts every row; a cell that does not read stops here, before the
-    // table is touched or a file replaced.
-    RecordsInSlotOrder(restored.table, clock);
+    // LoadBackup has read every row; the files are written through
+    // temporary files, so a failure replaces nothing.
     restored.memo = RenumberRows(restored.table, restored.memo);
     SaveClientFiles(restored.files, restored.table, restored.memo, clock, progress);
 }

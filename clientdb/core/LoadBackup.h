@@ -57,9 +57,9 @@ RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirecto
 QString RestoreReplaceQuestion(const QString& clientFileName);
 
 // Writes the client file and the memo file anew from the restored table
-// (whole-file save, slot 0 first, through temporary files). Every row is
-// checked first: a cell that does not convert throws ConversionError before
-// any file is replaced. Afterwards each row's record number is the slot it
+// (whole-file save, slot 0 first, through temporary files). LoadBackup has
+// checked every row; a cell that does not convert throws ConversionError and
+// no file is replaced. Afterwards each row's record number is the slot it
 // was written to and the memo lines follow their clients.
 void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
                         const ProgressFunction& progress = {});
