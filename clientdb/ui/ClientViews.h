@@ -29,7 +29,6 @@ public:
     ClientViews(ClientWorkspace& workspace, Prompts& prompts, ProgressTracker& progress,
                 QMdiArea& area, QWidget* owner);
 
-    RecordTableModel& Model() const { return *model_; }
     RecordTableView* TableView() const { return tableView_; }
     ClientListView* ListView() const { return listView_; }
     QMdiSubWindow* TableWindow() const { return tableWindow_; }
