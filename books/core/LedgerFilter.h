@@ -3,7 +3,7 @@
 // The nine criteria of a ledger filter and the test each record row must
 // pass. An empty criterion tests nothing.
 
-#include "common/core/DateTime.h"
+#include "common/core/FilterDate.h"
 #include "common/core/RecordTable.h"
 
 #include <QString>
@@ -26,19 +26,6 @@ struct FilterRec {
 
 // Each field cut to its maximum.
 FilterRec CutFilterRec(FilterRec criteria);
-
-// The date criterion, read once per filter.
-struct FilterDate {
-    enum Kind { None, Year, Month, Day };
-    Kind kind = None;
-    int year = 0;
-    int month = 0;
-    DayCount day = 0;
-};
-
-// Throws ConversionError with a message naming the text when it is not
-// YYYY, MM/YYYY or a valid date.
-FilterDate ParseFilterDate(const QString& text);
 
 // Whether the row passes every criterion.
 bool PassesFilter(const RecordTable& table, int row, const FilterRec& criteria,
