@@ -1,6 +1,7 @@
 #include "tools/kiv5/Commands.h"
 
 #include "common/core/OfficeContext.h"
+#include "tools/kiv5/BillCommand.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
@@ -25,12 +26,15 @@ struct Command {
     CommandFunction run;
 };
 
+// clang-format off
 constexpr std::array kCommands = {
     Command{"dump", WithoutContext<RunDump>},
     Command{"check", WithoutContext<RunCheck>},
     Command{"make-demo", RunMakeDemo},
     Command{kPrintCheckCommand, RunPrintCheck},
+    Command{kBillCommand, RunBill},
 };
+// clang-format on
 
 CommandFunction FindCommand(const QString& name) {
     for (const Command& command : kCommands) {

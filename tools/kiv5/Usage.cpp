@@ -13,6 +13,7 @@ QString GeneralUsage() {
         "  check FILE...     find damaged data files\n"
         "  make-demo DIR     write a consistent demo data set\n"
         "  print-check ...   write a check page as sumora5 prints it into a PDF file\n"
+        "  bill BILLFILE ... write a bill with its statements as quenby5 prints it (RTF)\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -110,6 +111,32 @@ QString PrintCheckUsage() {
         "written (an existing FILE is then left as it was).\n");
 }
 
+QString BillUsage() {
+    return QStringLiteral(
+        "Usage: kiv5 bill BILLFILE --record N --date M/D/YYYY --clients CLIENTFILE\n"
+        "                 --books BASE --out FILE.rtf [--is-dir DIR] [--answers]\n"
+        "\n"
+        "Writes the document quenby5 prints for the bill at record N of BILLFILE (its\n"
+        "1-based position) dated M/D/YYYY: the bill's pages, then the pages of each\n"
+        "attached itemized statement with something to bill. Payments come from\n"
+        "BASE.inc, charges from BASE.exp, the address from CLIENTFILE, the letterhead\n"
+        "and the itemized statement folder from quenby5's settings; --is-dir DIR\n"
+        "names another folder for statements not found at their own path. The\n"
+        "templates are quenby5's.\n"
+        "\n"
+        "  --answers  also print every non-empty answer of every page as one UTF-8\n"
+        "             line \"page<TAB>slot<TAB>text\", pages counted from 1 in document\n"
+        "             order, the text as it goes into the template (a tab or line break\n"
+        "             in it written as \\t or \\n)\n"
+        "\n"
+        "What the bill's passes report (a missing ledger, client file, client or\n"
+        "statement) goes to standard error with its code; the document is still\n"
+        "written.\n"
+        "\n"
+        "Exit codes: 0 the document was written, 2 wrong arguments or a file that\n"
+        "cannot be read or written (an existing FILE.rtf is then left as it was).\n");
+}
+
 } // namespace
 
 QString CommandUsage(const QString& command) {
@@ -124,6 +151,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String("print-check")) {
         return PrintCheckUsage();
+    }
+    if (command == QLatin1String("bill")) {
+        return BillUsage();
     }
     return {};
 }

@@ -1,3 +1,4 @@
+#include "tools/kiv5/BillCommand.h"
 #include "tools/kiv5/Commands.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 
@@ -6,9 +7,11 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    // Printing a check needs fonts, which need the graphics libraries; it
-    // runs headless on the offscreen platform. Every other command is plain.
-    const bool printing = argc > 1 && qstrcmp(argv[1], kiv5::tool::kPrintCheckCommand) == 0;
+    // Printing a check and wrapping a bill's statements need fonts, which
+    // need the graphics libraries; they run headless on the offscreen
+    // platform. Every other command is plain.
+    const bool printing = argc > 1 && (qstrcmp(argv[1], kiv5::tool::kPrintCheckCommand) == 0 ||
+                                       qstrcmp(argv[1], kiv5::tool::kBillCommand) == 0);
     std::unique_ptr<QCoreApplication> app;
     if (printing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
