@@ -4,6 +4,7 @@
 // gives what reading it for every bill gives.
 
 #include "billing/core/BillCalculation.h"
+#include "billing/core/BillingSettings.h"
 #include "tests/billing/core/BillCalcFiles.h"
 #include "tests/support/TestMain.h"
 
@@ -410,6 +411,27 @@ private slots:
         QCOMPARE(run.calc.Lines()[14],
                  (BillLine{kBlank, "\\b Balance Due\\b0 ", kBlank, "        700.00"}));
         QVERIFY(run.recorder.reports.isEmpty());
+    }
+
+    void sourcesFromTheSettings() {
+        TempFolder folder;
+        for (const char* name : {"KIV5.INC", "kiv5.exp", "Clients.PL5"}) {
+            folder.WriteBytes(name, {});
+        }
+        BillingSettings settings = BuiltInBillingSettings(1280);
+        settings.SU5Directory = folder.Folder();
+        settings.SU5FileName = QStringLiteral("C:\\Books\\kiv5.su5");
+        settings.PL5Directory = folder.Folder();
+        settings.PL5FileName = QStringLiteral("C:\\Data\\clients.pl5");
+        settings.ISDirectory = QStringLiteral("/office/IS/");
+        settings.CaptionLine[4] = QStringLiteral("555-0142");
+        BillSources sources = BillSourcesFromSettings(settings);
+        const QStringList paths = {sources.incomePath, sources.expensePath, sources.clientPath,
+                                   sources.statementFolder, sources.captionLines[4]};
+        QCOMPARE(paths, (QStringList{folder.Path("KIV5.INC"), folder.Path("kiv5.exp"),
+                                     folder.Path("Clients.PL5"), "/office/IS/", "555-0142"}));
+        settings.PL5FileName.clear();
+        QCOMPARE(BillSourcesFromSettings(settings).clientPath, QString());
     }
 
     void oneReadGivesWhatReadingPerBillGives() {
