@@ -291,6 +291,29 @@ private slots:
         QCOMPARE(context.codes, QList<int>());
     }
 
+    void settingsRoundTripThroughTheStore() {
+        BillingFolder folder;
+        TestContext context;
+        {
+            BillingWorkspace ws(1044, context);
+            SettingsStore missing = BillingSettingsStore(folder.temp.Folder());
+            QVERIFY(!ws.ReadSettings(missing));
+            QCOMPARE(ws.HourlyRateText(), QStringLiteral("250.00"));
+            ws.SetHourlyRate(QStringLiteral("175.25"));
+            ws.SetShorthandTexts({QStringLiteral("Telephone call with client")});
+            ws.SetDefaultDirectory(2, folder.Clients());
+            SettingsStore store = BillingSettingsStore(folder.temp.Folder());
+            QVERIFY(ws.WriteSettings(store));
+        }
+        BillingWorkspace ws(1044, context);
+        SettingsStore store = BillingSettingsStore(folder.temp.Folder());
+        QVERIFY(ws.ReadSettings(store));
+        QCOMPARE(ws.HourlyRateText(), QStringLiteral("175.25"));
+        QCOMPARE(ws.ShorthandText(1), QStringLiteral("Telephone call with client"));
+        QCOMPARE(ws.settings.PL5Directory, folder.Clients());
+        QCOMPARE(context.codes, QList<int>());
+    }
+
     void shorthandTextsAreCutTo64() {
         TestContext context;
         BillingWorkspace ws(1044, context);
