@@ -9,11 +9,14 @@
 #include "billing/core/CalendarFile.h"
 #include "billing/core/ShorthandTexts.h"
 #include "books/core/BookkeepingSet.h"
+#include "books/core/LedgerLayout.h"
 #include "common/core/Exceptions.h"
 #include "common/core/FileSet.h"
 #include "common/core/Folders.h"
 #include "common/core/Misc.h"
 #include "common/core/NumberFormat.h"
+#include "common/core/RecordFile.h"
+#include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
 
 #include <QFileInfo>
@@ -343,12 +346,17 @@ void BillingWorkspace::SetPL5File(const QString& chosen) {
 }
 
 int BillingWorkspace::SetSU5File(const QString& chosen) {
-    if (!QFileInfo(books::IncomeFilePath(settings.SU5Directory, chosen)).isFile()) {
+    const QFileInfo income(books::IncomeFilePath(settings.SU5Directory, chosen));
+    const QFileInfo expense(books::ExpenseFilePath(settings.SU5Directory, chosen));
+    if (!income.isFile()) {
         return 12010;
     }
-    if (!QFileInfo(books::ExpenseFilePath(settings.SU5Directory, chosen)).isFile()) {
+    if (!expense.isFile()) {
         return 12020;
     }
+    // A damaged ledger is named now rather than when a bill is computed.
+    CheckRecordFileLength(income.filePath(), income.size(), books::kLedgerRecordSize);
+    CheckRecordFileLength(expense.filePath(), expense.size(), books::kLedgerRecordSize);
     WriteLink(settings.PL5FileName, chosen);
     settings.SU5FileName = chosen;
     emit FileChanged();

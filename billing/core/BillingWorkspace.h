@@ -219,7 +219,7 @@ public:
     void SetPL5File(const QString& chosen);
     // A chosen bookkeeping set: 0 when linked (link file written), 12010 when
     // its income file, 12020 when its expense file is missing in its folder
-    // (nothing changed).
+    // (nothing changed). IoError naming a ledger file of broken length.
     int SetSU5File(const QString& chosen);
     QString ClientFile() const;
     bool HasClientFile() const;

@@ -262,6 +262,15 @@ private slots:
         folder.Write(folder.Books() + QStringLiteral("kiv5.inc"), QByteArray());
         QCOMPARE(ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5")), 12020);
         QCOMPARE(ws.settings.SU5FileName, QStringLiteral("kiv5.su5"));
+        folder.Write(folder.Books() + QStringLiteral("kiv5.exp"), QByteArray(100, 'x'));
+        try {
+            ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5"));
+            QFAIL("a damaged expense file was linked");
+        } catch (const IoError& error) {
+            QVERIFY2(error.Message().contains(QStringLiteral("kiv5.exp")),
+                     qPrintable(error.Message()));
+        }
+        QCOMPARE(ws.settings.SU5FileName, QStringLiteral("kiv5.su5"));
         folder.Write(folder.Books() + QStringLiteral("kiv5.exp"), QByteArray());
         QCOMPARE(ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5")), 0);
         QCOMPARE(ws.settings.SU5FileName, folder.Books() + QStringLiteral("kiv5.su5"));
