@@ -42,4 +42,28 @@ QStringList ReadClientList(const QString& clientFile,
     return items;
 }
 
+const QStringList& ClientListCache::Items(const QString& clientFile,
+                                          const std::function<void(int percent)>& progress) {
+    const QFileInfo info(clientFile);
+    const qint64 size = info.size();
+    const QDateTime modified = info.lastModified();
+    if (clientFile == path_ && size == size_ && modified == modified_ && info.exists()) {
+        return items_;
+    }
+    Forget();
+    items_ = ReadClientList(clientFile, progress);
+    path_ = clientFile;
+    size_ = size;
+    modified_ = modified;
+    ++generation_;
+    return items_;
+}
+
+void ClientListCache::Forget() {
+    path_.clear();
+    size_ = -1;
+    modified_ = {};
+    items_.clear();
+}
+
 } // namespace kiv5::books
