@@ -3,6 +3,7 @@
 #include "common/core/OfficeContext.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
+#include "tools/kiv5/ImportCalendarCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/Usage.h"
@@ -30,6 +31,7 @@ constexpr std::array kCommands = {
     Command{"check", WithoutContext<RunCheck>},
     Command{"make-demo", RunMakeDemo},
     Command{kPrintCheckCommand, RunPrintCheck},
+    Command{kImportCalendarCommand, RunImportCalendar},
 };
 
 CommandFunction FindCommand(const QString& name) {
