@@ -187,7 +187,6 @@ StatementSaveOutcome StatementWorkspace::SaveToTable(int row, const StatementEnt
                 NoBlanks(FormatNumber("%12.2n", Str2Float_2(entry.rate, context_.errors))));
         table_.SetCell(row, ISColumn::Status, kLive);
         table_.SetHidden(row, false);
-        ModifiedPanel = false;
         const int slot = Slot(row);
         ISRec edited = PopulateISRec(table_, row, context_.errors);
         const ISRec stored = ReadStatementLine(path_, slot);
@@ -201,6 +200,7 @@ StatementSaveOutcome StatementWorkspace::SaveToTable(int row, const StatementEnt
                                 CompareRowsOf(storedRow),
                                 CompareRowsOf(table_.Row(row))};
             outcome.row = row;
+            ModifiedPanel = false;
             return outcome;
         }
         const DayCount now = context_.Now();
@@ -209,6 +209,7 @@ StatementSaveOutcome StatementWorkspace::SaveToTable(int row, const StatementEnt
         edited.RecNo = slot;
         WriteStatementLine(path_, edited);
         SetStamps(row, now);
+        ModifiedPanel = false;
         ReSortKeeping(sort_.SortedColumn);
         outcome.row = RowOfSlot(slot);
     } catch (...) {

@@ -1,3 +1,4 @@
+#include "billing/core/CalendarClientList.h"
 #include "billing/core/CalendarFile.h"
 #include "billing/core/CalendarWorkspace.h"
 #include "common/core/Exceptions.h"
@@ -315,6 +316,32 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(IoError,
                                  CalendarWorkspace(CalendarFilePath(folder.Folder()), context));
         QCOMPARE(folder.ReadBytes("orvcal5.cal"), QByteArray(5000, '\0'));
+    }
+
+    void clientSelectorPreselection_data() {
+        QTest::addColumn<QString>("clientNo");
+        QTest::addColumn<int>("index");
+        QTest::newRow("equal") << "C-12" << 1;
+        QTest::newRow("letter case ignored") << "c-12" << 1;
+        QTest::newRow("contained is not equal") << "C-1" << -1;
+        QTest::newRow("empty preselects none") << "" << -1;
+        QTest::newRow("the last of two") << "7" << 3;
+    }
+    void clientSelectorPreselection() {
+        QFETCH(QString, clientNo);
+        QFETCH(int, index);
+        const QStringList entries = {"Adams, Ann - C-123", "Brown, Bo - C-12", "Cole, Cy - 7",
+                                     "Dunn, Di - 7", "Eve, No number"};
+        QCOMPARE(IndexOfClient(entries, clientNo), index);
+        QCOMPARE(ClientNumberOfEntry(entries[1]), QString("C-12"));
+        QCOMPARE(ClientNumberOfEntry(entries[4]), QString());
+        QCOMPARE(ClientNumberOfEntry("Smith - Jones, Al - 9"), QString("Jones, Al - 9"));
+    }
+
+    void clientSelectorWithoutClientFileIsEmpty() {
+        test::TempFolder folder;
+        QCOMPARE(ReadSelectorClients(folder.Folder(), "kiv5.pl5"), QStringList());
+        QCOMPARE(ReadSelectorClients(folder.Folder(), ""), QStringList());
     }
 
     void storingIntoAFolderFails() {
