@@ -58,6 +58,8 @@ QTableWidget* MakeSlotTable(QWidget* parent, int columns, const QString& name) {
     auto* table = new QTableWidget(kDaySlots, columns, parent);
     table->setObjectName(name);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setWordWrap(false);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                            QAbstractItemView::SelectedClicked);

@@ -42,6 +42,7 @@ WorksheetWindow::WorksheetWindow(StatementWorkspace& workspace, const QStringLis
     model_ = new WorksheetTableModel(ws_.Table(), ws_.Profile(), ws_.Sort(), this);
     view_ = new kiv5::ui::RecordTableView(*model_, prompts_, context_.progress, this);
     view_->setObjectName(QStringLiteral("sgItemizedStatement"));
+    view_->SetRowHeight(view_->fontMetrics().height() + 8);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
