@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -29,6 +30,31 @@ constexpr int kKeptWidths = 5;
 constexpr int kDefaultWidth = 100;
 
 } // namespace
+
+std::optional<QString> ChooseStatementFile(kiv5::ui::Prompts& prompts, const QString& isDirectory) {
+    const QString title = QStringLiteral("Open Itemized Statement File Dialog");
+    const std::optional<QString> chosen =
+        prompts.OpenFile({.title = title,
+                          .folder = isDirectory,
+                          .fileName = QStringLiteral("*.IS5"),
+                          .filter = QStringLiteral("IS5 Itemized Statement Files|*.IS5"),
+                          .defaultExtension = QStringLiteral("is5")});
+    if (!chosen || QFileInfo::exists(*chosen)) {
+        return chosen;
+    }
+    if (!QFileInfo(FolderPart(*chosen)).isDir()) {
+        prompts.Inform(title, *chosen + QStringLiteral("\nPath does not exist.\nCheck the path and "
+                                                       "try again."));
+        return std::nullopt;
+    }
+    if (prompts.Message(
+            title,
+            FileNamePart(*chosen) + QStringLiteral("\nThis file does not exist.\nCreate the file?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes) {
+        return std::nullopt;
+    }
+    return chosen;
+}
 
 WorksheetWindow::WorksheetWindow(StatementWorkspace& workspace, const QStringList& shorthand,
                                  kiv5::ui::Prompts& prompts, OfficeContext& context,

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
 class QMenu;
 
@@ -30,6 +31,11 @@ class WorksheetPanel;
 
 inline constexpr char kSaveChangesTitle[] = "Save Changes Warning";
 inline constexpr char kSaveChangesText[] = "Do you want to save your changes to this record?";
+
+// "Open itemized statement file": the open dialog in the statement folder;
+// a name that does not exist yet is created after the question. Nothing when
+// cancelled.
+std::optional<QString> ChooseStatementFile(kiv5::ui::Prompts& prompts, const QString& isDirectory);
 
 class WorksheetWindow : public QMainWindow {
     Q_OBJECT

@@ -189,6 +189,22 @@ private slots:
         QCOMPARE(ws.EntryOf(1).description, description);
     }
 
+    void failedSaveKeepsPanelAndRow() {
+        test::TempFolder folder;
+        const QString path = folder.Path("s.is5");
+        test::TestContext context;
+        BillingSettings settings = Settings();
+        StatementWorkspace ws(settings, context);
+        ws.Open(path);
+        const QStringList before = ws.Table().Row(1);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir().mkdir(path));
+        ws.ModifiedPanel = true;
+        QVERIFY_THROWS_EXCEPTION(IoError, ws.SaveToTable(1, Entry(kMarch7, "Lost?")));
+        QVERIFY(ws.ModifiedPanel);
+        QCOMPARE(ws.Table().Row(1), before);
+    }
+
     void saveResortsByDate() {
         test::TempFolder folder;
         const QString path = folder.Path("s.is5");

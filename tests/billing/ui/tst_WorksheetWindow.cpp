@@ -378,6 +378,43 @@ private slots:
         QCOMPARE(sheet.folder.ReadBytes("s.is5"), before);
     }
 
+    void chooseStatementFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("existing") << "s.is5" << -1 << true;
+        QTest::newRow("new, created") << "new.is5" << int(QMessageBox::Yes) << true;
+        QTest::newRow("new, not created") << "new.is5" << int(QMessageBox::No) << false;
+        QTest::newRow("no such folder") << "none/new.is5" << -2 << false;
+    }
+    void chooseStatementFile() {
+        QFETCH(QString, name);
+        QFETCH(int, answer);
+        QFETCH(bool, chosen);
+        test::TempFolder folder;
+        folder.WriteBytes("s.is5", QByteArray(312, '\0'));
+        test::ScriptedPrompts prompts;
+        const QString title = "Open Itemized Statement File Dialog";
+        prompts.ExpectOpenFile(title, folder.Path(name));
+        if (answer == -2) {
+            prompts.ExpectInformation(title, folder.Path(name) +
+                                                 "\nPath does not exist.\nCheck the path and "
+                                                 "try again.");
+        } else if (answer != -1) {
+            prompts.ExpectQuestion(title, "new.is5\nThis file does not exist.\nCreate the file?",
+                                   static_cast<QMessageBox::StandardButton>(answer));
+        }
+        const std::optional<QString> path = ChooseStatementFile(prompts, folder.Folder());
+        QVERIFY(prompts.VerifyAllAnswered());
+        QCOMPARE(path.has_value(), chosen);
+        const kiv5::ui::FileDialogRequest& request = prompts.Asked()[0].file;
+        QCOMPARE(request.fileName, QString("*.IS5"));
+        QCOMPARE(request.filter, QString("IS5 Itemized Statement Files|*.IS5"));
+        QCOMPARE(request.defaultExtension, QString("is5"));
+        QCOMPARE(request.folder, folder.Folder());
+        QVERIFY(!folder.Exists("new.is5"));
+    }
+
     void closeWritesBackupTextAndWidths() {
         Worksheet sheet;
         QSignalSpy closed(sheet.window.get(), &WorksheetWindow::Closed);
