@@ -81,7 +81,7 @@ QTableWidget* MakeSlotTable(QWidget* parent, int columns, const QString& name) {
 const std::array<const char*, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                               "Thursday", "Friday", "Saturday"};
 
-struct MoveButtonSpec {
+struct MoveButtonInfo {
     CalendarMove move;
     const char* text;
     const char* hint;
@@ -89,15 +89,15 @@ struct MoveButtonSpec {
 };
 
 constexpr std::array kMoveButtons = {
-    MoveButtonSpec{CalendarMove::Today, "Today", "Go to today", "btnToday"},
-    MoveButtonSpec{CalendarMove::BackYear, "<Y", "Back one year", "btnBackYear"},
-    MoveButtonSpec{CalendarMove::BackMonth, "<M", "Back one month", "btnBackMonth"},
-    MoveButtonSpec{CalendarMove::BackWeek, "<W", "Back one week", "btnBackWeek"},
-    MoveButtonSpec{CalendarMove::BackDay, "<D", "Back one day", "btnBackDay"},
-    MoveButtonSpec{CalendarMove::ForwardDay, "D>", "Forward one day", "btnForwardDay"},
-    MoveButtonSpec{CalendarMove::ForwardWeek, "W>", "Forward one week", "btnForwardWeek"},
-    MoveButtonSpec{CalendarMove::ForwardMonth, "M>", "Forward one month", "btnForwardMonth"},
-    MoveButtonSpec{CalendarMove::ForwardYear, "Y>", "Forward one year", "btnForwardYear"},
+    MoveButtonInfo{CalendarMove::Today, "Today", "Go to today", "btnToday"},
+    MoveButtonInfo{CalendarMove::BackYear, "<Y", "Back one year", "btnBackYear"},
+    MoveButtonInfo{CalendarMove::BackMonth, "<M", "Back one month", "btnBackMonth"},
+    MoveButtonInfo{CalendarMove::BackWeek, "<W", "Back one week", "btnBackWeek"},
+    MoveButtonInfo{CalendarMove::BackDay, "<D", "Back one day", "btnBackDay"},
+    MoveButtonInfo{CalendarMove::ForwardDay, "D>", "Forward one day", "btnForwardDay"},
+    MoveButtonInfo{CalendarMove::ForwardWeek, "W>", "Forward one week", "btnForwardWeek"},
+    MoveButtonInfo{CalendarMove::ForwardMonth, "M>", "Forward one month", "btnForwardMonth"},
+    MoveButtonInfo{CalendarMove::ForwardYear, "Y>", "Forward one year", "btnForwardYear"},
 };
 
 } // namespace
@@ -145,12 +145,12 @@ QWidget* CalendarWindow::MakeDatePanel() {
     connect(monthCalendar_, &QCalendarWidget::currentPageChanged, this,
             [this](int year, int month) { Run([&] { ApplyBoldDays(year, month); }); });
     auto* buttons = new QHBoxLayout;
-    for (const MoveButtonSpec& spec : kMoveButtons) {
+    for (const MoveButtonInfo& entry : kMoveButtons) {
         auto* button = new QToolButton(panel);
-        button->setText(QString::fromLatin1(spec.text));
-        button->setToolTip(QString::fromLatin1(spec.hint));
-        button->setObjectName(QString::fromLatin1(spec.name));
-        const CalendarMove move = spec.move;
+        button->setText(QString::fromLatin1(entry.text));
+        button->setToolTip(QString::fromLatin1(entry.hint));
+        button->setObjectName(QString::fromLatin1(entry.name));
+        const CalendarMove move = entry.move;
         connect(button, &QToolButton::clicked, this, [this, move] { Move(move); });
         buttons->addWidget(button);
         moveButtons_.append(button);
