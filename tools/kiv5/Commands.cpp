@@ -4,6 +4,7 @@
 #include "tools/kiv5/BillCommand.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
+#include "tools/kiv5/ImportCalendarCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/Usage.h"
@@ -33,6 +34,7 @@ constexpr std::array kCommands = {
     Command{"make-demo", RunMakeDemo},
     Command{kPrintCheckCommand, RunPrintCheck},
     Command{kBillCommand, RunBill},
+    Command{kImportCalendarCommand, RunImportCalendar},
 };
 // clang-format on
 

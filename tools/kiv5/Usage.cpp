@@ -1,5 +1,7 @@
 #include "tools/kiv5/Usage.h"
 
+#include "tools/kiv5/ImportCalendarCommand.h"
+
 namespace kiv5::tool {
 
 QString GeneralUsage() {
@@ -13,7 +15,8 @@ QString GeneralUsage() {
         "  check FILE...     find damaged data files\n"
         "  make-demo DIR     write a consistent demo data set\n"
         "  print-check ...   write a check page as sumora5 prints it into a PDF file\n"
-        "  bill BILLFILE ... write a bill with its statements as quenby5 prints it (RTF)\n"
+        "  bill ...          write a bill with its statements as quenby5 prints it (RTF)\n"
+        "  import-calendar   add a client's calendar entries to an itemized statement\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -154,6 +157,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String("bill")) {
         return BillUsage();
+    }
+    if (command == QLatin1String(kImportCalendarCommand)) {
+        return ImportCalendarUsage();
     }
     return {};
 }
