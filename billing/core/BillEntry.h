@@ -16,7 +16,6 @@
 
 namespace kiv5::billing {
 
-inline constexpr int kClientNoLength = 8;
 inline constexpr int kFullNameLength = 64;
 inline constexpr int kDescriptionLength = 64;
 inline constexpr int kISPathLength = 128;

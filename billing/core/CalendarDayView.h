@@ -5,6 +5,7 @@
 // cells.
 
 #include "billing/core/DayRec.h"
+#include "billing/core/TBillRec.h"
 #include "common/core/Clock.h"
 #include "common/core/ErrorSink.h"
 
@@ -24,7 +25,6 @@ inline constexpr int kFirstWorkingSlot = 16;
 
 // The editors' limits, so that nothing typed is lost when it is stored.
 inline constexpr int kSlotTextLength = 64;
-inline constexpr int kClientNoLength = 8;
 inline constexpr int kDayNotesLength = 255;
 
 // The day view's cells of one day: text, client number and length per slot,

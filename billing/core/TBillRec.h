@@ -9,6 +9,9 @@
 
 namespace kiv5::billing {
 
+// A client number as every billing record and editor holds it.
+inline constexpr int kClientNoLength = 8;
+
 inline constexpr int kBillLines = 10;
 
 struct TBillRec {
@@ -62,7 +65,7 @@ template <> struct RecordLayout<billing::TBillRec> {
     static constexpr int kSize = 2416;
     static constexpr std::array kFields = {
         Field<R>("Selected", 0, &R::Selected),
-        Field<R>("ClientNo", 1, &R::ClientNo, 8),
+        Field<R>("ClientNo", 1, &R::ClientNo, billing::kClientNoLength),
         Field<R>("FullName", 10, &R::FullName, 64),
         Field<R>("LastBill", 80, &R::LastBill),
         Field<R>("BalanceForward", 88, &R::BalanceForward),
