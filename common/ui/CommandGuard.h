@@ -32,6 +32,10 @@ public:
     // window's percent callback.
     bool RunWithProgress(const QString& text,
                          const std::function<void(const std::function<void(int)>&)>& call);
+    // Runs a call that reports steps of its own (text, percent): each new
+    // text replaces the progress window with one showing it.
+    bool
+    RunWithSteps(const std::function<void(const std::function<void(const QString&, int)>&)>& call);
 
 private:
     void CleanUp(bool hadOverrideCursor);
