@@ -272,12 +272,20 @@ signals:
 
 private:
     class ResetOnExit;
+    void Load(const QString& name, const PercentProgress& progress);
+    // Link file and data file as one unit; the table's record numbers
+    // become 1 ... n in file order.
+    void WriteWholeFile(const QString& name, const BillingFiles& files, RecordTable& table) const;
+    void WriteLink(const QString& pl5FileName, const QString& su5FileName) const;
     void Adopt(const QString& name, const BillingFiles& files, RecordTable table);
     void Forget();
     AutomaticBackupOutcome AutomaticBackups(const StepProgress& progress);
     void ReSort();
     int RowOfRecNo(int recNo) const;
+    int RecNoOf(int row) const;
     bool WriteWithStampTest(int row);
+    void SetStamps(int row, DayCount now);
+    QList<CompareRow> CompareRowsOf(const QStringList& cells) const;
 
     const OfficeContext& context_;
     QString fileName_;
