@@ -25,6 +25,8 @@
 namespace kiv5::billing::ui {
 namespace {
 
+const QDate kNoDate(1752, 9, 14);
+
 QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name,
                     Qt::Alignment alignment = Qt::AlignLeft) {
     auto* edit = new QLineEdit(parent);
@@ -141,6 +143,10 @@ QWidget* BillEntryForm::MakeFields(const QStringList& clients) {
     lastBillEdit->setObjectName(QStringLiteral("dtpLastBill"));
     lastBillEdit->setCalendarPopup(true);
     lastBillEdit->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+    // A bill without a last billing date shows a blank picker until a date
+    // is chosen, so that saving it can say the date is missing.
+    lastBillEdit->setMinimumDate(kNoDate);
+    lastBillEdit->setSpecialValueText(QStringLiteral(" "));
     balanceEdit =
         MakeEdit(panel, kMoneyFieldLength, QStringLiteral("edtBalance"), Qt::AlignHCenter);
     interestBox = new QCheckBox(QStringLiteral("Yes"), panel);
@@ -296,11 +302,9 @@ void BillEntryForm::ShowBill(const BillEntry& entry, int clientItem) {
                                                           : entry.client);
     clientEdited_ = false;
     fullNameEdit->setText(entry.fullName);
-    if (entry.lastBill) {
-        if (const auto date = DayCountToDate(*entry.lastBill)) {
-            lastBillEdit->setDate(*date);
-        }
-    }
+    const std::optional<QDate> date =
+        entry.lastBill ? DayCountToDate(*entry.lastBill) : std::optional<QDate>();
+    lastBillEdit->setDate(date && *date > kNoDate ? *date : kNoDate);
     balanceEdit->setText(entry.balanceForward);
     for (int line = 0; line < kBillLines; ++line) {
         const auto l = static_cast<std::size_t>(line);
@@ -319,7 +323,9 @@ BillEntry BillEntryForm::Entry() const {
     entry.client = clientBox->currentText();
     entry.clientEdited = clientEdited_;
     entry.fullName = fullNameEdit->text();
-    entry.lastBill = DateToDayCount(lastBillEdit->date());
+    if (lastBillEdit->date() > kNoDate) {
+        entry.lastBill = DateToDayCount(lastBillEdit->date());
+    }
     entry.balanceForward = balanceEdit->text();
     for (int line = 0; line < kBillLines; ++line) {
         const auto l = static_cast<std::size_t>(line);
