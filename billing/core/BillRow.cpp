@@ -1,5 +1,6 @@
 #include "billing/core/BillRow.h"
 
+#include "billing/core/BillMoney.h"
 #include "billing/core/RemoveLineBreaksWithPipe.h"
 #include "common/core/DateTime.h"
 #include "common/core/Misc.h"
@@ -68,11 +69,11 @@ TBillRec PopulateBillRec(const RecordTable& table, int row, const ErrorSink& err
     record.ClientNo = cells[BillColumn::ClientNo];
     record.FullName = cells[BillColumn::FullName];
     record.LastBill = ParseDateTime(cells[BillColumn::LastBill]);
-    record.BalanceForward = MoneyToUnits(Str2Float_2(cells[BillColumn::BalanceForward], errors));
+    record.BalanceForward = MoneyUnitsOf(cells[BillColumn::BalanceForward], errors);
     for (int line = 0; line < kBillLines; ++line) {
         const auto i = static_cast<std::size_t>(line);
         record.Description[i] = cells[DescriptionColumn(line)];
-        record.Amount[i] = MoneyToUnits(Str2Float_2(cells[AmountColumn(line)], errors));
+        record.Amount[i] = MoneyUnitsOf(cells[AmountColumn(line)], errors);
         record.ISPath[i] = cells[ISPathColumn(line)];
     }
     record.Note = RemoveLineBreaksWithPipe(cells[BillColumn::Note]);

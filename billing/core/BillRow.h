@@ -22,7 +22,8 @@ void ConvertBillRecToStringGrid(RecordTable& table, const TBillRec& record, int 
 
 // The bill of a row: texts cut to their capacity, the note with its line
 // breaks as " | ", money read with Str2Float_2, the rate with Str2Float_P
-// (both reporting to errors).
+// (both reporting to errors; an amount beyond what the field holds reads as
+// unreadable, 21202).
 // Throws ConversionError for a date, stamp, record number or status that
 // does not read.
 TBillRec PopulateBillRec(const RecordTable& table, int row, const ErrorSink& errors);
