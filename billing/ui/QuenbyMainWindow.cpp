@@ -9,6 +9,7 @@
 #include "common/ui/RecordTableView.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
@@ -244,8 +245,12 @@ void QuenbyMainWindow::StartUp() {
     CreateBillWindow();
     if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
         // Found as Open finds a file: its data file in the billing files
-        // folder, letter case ignored.
-        RunGuarded([this, &argument] { ws_.Open(argument); });
+        // folder, letter case ignored. A bare name stands for the link file
+        // there, so backups and the history name that folder too.
+        const QString name = QFileInfo(argument).isAbsolute()
+                                 ? argument
+                                 : BillingFilesFor(ws_.settings.FilesDirectory, argument).linkFile;
+        RunGuarded([this, &name] { ws_.Open(name); });
     }
     AfterFileChange();
 }

@@ -48,6 +48,24 @@ private slots:
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
+    void anArgumentThatDoesNotReadLeavesNoFileOpen() {
+        BillingWindowFiles files;
+        BillingFolder::Write(files.folder.DataFile(), QByteArray(100, 'x'));
+        const auto before = files.folder.Snapshot();
+        ScriptedPrompts prompts;
+        prompts.ExpectQuestion("Error",
+                               "The file \"" + files.folder.DataFile() +
+                                   "\" is damaged: its length of 100 bytes is not a whole number "
+                                   "of 2416-byte records.",
+                               QMessageBox::Ok);
+        billing::ui::QuenbyMainWindow window(prompts, QuietQuenbyOptions({"kiv5.qy5"}));
+        window.StartUp();
+        QVERIFY(prompts.VerifyAllAnswered());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quenby5: "));
+        QVERIFY(!window.Actions().Add->isEnabled());
+        QCOMPARE(files.folder.Snapshot(), before);
+    }
+
     void withoutAFileOnlyTheFileFreeCommandsAreOn() {
         BillingWindowFiles files;
         StartedQuenbyWindow started{QString()};
@@ -153,6 +171,29 @@ private slots:
         QCOMPARE(files.folder.StoredBill(2).Status, 0);
         QCOMPARE(window.BillWindow()->filterAction_->text(), QStringLiteral("Filter"));
         QVERIFY(!window.Actions().CancelFilter->isEnabled());
+    }
+
+    void aBadCriterionWritesNothingAndLeavesTheFilterOff() {
+        BillingWindowFiles files;
+        StartedQuenbyWindow started;
+        const auto before = files.folder.Snapshot();
+        started.prompts
+            .ExpectDialog("Filter Billing Records Form",
+                          [](QDialog& dialog) {
+                              FindNamed<QLineEdit>(dialog, "edtFullName")->setText("smith");
+                              FindNamed<QLineEdit>(dialog, "edtDate")->setText("13/2011");
+                              ClickButton(dialog, "Apply Filter");
+                          })
+            .ExpectQuestion("Error",
+                            "The Last Billing Date criterion \"13/2011\" cannot be used: enter "
+                            "YYYY or MM/YYYY or MM/DD/YYYY.",
+                            QMessageBox::Ok);
+        started.window.Actions().SetFilter->trigger();
+        QVERIFY(started.prompts.VerifyAllAnswered());
+        QCOMPARE(files.folder.Snapshot(), before);
+        QCOMPARE(ShownNames(started.window).size(), 3);
+        QVERIFY(!started.window.Workspace().FilterActive());
+        QCOMPARE(started.window.BillWindow()->filterAction_->text(), QStringLiteral("Filter"));
     }
 
     void filterDialogShowsTheLastCriteria() {
