@@ -181,7 +181,7 @@ QWidget* BillEntryForm::MakeLines() {
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(QStringLiteral("Description"), box), 0, 0);
     auto* amountCaption = new QLabel(QStringLiteral("Amount"), box);
-    amountCaption->setAlignment(Qt::AlignRight);
+    amountCaption->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     grid->addWidget(amountCaption, 0, 1);
     for (int line = 0; line < kBillLines; ++line) {
         QLineEdit* description =
@@ -195,6 +195,8 @@ QWidget* BillEntryForm::MakeLines() {
     }
     grid->setColumnStretch(0, 4);
     grid->setColumnStretch(1, 1);
+    // Spare height goes below the lines, not between them.
+    grid->setRowStretch(kBillLines + 1, 1);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("sbxLines"));
     scroll->setWidgetResizable(true);
