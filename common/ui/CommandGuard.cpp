@@ -75,8 +75,8 @@ void CommandGuard::ShowError(const QString& message) {
     }
 }
 
-bool CommandGuard::RunWithProgress(
-    const QString& text, const std::function<void(const std::function<void(int)>&)>& call) {
+bool CommandGuard::RunWithProgress(const QString& text,
+                                   const std::function<void(const PercentProgress&)>& call) {
     return Run([&] {
         ScopedProgress progress(progress_, text);
         call(progress.Callback());
