@@ -2,6 +2,7 @@
 
 #include "billing/core/BillColumns.h"
 #include "billing/core/TBillRec.h"
+#include "common/ui/MenuItems.h"
 #include "common/ui/RecordTableModel.h"
 #include "common/ui/RecordTableView.h"
 
@@ -83,9 +84,7 @@ BillTableWindow::BillTableWindow(RecordTable& table, const TableProfile& profile
 }
 
 QAction* BillTableWindow::AddTool(const QString& text, const QString& hint, const QString& name) {
-    QAction* action = toolBar_->addAction(text);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
+    QAction* action = kiv5::ui::AddToolButton(toolBar_, text, hint);
     action->setObjectName(name);
     return action;
 }

@@ -1,5 +1,7 @@
 #include "billing/ui/QuenbyActions.h"
 
+#include "common/ui/MenuItems.h"
+
 #include <QMenuBar>
 #include <QToolBar>
 
@@ -7,11 +9,7 @@ namespace kiv5::billing::ui {
 namespace {
 
 QAction* Item(QMenu* menu, const QString& caption, const QKeySequence& key = {}) {
-    QAction* action = menu->addAction(caption);
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
-    }
-    return action;
+    return kiv5::ui::AddMenuItem(menu, caption, key);
 }
 
 QKeySequence Ctrl(Qt::Key key) {
@@ -19,9 +17,7 @@ QKeySequence Ctrl(Qt::Key key) {
 }
 
 QAction* Tool(QToolBar* bar, const QString& text, const QString& hint, const QString& name) {
-    QAction* action = bar->addAction(text);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
+    QAction* action = kiv5::ui::AddToolButton(bar, text, hint);
     action->setObjectName(name);
     return action;
 }
@@ -65,8 +61,7 @@ void CreateActionsMenu(QMenuBar* bar, QuenbyActions& a) {
 
 void CreateOptionsMenu(QMenuBar* bar, QuenbyActions& a) {
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    a.AutomaticBackup = Item(options, QStringLiteral("A&utomatic Backup"));
-    a.AutomaticBackup->setCheckable(true);
+    a.AutomaticBackup = kiv5::ui::AddMenuToggle(options, QStringLiteral("A&utomatic Backup"));
     a.SetHourlyRate = Item(options, QStringLiteral("Set &Hourly Rate"), Ctrl(Qt::Key_H));
     a.SetShorthandText = Item(options, QStringLiteral("Set Shorthand Text"), Ctrl(Qt::Key_J));
     a.SetBillingCaption = Item(options, QStringLiteral("S&et Billing Caption"));

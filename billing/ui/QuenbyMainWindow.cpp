@@ -7,6 +7,7 @@
 #include "common/ui/ProgramEmblem.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableView.h"
+#include "common/ui/StoredFont.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -50,6 +51,7 @@ QuenbyMainWindow::QuenbyMainWindow(kiv5::ui::Prompts& prompts, QuenbyStartOption
         }
     });
     connect(&ws_, &BillingWorkspace::FileChanged, this, [this] { UpdateMenuItems(); });
+    connect(&ws_, &BillingWorkspace::FilterChanged, this, [this] { UpdateMenuItems(); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
     UpdateMenuItems();
 }
@@ -214,9 +216,8 @@ void QuenbyMainWindow::StoreColumnWidths() {
 
 void QuenbyMainWindow::ApplyTableFont() {
     const BillingSettings& s = ws_.settings;
-    tableFont_ = QFont(s.TableFontName, s.TableFontSize > 0 ? s.TableFontSize : 8);
-    tableFont_.setBold(s.TableFontBold);
-    tableFont_.setItalic(s.TableFontItalic);
+    tableFont_ =
+        kiv5::ui::FontOf(s.TableFontName, s.TableFontSize, s.TableFontBold, s.TableFontItalic, 8);
     if (billWindow_) {
         billWindow_->SetTableFont(tableFont_);
     }

@@ -3,6 +3,7 @@
 #include "billing/ui/QuenbyMainWindow.h"
 #include "billing/ui/ShorthandDialog.h"
 #include "common/ui/Prompts.h"
+#include "common/ui/StoredFont.h"
 
 namespace kiv5::billing::ui {
 
@@ -32,16 +33,11 @@ void QuenbyMainWindow::SetShorthandTextCommand() {
 }
 
 void QuenbyMainWindow::SetFontCommand() {
-    const std::optional<QFont> font = prompts_.ChooseFont(tableFont_);
-    if (!font) {
-        return;
-    }
     BillingSettings& s = ws_.settings;
-    s.TableFontName = font->family();
-    s.TableFontSize = font->pointSize() > 0 ? font->pointSize() : s.TableFontSize;
-    s.TableFontBold = font->bold();
-    s.TableFontItalic = font->italic();
-    ApplyTableFont();
+    if (kiv5::ui::ChooseStoredFont(prompts_, QString(), s.TableFontName, s.TableFontSize,
+                                   s.TableFontBold, s.TableFontItalic, 8)) {
+        ApplyTableFont();
+    }
 }
 
 } // namespace kiv5::billing::ui
