@@ -40,7 +40,8 @@ QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name,
 
 BillEntryForm::BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
                              QWidget* parent)
-    : QDialog(parent), shorthand_(std::move(shorthand)), errors_(std::move(errors)) {
+    : QDialog(parent), clients_(clients), shorthand_(std::move(shorthand)),
+      errors_(std::move(errors)) {
     setObjectName(QStringLiteral("frmEntry"));
     setWindowTitle(QStringLiteral("Billing Entry Form"));
     auto* layout = new QVBoxLayout(this);
@@ -135,7 +136,9 @@ QWidget* BillEntryForm::MakeFields(const QStringList& clients) {
     clientBox->setObjectName(QStringLiteral("cmbxClient"));
     clientBox->setEditable(true);
     clientBox->setInsertPolicy(QComboBox::NoInsert);
-    clientBox->addItems(clients);
+    QStringList sorted = clients;
+    sorted.sort(Qt::CaseInsensitive);
+    clientBox->addItems(sorted);
     clientBox->setCurrentIndex(-1);
     clientBox->setMinimumWidth(clientBox->fontMetrics().averageCharWidth() * 40);
     fullNameEdit = MakeEdit(panel, kFullNameLength, QStringLiteral("edtFullName"));
@@ -299,7 +302,9 @@ void BillEntryForm::MarkModified() {
 void BillEntryForm::ShowBill(const BillEntry& entry, int clientItem) {
     loading_ = true;
     recordNumberLabel->setText(entry.recNo);
-    clientBox->setCurrentIndex(clientItem < clientBox->count() ? clientItem : -1);
+    clientBox->setCurrentIndex(clientItem >= 0 && clientItem < clients_.size()
+                                   ? clientBox->findText(clients_[clientItem], Qt::MatchExactly)
+                                   : -1);
     clientBox->setEditText(clientBox->currentIndex() >= 0 ? clientBox->currentText()
                                                           : entry.client);
     clientEdited_ = false;

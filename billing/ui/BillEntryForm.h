@@ -33,9 +33,9 @@ public:
     BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
                   QWidget* parent = nullptr);
 
-    // Fills the fields; the client list shows item `clientItem` (an index
-    // into the sorted list given at construction), or the stored number as
-    // text when it is -1.
+    // Fills the fields; the client field shows item `clientItem` of the list
+    // given at construction (the drop-down shows it sorted), or the stored
+    // number as text when it is -1.
     void ShowBill(const BillEntry& entry, int clientItem);
     BillEntry Entry() const;
     void SetPath(int line, const QString& path);
@@ -114,6 +114,7 @@ private:
     void MarkModified();
     bool DescriptionHasFocus() const;
 
+    QStringList clients_;
     QStringList shorthand_;
     ErrorSink errors_;
     std::function<bool()> closeGuard_;

@@ -30,9 +30,13 @@ BillFilterDialog::BillFilterDialog(const BillFilterRec& c, const QStringList& cl
     clientBox->setObjectName(QStringLiteral("cmbxClient"));
     clientBox->setEditable(true);
     clientBox->setInsertPolicy(QComboBox::NoInsert);
-    clientBox->addItems(clients);
+    QStringList sorted = clients;
+    sorted.sort(Qt::CaseInsensitive);
+    clientBox->addItems(sorted);
     clientBox->setMinimumWidth(clientBox->fontMetrics().averageCharWidth() * 40);
-    clientBox->setCurrentIndex(clientItem < clients.size() ? clientItem : -1);
+    clientBox->setCurrentIndex(clientItem >= 0 && clientItem < clients.size()
+                                   ? clientBox->findText(clients[clientItem], Qt::MatchExactly)
+                                   : -1);
     clientBox->setEditText(clientBox->currentIndex() >= 0 ? clientBox->currentText() : c.ClientNo);
     fullNameEdit = MakeEdit(this, 64, c.FullName, QStringLiteral("edtFullName"));
     dateEdit = MakeEdit(this, 10, c.Date, QStringLiteral("edtDate"));

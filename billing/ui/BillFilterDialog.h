@@ -17,8 +17,8 @@ class BillFilterDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // clients: the client list; clientItem: the item showing the last
-    // client criterion, or -1 (the criterion then shows as text).
+    // clients: the client list (shown sorted); clientItem: its item showing
+    // the last client criterion, or -1 (the criterion then shows as text).
     BillFilterDialog(const BillFilterRec& criteria, const QStringList& clients, int clientItem,
                      QWidget* parent = nullptr);
 

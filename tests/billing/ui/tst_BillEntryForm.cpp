@@ -23,7 +23,8 @@ namespace {
 const QString kChangeTitle = "Record Change Warning!";
 const QString kChangeText = "Do You Want To Save Your Changes To This Record?";
 
-const QStringList kClients = {"Jones, Bob - 7", "Smith, Al - 104", "Smith, Ann - 10"};
+// In file order; the drop-down shows them sorted.
+const QStringList kClients = {"Smith, Ann - 10", "Jones, Bob - 7", "Smith, Al - 104"};
 
 QStringList Shorthand() {
     QStringList texts(12);
@@ -58,8 +59,10 @@ private slots:
     void showsABillAndGivesItBack() {
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
         QCOMPARE(form.windowTitle(), QStringLiteral("Billing Entry Form"));
-        form.ShowBill(SmithEntry(), 2);
+        form.ShowBill(SmithEntry(), 0);
         QCOMPARE(form.clientBox->currentText(), QStringLiteral("Smith, Ann - 10"));
+        QCOMPARE(form.clientBox->currentIndex(), 2);
+        QCOMPARE(form.clientBox->itemText(0), QStringLiteral("Jones, Bob - 7"));
         QCOMPARE(form.recordNumberLabel->text(), QStringLiteral("1"));
         QCOMPARE(form.lastBillEdit->date(), QDate(2011, 1, 31));
         QVERIFY(form.interestBox->isChecked());
@@ -90,7 +93,7 @@ private slots:
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
         BillEntry entry = SmithEntry();
         entry.lastBill.reset();
-        form.ShowBill(entry, 2);
+        form.ShowBill(entry, 0);
         QVERIFY(!form.Entry().lastBill);
         form.lastBillEdit->setDate(QDate(2011, 5, 1));
         QCOMPARE(form.Entry().lastBill, std::optional<DayCount>(Day(2011, 5, 1)));
@@ -117,7 +120,7 @@ private slots:
         QFETCH(QString, shownBalance);
         ErrorRecorder errors;
         BillEntryForm form(kClients, Shorthand(), errors);
-        form.ShowBill(SmithEntry(), 2);
+        form.ShowBill(SmithEntry(), 0);
         form.rateEdit->setText(rate);
         form.balanceEdit->setText(balance);
         form.LeaveMoney();
@@ -143,7 +146,7 @@ private slots:
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
         BillEntry entry = SmithEntry();
         entry.fullName.clear();
-        form.ShowBill(entry, 2);
+        form.ShowBill(entry, 0);
         form.clientBox->setCurrentIndex(1);
         form.LeaveClient();
         QCOMPARE(form.fullNameEdit->text(), QStringLiteral("Smith, Al"));
@@ -166,7 +169,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, text);
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
-        form.ShowBill(SmithEntry(), 2);
+        form.ShowBill(SmithEntry(), 0);
         form.descriptionEdits[line]->setText("typed");
         QSignalSpy modified(&form, &BillEntryForm::Modified);
         QSignalSpy saved(&form, &BillEntryForm::SaveClicked);
@@ -181,7 +184,7 @@ private slots:
 
     void f2OutsideADescriptionSaves() {
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
-        form.ShowBill(SmithEntry(), 2);
+        form.ShowBill(SmithEntry(), 0);
         form.UpdateButtons(false, false, true);
         QSignalSpy saved(&form, &BillEntryForm::SaveClicked);
         form.show();
@@ -205,7 +208,7 @@ private slots:
 
     void tabsBecomeBlanks() {
         BillEntryForm form(kClients, Shorthand(), ErrorSink());
-        form.ShowBill(SmithEntry(), 2);
+        form.ShowBill(SmithEntry(), 0);
         form.noteEdit->setPlainText("a\tb");
         QCOMPARE(form.Entry().note, QStringLiteral("a b"));
         form.noteEdit->setPlainText(QString(300, QLatin1Char('n')));
