@@ -103,7 +103,7 @@ QString ClientNumberOfText(const QString& text) {
 }
 
 QString NameOfClientText(const QString& text) {
-    const qsizetype at = text.indexOf(kClientSeparator);
+    const qsizetype at = text.lastIndexOf(kClientSeparator);
     return at < 0 ? QString() : text.left(at);
 }
 

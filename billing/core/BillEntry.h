@@ -69,8 +69,9 @@ void ApplyBillEntry(RecordTable& table, int row, const BillEntry& entry);
 // The client number of a client text: with " - ", the text after the last
 // " - "; without, the text itself; trimmed and cut to 8 either way.
 QString ClientNumberOfText(const QString& text);
-// What precedes the first " - " of a client text; empty without one (fills
-// an empty full name when the client field is left).
+// What precedes the last " - " of a client text (the name of a list item,
+// whatever its number); empty without one. Fills an empty full name when
+// the client field is left.
 QString NameOfClientText(const QString& text);
 
 // Whether two client numbers are equal, ASCII letters compared without

@@ -9,10 +9,14 @@
 #include "billing/core/CalendarFile.h"
 #include "billing/core/ShorthandTexts.h"
 #include "books/core/BookkeepingSet.h"
+#include "books/core/LedgerLayout.h"
 #include "common/core/Exceptions.h"
 #include "common/core/FileSet.h"
+#include "common/core/Folders.h"
 #include "common/core/Misc.h"
 #include "common/core/NumberFormat.h"
+#include "common/core/RecordFile.h"
+#include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
 
 #include <QFileInfo>
@@ -72,7 +76,34 @@ QString BillingWorkspace::HeaderCaption(int column) const {
 }
 
 BillingSettings BillingWorkspace::SettingsToStore() const {
-    return settings;
+    BillingSettings stored = settings;
+    if (!unreachedFilesDirectory.isEmpty()) {
+        stored.FilesDirectory = unreachedFilesDirectory;
+    }
+    return stored;
+}
+
+bool BillingWorkspace::ReadSettings(SettingsStore& store) {
+    return ReadTheIniFile(settings, store, screenWidth);
+}
+
+bool BillingWorkspace::WriteSettings(SettingsStore& store) const {
+    return WriteTheIniFile(SettingsToStore(), store, context_.errors);
+}
+
+QString BillingWorkspace::UseReachableFilesDirectory() {
+    const QString stored = settings.FilesDirectory;
+    const DataFolder usable = UsableDataFolder(stored, UsualFolder(QStringLiteral("Quenby5")));
+    if (!usable.usedUsual) {
+        return {};
+    }
+    settings.FilesDirectory = usable.folder;
+    unreachedFilesDirectory = stored;
+    return MissingDataFolderText(stored, usable.folder);
+}
+
+bool BillingWorkspace::EnsureFilesDirectory() const {
+    return EnsureDataFolder(settings.FilesDirectory, UsualFolder(QStringLiteral("Quenby5")));
 }
 
 void BillingWorkspace::SetAutomaticBackup(bool on) {
@@ -107,10 +138,13 @@ void BillingWorkspace::SetShorthandTexts(const QStringList& texts) {
 void BillingWorkspace::SetDefaultDirectory(int kind, const QString& folder) {
     QString* targets[] = {&settings.FilesDirectory, &settings.SU5Directory, &settings.PL5Directory,
                           &settings.ISDirectory};
-    if (kind < 0 || kind >= 4) {
+    if (kind < 0 || kind >= 4 || folder.isEmpty()) {
         return;
     }
     *targets[kind] = SlashAtEnd(folder);
+    if (kind == 0) {
+        unreachedFilesDirectory.clear();
+    }
     emit FileChanged();
 }
 
@@ -181,6 +215,7 @@ QString BillingWorkspace::Reopen(int index, const PercentProgress& progress) {
 }
 
 void BillingWorkspace::New(const QString& name, const PercentProgress& progress) {
+    EnsureFilesDirectory();
     const BillingFiles files = BillingFilesFor(settings.FilesDirectory, name);
     RecordTable table = MakeBillTable();
     if (progress) {
@@ -193,6 +228,7 @@ void BillingWorkspace::New(const QString& name, const PercentProgress& progress)
 }
 
 void BillingWorkspace::SaveAs(const QString& name, const PercentProgress& progress) {
+    EnsureFilesDirectory();
     const BillingFiles files = BillingFilesFor(settings.FilesDirectory, name);
     RecordTable table = table_;
     if (progress) {
@@ -266,6 +302,7 @@ QString BillingWorkspace::MakeCalendarBackup(const StepProgress& progress) {
 }
 
 void BillingWorkspace::RestoreBillingBackup(const QString& chosen, const StepProgress& progress) {
+    EnsureFilesDirectory();
     RestoredBilling restored = ReadBillingBackup(chosen, context_.clock, progress);
     const BillingFiles files = BillingFilesFor(settings.FilesDirectory, restored.fileName);
     WriteWholeFile(restored.fileName, files, restored.table);
@@ -309,12 +346,17 @@ void BillingWorkspace::SetPL5File(const QString& chosen) {
 }
 
 int BillingWorkspace::SetSU5File(const QString& chosen) {
-    if (!QFileInfo(books::IncomeFilePath(settings.SU5Directory, chosen)).isFile()) {
+    const QFileInfo income(books::IncomeFilePath(settings.SU5Directory, chosen));
+    const QFileInfo expense(books::ExpenseFilePath(settings.SU5Directory, chosen));
+    if (!income.isFile()) {
         return 12010;
     }
-    if (!QFileInfo(books::ExpenseFilePath(settings.SU5Directory, chosen)).isFile()) {
+    if (!expense.isFile()) {
         return 12020;
     }
+    // A damaged ledger is named now rather than when a bill is computed.
+    CheckRecordFileLength(income.filePath(), income.size(), books::kLedgerRecordSize);
+    CheckRecordFileLength(expense.filePath(), expense.size(), books::kLedgerRecordSize);
     WriteLink(settings.PL5FileName, chosen);
     settings.SU5FileName = chosen;
     emit FileChanged();

@@ -115,8 +115,11 @@ public:
 
     // The primary screen's width, for the column widths' defaults.
     const int screenWidth;
-    // Read at start-up by the window, written at exit from SettingsToStore.
+    // Read at start-up (ReadSettings), written at exit (WriteSettings).
     BillingSettings settings;
+    // The stored billing files folder when it could not be reached at
+    // start-up and the usual one stands in for it (written back at exit).
+    QString unreachedFilesDirectory;
     // The entry form's bill has unsaved edits.
     bool ModifiedRecord = false;
 
@@ -148,6 +151,15 @@ public:
 
     // The settings as they are written at exit.
     BillingSettings SettingsToStore() const;
+    // The settings store at start-up (nothing read when it is missing) and
+    // at exit (15010 reported when it cannot be written).
+    bool ReadSettings(SettingsStore& store);
+    bool WriteSettings(SettingsStore& store) const;
+    // The settings' billing files folder, or the usual one for this run when
+    // it cannot be reached; returns the warning to show then, else empty.
+    QString UseReachableFilesDirectory();
+    // Creates the billing files folder when it is the usual one.
+    bool EnsureFilesDirectory() const;
     void SetAutomaticBackup(bool on);
     // The hourly rate as the rate dialog shows it ("%14.2n", no leading
     // blanks).
@@ -209,7 +221,7 @@ public:
     void SetPL5File(const QString& chosen);
     // A chosen bookkeeping set: 0 when linked (link file written), 12010 when
     // its income file, 12020 when its expense file is missing in its folder
-    // (nothing changed).
+    // (nothing changed). IoError naming a ledger file of broken length.
     int SetSU5File(const QString& chosen);
     QString ClientFile() const;
     bool HasClientFile() const;

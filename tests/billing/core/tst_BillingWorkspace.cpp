@@ -262,6 +262,15 @@ private slots:
         folder.Write(folder.Books() + QStringLiteral("kiv5.inc"), QByteArray());
         QCOMPARE(ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5")), 12020);
         QCOMPARE(ws.settings.SU5FileName, QStringLiteral("kiv5.su5"));
+        folder.Write(folder.Books() + QStringLiteral("kiv5.exp"), QByteArray(100, 'x'));
+        try {
+            ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5"));
+            QFAIL("a damaged expense file was linked");
+        } catch (const IoError& error) {
+            QVERIFY2(error.Message().contains(QStringLiteral("kiv5.exp")),
+                     qPrintable(error.Message()));
+        }
+        QCOMPARE(ws.settings.SU5FileName, QStringLiteral("kiv5.su5"));
         folder.Write(folder.Books() + QStringLiteral("kiv5.exp"), QByteArray());
         QCOMPARE(ws.SetSU5File(folder.Books() + QStringLiteral("kiv5.su5")), 0);
         QCOMPARE(ws.settings.SU5FileName, folder.Books() + QStringLiteral("kiv5.su5"));
@@ -288,6 +297,29 @@ private slots:
         QCOMPARE(ws.HourlyRateText(), QStringLiteral("250.00"));
         QCOMPARE(ws.SetHourlyRate(typed), code);
         QCOMPARE(ws.HourlyRateText(), shown);
+        QCOMPARE(context.codes, QList<int>());
+    }
+
+    void settingsRoundTripThroughTheStore() {
+        BillingFolder folder;
+        TestContext context;
+        {
+            BillingWorkspace ws(1044, context);
+            SettingsStore missing = BillingSettingsStore(folder.temp.Folder());
+            QVERIFY(!ws.ReadSettings(missing));
+            QCOMPARE(ws.HourlyRateText(), QStringLiteral("250.00"));
+            ws.SetHourlyRate(QStringLiteral("175.25"));
+            ws.SetShorthandTexts({QStringLiteral("Telephone call with client")});
+            ws.SetDefaultDirectory(2, folder.Clients());
+            SettingsStore store = BillingSettingsStore(folder.temp.Folder());
+            QVERIFY(ws.WriteSettings(store));
+        }
+        BillingWorkspace ws(1044, context);
+        SettingsStore store = BillingSettingsStore(folder.temp.Folder());
+        QVERIFY(ws.ReadSettings(store));
+        QCOMPARE(ws.HourlyRateText(), QStringLiteral("175.25"));
+        QCOMPARE(ws.ShorthandText(1), QStringLiteral("Telephone call with client"));
+        QCOMPARE(ws.settings.PL5Directory, folder.Clients());
         QCOMPARE(context.codes, QList<int>());
     }
 
