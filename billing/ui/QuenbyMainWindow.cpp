@@ -63,7 +63,7 @@ QuenbyMainWindow::~QuenbyMainWindow() {
     if (started_) {
         StoreColumnWidths();
         SettingsStore store = BillingSettingsStore();
-        WriteTheIniFile(ws_.SettingsToStore(), store, context_.errors);
+        ws_.WriteSettings(store);
     }
 }
 
@@ -242,7 +242,11 @@ void QuenbyMainWindow::StartUp() {
         kiv5::ui::ShowSplash(kiv5::Program::Billing);
     }
     SettingsStore store = BillingSettingsStore();
-    ReadTheIniFile(ws_.settings, store, ws_.screenWidth);
+    ws_.ReadSettings(store);
+    if (const QString warning = ws_.UseReachableFilesDirectory(); !warning.isEmpty()) {
+        prompts_.Message(QStringLiteral("Default Directory"), warning, QMessageBox::Ok,
+                         QMessageBox::Warning);
+    }
     CreateBillWindow();
     if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
         // Found as Open finds a file: its data file in the billing files

@@ -22,6 +22,7 @@ constexpr int kWordProcessorTopic = 706;
 } // namespace
 
 std::optional<QString> QuenbyMainWindow::AskBillingFileName() {
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.SaveFile({.title = QStringLiteral("Save As"),
                            .folder = ws_.settings.FilesDirectory,
@@ -55,6 +56,7 @@ void QuenbyMainWindow::NewCommand() {
 }
 
 void QuenbyMainWindow::OpenCommand() {
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.OpenFile({.title = QStringLiteral("Open File Dialog"),
                            .folder = ws_.settings.FilesDirectory,
@@ -142,6 +144,7 @@ void QuenbyMainWindow::MakeCalendarBackupCommand() {
 }
 
 void QuenbyMainWindow::RestoreBillingBackupCommand() {
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.OpenFile({.title = QStringLiteral("Restore From Billing Backup"),
                            .folder = ws_.settings.FilesDirectory,
@@ -159,6 +162,7 @@ void QuenbyMainWindow::RestoreBillingBackupCommand() {
 }
 
 void QuenbyMainWindow::RestoreCalendarBackupCommand() {
+    ws_.EnsureFilesDirectory();
     const std::optional<QString> chosen =
         prompts_.OpenFile({.title = QStringLiteral("Load Calendar File Dialog"),
                            .folder = ws_.settings.FilesDirectory,

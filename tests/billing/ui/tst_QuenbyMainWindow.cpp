@@ -372,6 +372,27 @@ private slots:
         QVERIFY(!started.window.Actions().Add->isEnabled());
     }
 
+    void settingsAreWrittenWhenTheProgramEnds() {
+        BillingWindowFiles files;
+        {
+            StartedQuenbyWindow started;
+            auto& ws = started.window.Workspace();
+            QCOMPARE(ws.SetHourlyRate("175"), 0);
+            QStringList texts = ws.ShorthandTexts();
+            texts[4] = QString(70, QLatin1Char('y'));
+            ws.SetShorthandTexts(texts);
+            started.window.close();
+            QVERIFY(started.prompts.VerifyAllAnswered());
+        }
+        BillingSettings read = BuiltInBillingSettings(1044);
+        SettingsStore store = BillingSettingsStore();
+        QVERIFY(ReadTheIniFile(read, store, 1044));
+        QCOMPARE(read.HourlyRate, qint64(175) * 10000);
+        QCOMPARE(read.ShortHandArray[4], QString(64, QLatin1Char('y')));
+        QCOMPARE(read.ShortHandArray[0], QStringLiteral("Telephone conference with client"));
+        QCOMPARE(read.History.Entries().size(), 1);
+    }
+
     void worksheetHookOpensAChildWindowOnce() {
         BillingWindowFiles files;
         StartedQuenbyWindow started;
