@@ -2,6 +2,7 @@
 
 #include "billing/core/BillMoney.h"
 #include "common/ui/AmountKeyFilter.h"
+#include "common/ui/SortedItems.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,8 +41,7 @@ QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name,
 
 BillEntryForm::BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
                              QWidget* parent)
-    : QDialog(parent), clients_(clients), shorthand_(std::move(shorthand)),
-      errors_(std::move(errors)) {
+    : QDialog(parent), shorthand_(std::move(shorthand)), errors_(std::move(errors)) {
     setObjectName(QStringLiteral("frmEntry"));
     setWindowTitle(QStringLiteral("Billing Entry Form"));
     auto* layout = new QVBoxLayout(this);
@@ -136,9 +136,7 @@ QWidget* BillEntryForm::MakeFields(const QStringList& clients) {
     clientBox->setObjectName(QStringLiteral("cmbxClient"));
     clientBox->setEditable(true);
     clientBox->setInsertPolicy(QComboBox::NoInsert);
-    QStringList sorted = clients;
-    sorted.sort(Qt::CaseInsensitive);
-    clientBox->addItems(sorted);
+    kiv5::ui::SetPickItems(*clientBox, clients);
     clientBox->setCurrentIndex(-1);
     clientBox->setMinimumWidth(clientBox->fontMetrics().averageCharWidth() * 40);
     fullNameEdit = MakeEdit(panel, kFullNameLength, QStringLiteral("edtFullName"));
@@ -299,12 +297,11 @@ void BillEntryForm::MarkModified() {
     }
 }
 
-void BillEntryForm::ShowBill(const BillEntry& entry, int clientItem) {
+void BillEntryForm::ShowBill(const BillEntry& entry, const QString& clientItem) {
     loading_ = true;
     recordNumberLabel->setText(entry.recNo);
-    clientBox->setCurrentIndex(clientItem >= 0 && clientItem < clients_.size()
-                                   ? clientBox->findText(clients_[clientItem], Qt::MatchExactly)
-                                   : -1);
+    clientBox->setCurrentIndex(
+        clientItem.isEmpty() ? -1 : clientBox->findText(clientItem, Qt::MatchExactly));
     clientBox->setEditText(clientBox->currentIndex() >= 0 ? clientBox->currentText()
                                                           : entry.client);
     clientEdited_ = false;

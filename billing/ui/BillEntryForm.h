@@ -29,14 +29,14 @@ class BillEntryForm : public QDialog {
     Q_OBJECT
 
 public:
-    // shorthand: text k of F k is shorthand[k - 1].
+    // clients: the client list in the order shown; shorthand: text k of F k
+    // is shorthand[k - 1].
     BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
                   QWidget* parent = nullptr);
 
-    // Fills the fields; the client field shows item `clientItem` of the list
-    // given at construction (the drop-down shows it sorted), or the stored
-    // number as text when it is -1.
-    void ShowBill(const BillEntry& entry, int clientItem);
+    // Fills the fields; the client field shows the list item `clientItem`,
+    // or the stored number as text when that is empty.
+    void ShowBill(const BillEntry& entry, const QString& clientItem);
     BillEntry Entry() const;
     void SetPath(int line, const QString& path);
     void FocusClient();
@@ -114,7 +114,6 @@ private:
     void MarkModified();
     bool DescriptionHasFocus() const;
 
-    QStringList clients_;
     QStringList shorthand_;
     ErrorSink errors_;
     std::function<bool()> closeGuard_;

@@ -1,6 +1,7 @@
 #include "billing/ui/BillFilterDialog.h"
 
 #include "billing/core/BillEntry.h"
+#include "common/ui/SortedItems.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -21,7 +22,7 @@ QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& text, const Q
 } // namespace
 
 BillFilterDialog::BillFilterDialog(const BillFilterRec& c, const QStringList& clients,
-                                   int clientItem, QWidget* parent)
+                                   const QString& clientItem, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmFilter"));
     setWindowTitle(QStringLiteral("Filter Billing Records Form"));
@@ -30,13 +31,9 @@ BillFilterDialog::BillFilterDialog(const BillFilterRec& c, const QStringList& cl
     clientBox->setObjectName(QStringLiteral("cmbxClient"));
     clientBox->setEditable(true);
     clientBox->setInsertPolicy(QComboBox::NoInsert);
-    QStringList sorted = clients;
-    sorted.sort(Qt::CaseInsensitive);
-    clientBox->addItems(sorted);
-    clientBox->setMinimumWidth(clientBox->fontMetrics().averageCharWidth() * 40);
-    clientBox->setCurrentIndex(clientItem >= 0 && clientItem < clients.size()
-                                   ? clientBox->findText(clients[clientItem], Qt::MatchExactly)
-                                   : -1);
+    kiv5::ui::SetPickItems(*clientBox, clients);
+    clientBox->setCurrentIndex(
+        clientItem.isEmpty() ? -1 : clientBox->findText(clientItem, Qt::MatchExactly));
     clientBox->setEditText(clientBox->currentIndex() >= 0 ? clientBox->currentText() : c.ClientNo);
     fullNameEdit = MakeEdit(this, 64, c.FullName, QStringLiteral("edtFullName"));
     dateEdit = MakeEdit(this, 10, c.Date, QStringLiteral("edtDate"));

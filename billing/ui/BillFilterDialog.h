@@ -17,10 +17,10 @@ class BillFilterDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // clients: the client list (shown sorted); clientItem: its item showing
-    // the last client criterion, or -1 (the criterion then shows as text).
-    BillFilterDialog(const BillFilterRec& criteria, const QStringList& clients, int clientItem,
-                     QWidget* parent = nullptr);
+    // clients: the client list in the order shown; clientItem: the item of
+    // the last client criterion, or empty (the criterion then shows as text).
+    BillFilterDialog(const BillFilterRec& criteria, const QStringList& clients,
+                     const QString& clientItem, QWidget* parent = nullptr);
 
     // The fields as criteria; the client criterion is the number part of
     // the client field. Each cut to its maximum.

@@ -7,6 +7,7 @@
 #include "common/core/OfficeContext.h"
 #include "common/ui/CommandGuard.h"
 #include "common/ui/ProgramHelp.h"
+#include "common/ui/SortedItems.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -146,6 +147,9 @@ private:
     Unsaved ResolveUnsavedChanges();
     bool AskToSaveOnClose();
     std::optional<QStringList> ClientListOrError();
+    // The list item of a client number in the list last read; empty when
+    // no item has exactly that number.
+    QString ClientItemText(const QString& clientNo) const;
     void OpenEntryForm(int row, bool added = false);
     void ShowRowInForm(int row);
     void UpdateFormButtons();
@@ -169,6 +173,9 @@ private:
     OpenWorksheetHook worksheetHook_;
     OpenCalendarHook calendarHook_;
     bool printAvailable_ = false;
+    // The client list as last read, and sorted as the pick lists show it.
+    QStringList clients_;
+    kiv5::ui::SortedListCache sortedClients_;
     QFont tableFont_;
     bool cancelSearch_ = false;
     bool started_ = false;

@@ -27,8 +27,15 @@ std::optional<QStringList> QuenbyMainWindow::ClientListOrError() {
     }
     if (!clients) {
         ShowError(11150);
+        return clients;
     }
-    return clients;
+    clients_ = *clients;
+    return sortedClients_.Of(clients_);
+}
+
+QString QuenbyMainWindow::ClientItemText(const QString& clientNo) const {
+    const int item = ws_.ClientItemOf(clientNo);
+    return item >= 0 && item < clients_.size() ? clients_[item] : QString();
 }
 
 QuenbyMainWindow::Unsaved QuenbyMainWindow::ResolveUnsavedChanges() {
@@ -118,7 +125,7 @@ void QuenbyMainWindow::ShowRowInForm(int row) {
     }
     ws_.SetCurrentRow(row);
     const BillEntry entry = ws_.EntryOf(row);
-    form_->ShowBill(entry, ws_.ClientItemOf(entry.client));
+    form_->ShowBill(entry, ClientItemText(entry.client));
     ws_.ModifiedRecord = false;
     if (billWindow_) {
         billWindow_->View().SetCurrentTableRow(row);
@@ -345,7 +352,7 @@ void QuenbyMainWindow::SetFilterCommand() {
         return;
     }
     BillFilterDialog dialog(ws_.FilterCriteria(), *clients,
-                            ws_.ClientItemOf(ws_.FilterCriteria().ClientNo), this);
+                            ClientItemText(ws_.FilterCriteria().ClientNo), this);
     filterDialog_ = &dialog;
     const int result = prompts_.Exec(dialog);
     filterDialog_ = nullptr;

@@ -204,8 +204,11 @@ private slots:
             ClickButton(dialog, "Apply Filter");
         });
         started.prompts.ExpectDialog("Filter Billing Records Form", [](QDialog& dialog) {
-            QCOMPARE(FindNamed<QComboBox>(dialog, "cmbxClient")->currentText(),
-                     QStringLiteral("Smith, Al - 104"));
+            auto* clients = FindNamed<QComboBox>(dialog, "cmbxClient");
+            QCOMPARE(clients->currentText(), QStringLiteral("Smith, Al - 104"));
+            // Sorted, though the client file holds them otherwise.
+            QCOMPARE(clients->itemText(0), QStringLiteral("Jones, Bob - 7"));
+            QCOMPARE(clients->count(), 3);
             QStringList labels = LabelTexts(dialog);
             QCOMPARE(labels, (QStringList{"Client Name/Number", "Full Name", "Last Billing Date",
                                           "Balance Forward", "Description", "Amount",
