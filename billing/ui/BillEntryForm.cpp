@@ -237,6 +237,14 @@ void BillEntryForm::MakeShortcuts() {
             }
         });
     }
+    // The main window's "Sa&ve" key, which its menu cannot take while the
+    // form is open.
+    auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(save, &QShortcut::activated, this, [this] {
+        if (saveButton->isEnabled()) {
+            emit SaveClicked();
+        }
+    });
     auto* add = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_A), this);
     connect(add, &QShortcut::activated, this, &BillEntryForm::AddClicked);
     auto* find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);

@@ -176,9 +176,20 @@ void QuenbyMainWindow::BrowsePath(int line) {
                            .fileName = QStringLiteral("*.is5"),
                            .filter = QStringLiteral("IS5 Itemized Statement Files|*.is5"),
                            .mustExist = true});
-    if (chosen && form_) {
-        form_->SetPath(line, *chosen);
+    if (!chosen || !form_) {
+        return;
     }
+    // A longer path would be cut in the bill and name another file.
+    if (chosen->size() > kISPathLength) {
+        prompts_.Message(QStringLiteral("Attach Itemized Statement Dialog"),
+                         QStringLiteral("The path of this file is longer than %1 characters and "
+                                        "cannot be stored in the bill:\n%2")
+                             .arg(kISPathLength)
+                             .arg(*chosen),
+                         QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    form_->SetPath(line, *chosen);
 }
 
 void QuenbyMainWindow::AddCommand() {

@@ -388,6 +388,31 @@ private slots:
         QCOMPARE(blank.FullName, QString());
     }
 
+    void aStatementPathOver128CharactersIsRefused() {
+        BillingWindowFiles files;
+        StartedQuenbyWindow started;
+        MakeCurrent(started.window, 1);
+        const QString chosen = files.folder.Bills() + QString(130, QLatin1Char('p')) + ".is5";
+        QString kept;
+        started.prompts
+            .ExpectDialog("Billing Entry Form",
+                          [&kept](QDialog& dialog) {
+                              BillEntryForm& form = AsForm(dialog);
+                              emit form.BrowsePathRequested(0);
+                              kept = form.Entry().isPath[0];
+                              form.CloseNow();
+                          })
+            .ExpectOpenFile("Attach Itemized Statement Dialog", chosen)
+            .ExpectQuestion("Attach Itemized Statement Dialog",
+                            "The path of this file is longer than 128 characters and cannot be "
+                            "stored in the bill:\n" +
+                                chosen,
+                            QMessageBox::Ok);
+        started.window.Actions().Display->trigger();
+        QVERIFY(started.prompts.VerifyAllAnswered());
+        QCOMPARE(kept, QString());
+    }
+
     void browsingAStatementPath() {
         BillingWindowFiles files;
         StartedQuenbyWindow started;
