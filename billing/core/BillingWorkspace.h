@@ -136,6 +136,8 @@ public:
     const RecordTable& Table() const { return table_; }
     const TableProfile& Profile() const { return profile_; }
     const SortState& Sort() const { return sort_; }
+    // The table view sorts on a header click through the shared view.
+    SortState& Sort() { return sort_; }
     bool HasRow(int row) const { return row >= 1 && row < table_.RowCount(); }
     int CurrentRow() const { return currentRow_; }
     void SetCurrentRow(int row);

@@ -73,7 +73,7 @@ void Ledger::Forget() {
 }
 
 bool Ledger::SortBy(int column, bool headerClick, const PercentProgress& progress) {
-    const SortProgress step = progress ? SortProgress(progress) : SortProgress();
+    const PercentProgress step = progress ? PercentProgress(progress) : PercentProgress();
     if (headerClick) {
         return SortByHeaderClick(table_, profile_, sort_, column, step);
     }

@@ -13,6 +13,7 @@
 #include "common/core/Clock.h"
 #include "common/core/CompareRow.h"
 #include "common/core/ErrorSink.h"
+#include "common/core/PercentProgress.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 #include "common/core/TableSort.h"
@@ -21,9 +22,6 @@
 #include <functional>
 
 namespace kiv5::books {
-
-// Share of a step done, 0-100.
-using PercentProgress = std::function<void(int percent)>;
 
 // A save that found another user's newer version; nothing was written.
 struct LedgerConflict {

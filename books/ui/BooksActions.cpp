@@ -1,17 +1,15 @@
 #include "books/ui/BooksActions.h"
 
+#include "common/ui/MenuItems.h"
+
 #include <QMenuBar>
 
 namespace kiv5::books::ui {
 namespace {
 
+// The shortcuts work in the entry form and the dialogs as well.
 QAction* Item(QMenu* menu, const QString& caption, const QKeySequence& key = {}) {
-    QAction* action = menu->addAction(caption);
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::ApplicationShortcut);
-    }
-    return action;
+    return kiv5::ui::AddMenuItem(menu, caption, key, Qt::ApplicationShortcut);
 }
 
 LedgerActions LedgerMenu(QMenu* parent, const QString& caption, const LedgerKind& kind) {
@@ -60,10 +58,8 @@ BooksActions CreateBooksActions(QMainWindow& window) {
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     a.Pack = Item(options, QStringLiteral("&Pack"));
-    a.Autoload = Item(options, QStringLiteral("&Autoload This File"));
-    a.Autoload->setCheckable(true);
-    a.AutomaticBackup = Item(options, QStringLiteral("Automatic &Backup"));
-    a.AutomaticBackup->setCheckable(true);
+    a.Autoload = kiv5::ui::AddMenuToggle(options, QStringLiteral("&Autoload This File"));
+    a.AutomaticBackup = kiv5::ui::AddMenuToggle(options, QStringLiteral("Automatic &Backup"));
     a.SetFont = Item(options, QStringLiteral("Set &Font"));
     a.CheckAlignment = Item(options, QStringLiteral("Check &Alignment…"));
     QMenu* directory = options->addMenu(QStringLiteral("Set &Default Directory"));

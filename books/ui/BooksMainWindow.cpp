@@ -14,6 +14,7 @@
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableView.h"
+#include "common/ui/StoredFont.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +26,9 @@
 
 namespace kiv5::books::ui {
 namespace {
+
+// The table font's size while the settings hold none.
+constexpr int kDefaultTableFontSize = 8;
 
 int PrimaryScreenWidth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -236,12 +240,11 @@ void BooksMainWindow::StoreColumnWidths() {
 
 void BooksMainWindow::ApplyTableFont() {
     const BooksSettings& s = ws_.settings;
-    tableFont_ = QFont(s.TableFontName, s.TableFontSize > 0 ? s.TableFontSize : 8);
-    tableFont_.setBold(s.TableFontBold);
-    tableFont_.setItalic(s.TableFontItalic);
+    const QFont font = kiv5::ui::FontOf(s.TableFontName, s.TableFontSize, s.TableFontBold,
+                                        s.TableFontItalic, kDefaultTableFontSize);
     for (LedgerWindow* window : {incomeWindow_.data(), expenseWindow_.data()}) {
         if (window) {
-            window->SetTableFont(tableFont_);
+            window->SetTableFont(font);
         }
     }
 }
@@ -348,16 +351,11 @@ void BooksMainWindow::CheckAlignmentCommand() {
 }
 
 void BooksMainWindow::SetFontCommand() {
-    const std::optional<QFont> font = prompts_.ChooseFont(tableFont_);
-    if (!font) {
-        return;
-    }
     BooksSettings& s = ws_.settings;
-    s.TableFontName = font->family();
-    s.TableFontSize = font->pointSize() > 0 ? font->pointSize() : s.TableFontSize;
-    s.TableFontBold = font->bold();
-    s.TableFontItalic = font->italic();
-    ApplyTableFont();
+    if (kiv5::ui::ChooseStoredFont(prompts_, QString(), s.TableFontName, s.TableFontSize,
+                                   s.TableFontBold, s.TableFontItalic, kDefaultTableFontSize)) {
+        ApplyTableFont();
+    }
 }
 
 void BooksMainWindow::ShowHelp(int topic) {

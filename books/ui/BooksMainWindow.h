@@ -149,7 +149,6 @@ private:
     QPointer<LedgerEntryForm> form_;
     QPointer<QDialog> filterDialog_;
     CheckPrinter checkPrinter_;
-    QFont tableFont_;
     bool cancelSearch_ = false;
     bool started_ = false;
     bool exited_ = false;

@@ -1,6 +1,7 @@
 #include "books/ui/LedgerWindow.h"
 
 #include "books/core/LedgerLayout.h"
+#include "common/ui/MenuItems.h"
 #include "common/ui/RecordTableModel.h"
 #include "common/ui/RecordTableView.h"
 
@@ -76,9 +77,7 @@ LedgerWindow::LedgerWindow(Ledger& ledger, kiv5::ui::Prompts& prompts, ProgressT
 }
 
 QAction* LedgerWindow::AddTool(const QString& text, const QString& hint, const QString& name) {
-    QAction* action = toolBar_->addAction(text);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
+    QAction* action = kiv5::ui::AddToolButton(toolBar_, text, hint);
     action->setObjectName(name);
     return action;
 }

@@ -12,7 +12,7 @@
 namespace kiv5 {
 namespace {
 
-void Report(const ProgressFunction& progress, qint64 done, qint64 total) {
+void Report(const PercentProgress& progress, qint64 done, qint64 total) {
     if (progress && total > 0) {
         progress(static_cast<int>(done * 100 / total));
     }
@@ -32,7 +32,7 @@ NameRec HeaderRecord(const RecordTable& table, const Clock& clock) {
 }
 
 void WriteRecords(const QString& path, std::vector<NameRec> records,
-                  const ProgressFunction& progress) {
+                  const PercentProgress& progress) {
     RecordFileWriter writer(path, kNameRecSize);
     const auto total = static_cast<qint64>(records.size());
     for (qint64 slot = 0; slot < total; ++slot) {
@@ -46,7 +46,7 @@ void WriteRecords(const QString& path, std::vector<NameRec> records,
 
 } // namespace
 
-void ReadClientFile(const QString& path, RecordTable& table, const ProgressFunction& progress) {
+void ReadClientFile(const QString& path, RecordTable& table, const PercentProgress& progress) {
     RecordTable loaded(table.ColumnCount(), table.StatusColumn());
     RecordFile file(path, kNameRecSize, RecordFile::Mode::Read);
     const qint64 count = file.Count();
@@ -61,14 +61,14 @@ void ReadClientFile(const QString& path, RecordTable& table, const ProgressFunct
 }
 
 void OpenClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
-                    const ProgressFunction& progress) {
+                    const PercentProgress& progress) {
     RecoverFileSet(files.clientFile, {files.clientFile, files.memoFile});
     ReadClientFile(files.clientFile, table, progress);
     memo = ReadMemoFile(files.memoFile, table.RowCount());
 }
 
 void RefreshClientFile(const ClientFiles& files, RecordTable& table, MemoList& memo,
-                       const ProgressFunction& progress) {
+                       const PercentProgress& progress) {
     const int knownSlots = table.RowCount();
     ReadClientFile(files.clientFile, table, progress);
     if (table.RowCount() < knownSlots) {
@@ -98,12 +98,12 @@ std::vector<NameRec> RecordsInSlotOrder(const RecordTable& table, const Clock& c
 }
 
 void WriteClientFile(const QString& path, const RecordTable& table, const Clock& clock,
-                     const ProgressFunction& progress) {
+                     const PercentProgress& progress) {
     WriteRecords(path, RecordsInSlotOrder(table, clock), progress);
 }
 
 void SaveClientFiles(const ClientFiles& files, const RecordTable& table, const MemoList& memo,
-                     const Clock& clock, const ProgressFunction& progress) {
+                     const Clock& clock, const PercentProgress& progress) {
     FileSetWriter pair(files.clientFile);
     WriteClientFile(pair.Stage(files.clientFile), table, clock, progress);
     WriteMemoFile(pair.Stage(files.memoFile), memo);
@@ -120,7 +120,7 @@ void CreateClientFiles(const ClientFiles& files, RecordTable& table, MemoList& m
 }
 
 void PackClientFile(const ClientFiles& files, const RecordTable& table, MemoList& memo,
-                    const Clock& clock, const ProgressFunction& progress) {
+                    const Clock& clock, const PercentProgress& progress) {
     std::vector<NameRec> records = RecordsInSlotOrder(table, clock);
     std::vector<NameRec> kept;
     MemoList packedMemo;

@@ -14,7 +14,7 @@ bool IsDeleted(const RecordTable& table, int row) {
     return table.Status(row) == QLatin1String("-2");
 }
 
-void Report(const ProgressFunction& progress, int row, int count) {
+void Report(const PercentProgress& progress, int row, int count) {
     if (progress && count > 0) {
         progress(static_cast<int>(qint64{row} * 100 / count));
     }
@@ -58,7 +58,7 @@ NameRec EmptyFilterRec() {
     return rec;
 }
 
-void FilterNames(RecordTable& table, const NameRec& FilterRec, const ProgressFunction& progress) {
+void FilterNames(RecordTable& table, const NameRec& FilterRec, const PercentProgress& progress) {
     const std::vector<TextCriterion> criteria = TextCriteria(FilterRec);
     const bool byState = FilterRec.State != -1;
     const QString state = IntToStateAbbreviation(FilterRec.State);
@@ -84,7 +84,7 @@ void FilterNames(RecordTable& table, const NameRec& FilterRec, const ProgressFun
     }
 }
 
-void FilterCancel(RecordTable& table, const ProgressFunction& progress) {
+void FilterCancel(RecordTable& table, const PercentProgress& progress) {
     const int count = table.DataRowCount();
     for (int row = 1; row <= count; ++row) {
         if (!IsDeleted(table, row)) {

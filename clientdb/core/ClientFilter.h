@@ -21,10 +21,10 @@ NameRec EmptyFilterRec();
 // hidden by an earlier filter stays hidden, so filters narrow; it is marked
 // when it fits the new criteria. Progress is r / n * 100, truncated.
 void FilterNames(RecordTable& table, const NameRec& FilterRec,
-                 const ProgressFunction& progress = {});
+                 const PercentProgress& progress = {});
 
 // Clears the mark of every row that is not deleted and shows the rows the
 // filter hid (status -1 back to 0).
-void FilterCancel(RecordTable& table, const ProgressFunction& progress = {});
+void FilterCancel(RecordTable& table, const PercentProgress& progress = {});
 
 } // namespace kiv5

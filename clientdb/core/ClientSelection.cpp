@@ -77,7 +77,7 @@ void MarkRecNos(RecordTable& table, const TableProfile& profile, SortState& stat
 
 void SelectAllRecords(const QString& clientFilePath, RecordTable& table,
                       const TableProfile& profile, SortState& state, bool selected,
-                      const ProgressFunction& progress) {
+                      const PercentProgress& progress) {
     InRecNoOrder(table, profile, state,
                  [&] { SetAllMarks(clientFilePath, table, selected, progress); });
 }

@@ -38,6 +38,6 @@ void MarkRecNos(RecordTable& table, const TableProfile& profile, SortState& stat
 // happens when the file fails, and the error goes on.
 void SelectAllRecords(const QString& clientFilePath, RecordTable& table,
                       const TableProfile& profile, SortState& state, bool selected,
-                      const ProgressFunction& progress = {});
+                      const PercentProgress& progress = {});
 
 } // namespace kiv5

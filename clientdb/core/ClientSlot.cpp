@@ -143,7 +143,7 @@ void KeepStoredRecord(const ClientFiles& files, RecordTable& table, int row, con
 }
 
 void SetAllMarks(const QString& path, RecordTable& table, bool selected,
-                 const ProgressFunction& progress) {
+                 const PercentProgress& progress) {
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     const qint64 count = file.Count();
     std::vector<int> recordNumbers;

@@ -49,6 +49,6 @@ void KeepStoredRecord(const ClientFiles& files, RecordTable& table, int row, con
 // deleted stays deleted. Progress is the row's share of the file's record
 // count. Every row's slot is checked before anything is written.
 void SetAllMarks(const QString& path, RecordTable& table, bool selected,
-                 const ProgressFunction& progress = {});
+                 const PercentProgress& progress = {});
 
 } // namespace kiv5

@@ -79,7 +79,7 @@ void ClientWorkspace::ReplaceOpenFile(const QString& name, const ClientFiles& fi
     files_ = files;
 }
 
-void ClientWorkspace::Open(const QString& name, const ProgressFunction& progress) {
+void ClientWorkspace::Open(const QString& name, const PercentProgress& progress) {
     Close();
     const ClientFiles files = ExistingClientFilesFor(settings.FilesDirectory, name);
     try {
@@ -115,7 +115,7 @@ void ClientWorkspace::WriteMemo() const {
     }
 }
 
-void ClientWorkspace::Save(SaveMode mode, const QString& name, const ProgressFunction& progress) {
+void ClientWorkspace::Save(SaveMode mode, const QString& name, const PercentProgress& progress) {
     if (mode == SaveMode::Plain) {
         SaveClientFiles(files_, table_, memo_, context_.clock, progress);
     } else if (mode == SaveMode::NewFile) {
@@ -131,7 +131,7 @@ void ClientWorkspace::Save(SaveMode mode, const QString& name, const ProgressFun
     emit FileChanged();
 }
 
-void ClientWorkspace::Pack(const ProgressFunction& progress) {
+void ClientWorkspace::Pack(const PercentProgress& progress) {
     MemoList memo = memo_;
     PackClientFile(files_, table_, memo, context_.clock, progress);
     // The packed memo lines were just written with the packed file.
@@ -140,7 +140,7 @@ void ClientWorkspace::Pack(const ProgressFunction& progress) {
     emit FileChanged();
 }
 
-int ClientWorkspace::Refresh(const ProgressFunction& progress) {
+int ClientWorkspace::Refresh(const PercentProgress& progress) {
     if (IsOpen()) {
         FilterCancel(table_);
         RefreshClientFile(files_, table_, memo_, progress);
@@ -154,18 +154,18 @@ int ClientWorkspace::Refresh(const ProgressFunction& progress) {
     return last;
 }
 
-void ClientWorkspace::SortBy(int column, const ProgressFunction& progress) {
+void ClientWorkspace::SortBy(int column, const PercentProgress& progress) {
     SortColumnShell(table_, profile_, sort_, column, progress);
     emit TableReset();
 }
 
 RestoredBackup ClientWorkspace::ReadBackup(const QString& backupPath,
-                                           const ProgressFunction& progress) const {
+                                           const PercentProgress& progress) const {
     return LoadBackup(backupPath, settings.FilesDirectory, files_.clientFile, context_.clock,
                       progress);
 }
 
-void ClientWorkspace::Restore(RestoredBackup& restored, const ProgressFunction& progress) {
+void ClientWorkspace::Restore(RestoredBackup& restored, const PercentProgress& progress) {
     // The memo lines of a file left for another are kept before it goes.
     if (IsOpen() && !restored.restoresOpenFile) {
         WriteMemo();
@@ -178,7 +178,7 @@ void ClientWorkspace::Restore(RestoredBackup& restored, const ProgressFunction& 
     emit FileChanged();
 }
 
-BackupFiles ClientWorkspace::Backup(const ProgressFunction& progress) {
+BackupFiles ClientWorkspace::Backup(const PercentProgress& progress) {
     const QString folder = IsOpen() ? FolderPart(files_.clientFile) : settings.FilesDirectory;
     if (!IsOpen()) {
         EnsureFilesDirectory();
@@ -192,7 +192,7 @@ BackupFiles ClientWorkspace::Backup(const ProgressFunction& progress) {
 }
 
 void ClientWorkspace::Export(const QString& path, bool onlySelected,
-                             const ProgressFunction& progress) const {
+                             const PercentProgress& progress) const {
     ExportTXTFile(table_, path, onlySelected, progress);
 }
 
@@ -290,7 +290,7 @@ bool ClientWorkspace::RowHasNumber(int row, bool requireLastName) const {
     return !requireLastName || !table_.Cell(row, ClientCol::LastName).trimmed().isEmpty();
 }
 
-void ClientWorkspace::SelectAll(bool selected, const ProgressFunction& progress) {
+void ClientWorkspace::SelectAll(bool selected, const PercentProgress& progress) {
     try {
         SelectAllRecords(files_.clientFile, table_, profile_, sort_, selected, progress);
     } catch (...) {
@@ -300,17 +300,17 @@ void ClientWorkspace::SelectAll(bool selected, const ProgressFunction& progress)
     emit TableReset();
 }
 
-void ClientWorkspace::SetFilter(const NameRec& criteria, const ProgressFunction& progress) {
+void ClientWorkspace::SetFilter(const NameRec& criteria, const PercentProgress& progress) {
     filterRec_ = criteria;
     Refilter(progress);
 }
 
-void ClientWorkspace::Refilter(const ProgressFunction& progress) {
+void ClientWorkspace::Refilter(const PercentProgress& progress) {
     FilterNames(table_, filterRec_, progress);
     emit TableReset();
 }
 
-void ClientWorkspace::CancelFilter(const ProgressFunction& progress) {
+void ClientWorkspace::CancelFilter(const PercentProgress& progress) {
     FilterCancel(table_, progress);
     emit TableReset();
 }

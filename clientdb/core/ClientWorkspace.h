@@ -105,7 +105,7 @@ public:
     // File commands.
     // Closes the open file, then reads name; a file that does not open
     // leaves no file open. Starts on row 1, sorted by last name.
-    void Open(const QString& name, const ProgressFunction& progress = {});
+    void Open(const QString& name, const PercentProgress& progress = {});
     // Writes the memo lines, then forgets the file; when the memo file
     // cannot be written the file stays open.
     void Close();
@@ -113,19 +113,18 @@ public:
     void WriteMemo() const;
     // The file in place (Plain), under a new name, or a new empty file
     // (NewFile; the open file must be closed first).
-    void Save(SaveMode mode, const QString& name = {}, const ProgressFunction& progress = {});
+    void Save(SaveMode mode, const QString& name = {}, const PercentProgress& progress = {});
     // Rewrites the file without deleted clients, then forgets it.
-    void Pack(const ProgressFunction& progress = {});
+    void Pack(const PercentProgress& progress = {});
     // Cancels the filter and reads the file again; the last row is current.
-    int Refresh(const ProgressFunction& progress = {});
-    void SortBy(int column, const ProgressFunction& progress = {});
+    int Refresh(const PercentProgress& progress = {});
+    void SortBy(int column, const PercentProgress& progress = {});
     RestoredBackup ReadBackup(const QString& backupPath,
-                              const ProgressFunction& progress = {}) const;
+                              const PercentProgress& progress = {}) const;
     // Writes the restored file and makes it the open file.
-    void Restore(RestoredBackup& restored, const ProgressFunction& progress = {});
-    BackupFiles Backup(const ProgressFunction& progress = {});
-    void Export(const QString& path, bool onlySelected,
-                const ProgressFunction& progress = {}) const;
+    void Restore(RestoredBackup& restored, const PercentProgress& progress = {});
+    BackupFiles Backup(const PercentProgress& progress = {});
+    void Export(const QString& path, bool onlySelected, const PercentProgress& progress = {}) const;
 
     // Record commands.
     // A new client at the file's real end; returns its row.
@@ -140,11 +139,11 @@ public:
     // The row holds a client number (and a last name when asked).
     bool RowHasNumber(int row, bool requireLastName) const;
 
-    void SelectAll(bool selected, const ProgressFunction& progress = {});
-    void SetFilter(const NameRec& criteria, const ProgressFunction& progress = {});
+    void SelectAll(bool selected, const PercentProgress& progress = {});
+    void SetFilter(const NameRec& criteria, const PercentProgress& progress = {});
     // Filters again with the criteria kept.
-    void Refilter(const ProgressFunction& progress = {});
-    void CancelFilter(const ProgressFunction& progress = {});
+    void Refilter(const PercentProgress& progress = {});
+    void CancelFilter(const PercentProgress& progress = {});
     // A click on the list view entry of recNo; range: the entries from the
     // last click to this one. Returns the row of recNo, or 0.
     int ClickListEntry(int recNo, ListClick click, const QList<int>& range = {});

@@ -38,7 +38,7 @@ QStringList ExportLines(const RecordTable& table, bool onlySelected) {
 }
 
 void ExportTXTFile(const RecordTable& table, const QString& path, bool onlySelected,
-                   const ProgressFunction& progress) {
+                   const PercentProgress& progress) {
     QStringList lines;
     const int rows = table.DataRowCount();
     for (int row = 1; row <= rows; ++row) {

@@ -28,6 +28,6 @@ QStringList ExportLines(const RecordTable& table, bool onlySelected);
 // Writes the export anew through a temporary file (an empty file when no
 // row is exported). Throws IoError.
 void ExportTXTFile(const RecordTable& table, const QString& path, bool onlySelected,
-                   const ProgressFunction& progress = {});
+                   const PercentProgress& progress = {});
 
 } // namespace kiv5

@@ -75,7 +75,7 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
                           const QString& openClientFile, const Clock& clock,
-                          const ProgressFunction& progress) {
+                          const PercentProgress& progress) {
     const QStringList lines = ReadTextLines(backupPath);
     RestoredBackup restored{MakeClientTable(), {}, {}, {}, false};
     RecordTable& table = restored.table;
@@ -120,7 +120,7 @@ QString RestoreReplaceQuestion(const QString& clientFileName) {
 }
 
 void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
-                        const ProgressFunction& progress) {
+                        const PercentProgress& progress) {
     // LoadBackup has read every row; the files are written through
     // temporary files, so a failure replaces nothing.
     restored.memo = RenumberRows(restored.table, restored.memo);

@@ -50,7 +50,7 @@ QString BackupMemoFileFor(const QString& backupPath, const QString& FilesDirecto
 // the caller's table, memo and FileName stay as they are.
 RestoredBackup LoadBackup(const QString& backupPath, const QString& FilesDirectory,
                           const QString& openClientFile, const Clock& clock,
-                          const ProgressFunction& progress = {});
+                          const PercentProgress& progress = {});
 
 // "The client file NAME already exists and is not the open file. Replace it
 // with the backup?"
@@ -62,6 +62,6 @@ QString RestoreReplaceQuestion(const QString& clientFileName);
 // no file is replaced. Afterwards each row's record number is the slot it
 // was written to and the memo lines follow their clients.
 void SaveRestoredBackup(RestoredBackup& restored, const Clock& clock,
-                        const ProgressFunction& progress = {});
+                        const PercentProgress& progress = {});
 
 } // namespace kiv5

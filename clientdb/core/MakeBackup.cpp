@@ -66,7 +66,7 @@ QList<int> RowsInRecordNumberOrder(const RecordTable& table) {
 
 BackupFiles MakeBackup(const RecordTable& table, const MemoList& memo, const QString& FileName,
                        const QString& FilesDirectory, qint32 BackupCounter,
-                       const ProgressFunction& progress) {
+                       const PercentProgress& progress) {
     BackupFiles files;
     files.generation = BackupCounter;
     files.textFile = BackupTextPath(FilesDirectory, FileName, BackupCounter);

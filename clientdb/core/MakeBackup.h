@@ -47,6 +47,6 @@ QList<int> RowsInRecordNumberOrder(const RecordTable& table);
 // counter. Throws IoError; the counter is not advanced then.
 BackupFiles MakeBackup(const RecordTable& table, const MemoList& memo, const QString& FileName,
                        const QString& FilesDirectory, qint32 BackupCounter,
-                       const ProgressFunction& progress = {});
+                       const PercentProgress& progress = {});
 
 } // namespace kiv5

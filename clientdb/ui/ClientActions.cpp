@@ -1,106 +1,95 @@
 #include "clientdb/ui/ClientActions.h"
 
+#include "common/ui/MenuItems.h"
+
 #include <QMenuBar>
 #include <QStyle>
 
 namespace kiv5::ui {
 namespace {
 
-QAction* Item(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
-    QAction* action = menu->addAction(caption);
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-    }
-    return action;
-}
-
-QAction* Toggle(QMenu* menu, const QString& caption) {
-    QAction* action = Item(menu, caption);
-    action->setCheckable(true);
-    return action;
-}
-
 QAction* Button(QToolBar* bar, const QString& caption, const QString& hint,
                 QStyle::StandardPixmap icon) {
-    QAction* action = bar->addAction(bar->style()->standardIcon(icon), caption);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    return action;
+    return AddToolButton(bar, caption, hint, bar->style()->standardIcon(icon));
 }
 
 void CreateFileMenu(QMainWindow& window, ClientActions& a) {
     QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
     a.FileMenu = file;
-    a.New = Item(file, QStringLiteral("&New"));
-    a.Open = Item(file, QStringLiteral("&Open"));
-    a.SaveAs = Item(file, QStringLiteral("Save &As"));
-    a.Close = Item(file, QStringLiteral("&Close"));
+    a.New = AddMenuItem(file, QStringLiteral("&New"));
+    a.Open = AddMenuItem(file, QStringLiteral("&Open"));
+    a.SaveAs = AddMenuItem(file, QStringLiteral("Save &As"));
+    a.Close = AddMenuItem(file, QStringLiteral("&Close"));
     file->addSeparator();
     QMenu* print = file->addMenu(QStringLiteral("&Print"));
-    a.PrintPhoneBook = Item(print, QStringLiteral("&Phone Book"));
-    a.PrintFullPrintout = Item(print, QStringLiteral("&Full Printout"));
+    a.PrintPhoneBook = AddMenuItem(print, QStringLiteral("&Phone Book"));
+    a.PrintFullPrintout = AddMenuItem(print, QStringLiteral("&Full Printout"));
     QMenu* labels = print->addMenu(QStringLiteral("&Laser Address Labels"));
-    a.PrintLabels5160 = Item(labels, QStringLiteral("&30 per page (Avery 5160)"));
-    a.PrintLabels5163 = Item(labels, QStringLiteral("&10 per page (Avery 5163)"));
-    a.PrinterSetup = Item(file, QStringLiteral("&Printer Setup"));
+    a.PrintLabels5160 = AddMenuItem(labels, QStringLiteral("&30 per page (Avery 5160)"));
+    a.PrintLabels5163 = AddMenuItem(labels, QStringLiteral("&10 per page (Avery 5163)"));
+    a.PrinterSetup = AddMenuItem(file, QStringLiteral("&Printer Setup"));
     file->addSeparator();
-    a.ExportTxt = Item(file, QStringLiteral("&Export TXT File"));
-    a.MakeBackup = Item(file, QStringLiteral("Make &Backup"));
-    a.RestoreBackup = Item(file, QStringLiteral("&Restore From Backup"));
+    a.ExportTxt = AddMenuItem(file, QStringLiteral("&Export TXT File"));
+    a.MakeBackup = AddMenuItem(file, QStringLiteral("Make &Backup"));
+    a.RestoreBackup = AddMenuItem(file, QStringLiteral("&Restore From Backup"));
     file->addSeparator();
-    a.Exit = Item(file, QStringLiteral("E&xit"));
+    a.Exit = AddMenuItem(file, QStringLiteral("E&xit"));
     a.HistorySeparator = file->addSeparator();
 }
 
 void CreateActionsMenu(QMainWindow& window, ClientActions& a) {
     QMenu* actions = window.menuBar()->addMenu(QStringLiteral("&Actions"));
-    a.AddName = Item(actions, QStringLiteral("&Add Name"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    a.DeleteSelected = Item(actions, QStringLiteral("&Delete Selected Name(s)"),
-                            QKeySequence(Qt::CTRL | Qt::Key_D));
-    a.DisplayCurrentRecord = Item(actions, QStringLiteral("Display Current &Record"),
-                                  QKeySequence(Qt::CTRL | Qt::Key_R));
-    a.FastFind = Item(actions, QStringLiteral("&Fast Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    a.AddName =
+        AddMenuItem(actions, QStringLiteral("&Add Name"), QKeySequence(Qt::CTRL | Qt::Key_A));
+    a.DeleteSelected = AddMenuItem(actions, QStringLiteral("&Delete Selected Name(s)"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    a.DisplayCurrentRecord = AddMenuItem(actions, QStringLiteral("Display Current &Record"),
+                                         QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.FastFind =
+        AddMenuItem(actions, QStringLiteral("&Fast Find"), QKeySequence(Qt::CTRL | Qt::Key_F));
     actions->addSeparator();
-    a.First = Item(actions, QStringLiteral("F&irst"), QKeySequence(Qt::CTRL | Qt::Key_Home));
-    a.Last = Item(actions, QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End));
+    a.First = AddMenuItem(actions, QStringLiteral("F&irst"), QKeySequence(Qt::CTRL | Qt::Key_Home));
+    a.Last = AddMenuItem(actions, QStringLiteral("&Last"), QKeySequence(Qt::CTRL | Qt::Key_End));
     actions->addSeparator();
-    a.SetFilter = Item(actions, QStringLiteral("S&et Filter"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    a.SetFilter =
+        AddMenuItem(actions, QStringLiteral("S&et Filter"), QKeySequence(Qt::CTRL | Qt::Key_M));
     a.CancelFilter =
-        Item(actions, QStringLiteral("&Cancel Filter"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    a.SelectAll = Item(actions, QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_S));
+        AddMenuItem(actions, QStringLiteral("&Cancel Filter"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    a.SelectAll =
+        AddMenuItem(actions, QStringLiteral("&Select All"), QKeySequence(Qt::CTRL | Qt::Key_S));
     a.SelectNone =
-        Item(actions, QStringLiteral("Select &None"), QKeySequence(Qt::CTRL | Qt::Key_N));
+        AddMenuItem(actions, QStringLiteral("Select &None"), QKeySequence(Qt::CTRL | Qt::Key_N));
     actions->addSeparator();
-    a.Copy = Item(actions, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    a.Paste = Item(actions, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    a.Refresh = Item(actions, QStringLiteral("&Refresh"), QKeySequence(Qt::Key_F9));
+    a.Copy = AddMenuItem(actions, QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    a.Paste = AddMenuItem(actions, QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    a.Refresh = AddMenuItem(actions, QStringLiteral("&Refresh"), QKeySequence(Qt::Key_F9));
 }
 
 void CreateOptionsMenu(QMainWindow& window, ClientActions& a) {
     QMenu* options = window.menuBar()->addMenu(QStringLiteral("&Options"));
-    a.Pack = Item(options, QStringLiteral("&Pack"));
-    a.Autoload = Toggle(options, QStringLiteral("&Autoload This File"));
-    a.AutomaticBackup = Toggle(options, QStringLiteral("Automatic &Backup"));
-    a.HideShowColumns = Item(options, QStringLiteral("&Hide/Show Columns"));
+    a.Pack = AddMenuItem(options, QStringLiteral("&Pack"));
+    a.Autoload = AddMenuToggle(options, QStringLiteral("&Autoload This File"));
+    a.AutomaticBackup = AddMenuToggle(options, QStringLiteral("Automatic &Backup"));
+    a.HideShowColumns = AddMenuItem(options, QStringLiteral("&Hide/Show Columns"));
     QMenu* fonts = options->addMenu(QStringLiteral("&Fonts"));
-    a.ListViewFont = Item(fonts, QStringLiteral("&List View"));
-    a.TableViewFont = Item(fonts, QStringLiteral("&Table View"));
-    a.DisplayListView = Toggle(options, QStringLiteral("D&isplay List View"));
+    a.ListViewFont = AddMenuItem(fonts, QStringLiteral("&List View"));
+    a.TableViewFont = AddMenuItem(fonts, QStringLiteral("&Table View"));
+    a.DisplayListView = AddMenuToggle(options, QStringLiteral("D&isplay List View"));
     options->addSeparator();
-    a.SetWordProcessor = Item(options, QStringLiteral("&Set Word Processor"));
-    a.SetDefaultDirectory = Item(options, QStringLiteral("Set &Default Directory"));
-    a.SetReturnAddress = Item(options, QStringLiteral("Set Avery 5163 &Return Adrs"));
+    a.SetWordProcessor = AddMenuItem(options, QStringLiteral("&Set Word Processor"));
+    a.SetDefaultDirectory = AddMenuItem(options, QStringLiteral("Set &Default Directory"));
+    a.SetReturnAddress = AddMenuItem(options, QStringLiteral("Set Avery 5163 &Return Adrs"));
 }
 
 void CreateWindowAndHelpMenus(QMainWindow& window, ClientActions& a) {
     QMenu* windows = window.menuBar()->addMenu(QStringLiteral("&Window"));
-    a.Tile = Item(windows, QStringLiteral("&Tile"));
-    a.Cascade = Item(windows, QStringLiteral("&Cascade"));
+    a.Tile = AddMenuItem(windows, QStringLiteral("&Tile"));
+    a.Cascade = AddMenuItem(windows, QStringLiteral("&Cascade"));
     QMenu* help = window.menuBar()->addMenu(QStringLiteral("&Help"));
-    a.Contents = Item(help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1));
-    a.Manual = Item(help, QStringLiteral("&Manual"));
-    a.About = Item(help, QStringLiteral("&About"));
-    a.DownloadUpgrade = Item(help, QStringLiteral("&Download Upgrade"));
+    a.Contents = AddMenuItem(help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1));
+    a.Manual = AddMenuItem(help, QStringLiteral("&Manual"));
+    a.About = AddMenuItem(help, QStringLiteral("&About"));
+    a.DownloadUpgrade = AddMenuItem(help, QStringLiteral("&Download Upgrade"));
 }
 
 void CreateToolBar(QMainWindow& window, ClientActions& a) {

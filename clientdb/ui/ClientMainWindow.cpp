@@ -99,7 +99,7 @@ bool ClientMainWindow::RunGuarded(const std::function<void()>& command) {
 }
 
 bool ClientMainWindow::RunWithProgress(const QString& text,
-                                       const std::function<void(const ProgressFunction&)>& call) {
+                                       const std::function<void(const PercentProgress&)>& call) {
     return Guard().RunWithProgress(text, call);
 }
 

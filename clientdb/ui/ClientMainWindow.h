@@ -124,7 +124,7 @@ private:
     bool RunGuarded(const std::function<void()>& command);
     // Runs a workspace call under a progress window of that text.
     bool RunWithProgress(const QString& text,
-                         const std::function<void(const ProgressFunction&)>& call);
+                         const std::function<void(const PercentProgress&)>& call);
 
     void WriteDocument(const std::function<QString(const ClientDocumentSource&, TAnswer&)>& build);
     void ShowError(int code);

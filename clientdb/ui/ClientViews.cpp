@@ -8,6 +8,7 @@
 #include "common/ui/ProgressWindow.h"
 #include "common/ui/Prompts.h"
 #include "common/ui/RecordTableModel.h"
+#include "common/ui/StoredFont.h"
 #include "common/ui/WaitCursor.h"
 
 #include <QEvent>
@@ -17,33 +18,6 @@
 #include <algorithm>
 
 namespace kiv5::ui {
-namespace {
-
-QFont FontOf(const QString& name, int size, bool bold, bool italic) {
-    QFont font(name);
-    if (size > 0) {
-        font.setPointSize(size);
-    }
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
-// Asks for a font starting from the stored one and stores the choice.
-bool ChooseStoredFont(Prompts& prompts, const QString& title, QString& name, qint32& size,
-                      bool& bold, bool& italic) {
-    const std::optional<QFont> font = prompts.ChooseFont(FontOf(name, size, bold, italic), title);
-    if (!font) {
-        return false;
-    }
-    name = font->family();
-    size = font->pointSize();
-    bold = font->bold();
-    italic = font->italic();
-    return true;
-}
-
-} // namespace
 
 ClientViews::ClientViews(ClientWorkspace& workspace, Prompts& prompts, ProgressTracker& progress,
                          QMdiArea& area, QWidget* owner)

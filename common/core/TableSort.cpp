@@ -78,7 +78,7 @@ double NumberOf(ColumnKind kind, const QString& cell) {
     return 0.0;
 }
 
-void ReportProgress(const SortProgress& progress, qint64 n, qint64 gap) {
+void ReportProgress(const PercentProgress& progress, qint64 n, qint64 gap) {
     if (progress) {
         const double share = static_cast<double>(n - gap) / static_cast<double>(n) * 100.0;
         progress(static_cast<int>(std::nearbyint(share)));
@@ -105,7 +105,8 @@ void OrderChains(std::vector<Key>& keys, std::size_t gap, const OutOfOrder& outO
 // The gaps run 2^k - 1 down to 1, from the smallest power of two above n; a
 // single row gets gap 0, which compares it with itself only.
 template <typename Key, typename OutOfOrder>
-void ShellSort(std::vector<Key>& keys, const OutOfOrder& outOfOrder, const SortProgress& progress) {
+void ShellSort(std::vector<Key>& keys, const OutOfOrder& outOfOrder,
+               const PercentProgress& progress) {
     const auto n = static_cast<qint64>(keys.size());
     qint64 gap = 1;
     while (gap <= n) {
@@ -130,7 +131,7 @@ template <typename Key> std::vector<int> RowsOf(const std::vector<Key>& keys) {
 }
 
 std::vector<int> NumberOrder(const RecordTable& table, ColumnKind kind, int column, bool ascending,
-                             const SortProgress& progress) {
+                             const PercentProgress& progress) {
     std::vector<NumberKey> keys;
     keys.reserve(static_cast<std::size_t>(table.DataRowCount()));
     for (int row = 1; row < table.RowCount(); ++row) {
@@ -149,7 +150,7 @@ std::vector<int> NumberOrder(const RecordTable& table, ColumnKind kind, int colu
 }
 
 std::vector<int> TextOrderOf(const RecordTable& table, int column, bool upper, bool ascending,
-                             const SortProgress& progress) {
+                             const PercentProgress& progress) {
     TextKeys texts;
     for (int row = 1; row < table.RowCount(); ++row) {
         const QString& cell = table.Cell(row, column);
@@ -195,7 +196,7 @@ void SortState::FlipFlag(int column) {
 }
 
 std::vector<int> ShellSortOrder(const RecordTable& table, const TableProfile& profile, int ACol,
-                                bool ascending, const SortProgress& progress) {
+                                bool ascending, const PercentProgress& progress) {
     const ColumnKind kind = profile.Kind(ACol);
     if (kind != ColumnKind::Text) {
         return NumberOrder(table, kind, ACol, ascending, progress);
@@ -205,7 +206,7 @@ std::vector<int> ShellSortOrder(const RecordTable& table, const TableProfile& pr
 }
 
 bool SortColumnShell(RecordTable& table, const TableProfile& profile, SortState& state, int ACol,
-                     const SortProgress& progress) {
+                     const PercentProgress& progress) {
     if (!profile.HasColumn(ACol) || ACol >= table.ColumnCount() ||
         table.DataRowCount() < profile.MinimumSortRows) {
         return false;
@@ -221,7 +222,7 @@ bool SortColumnShell(RecordTable& table, const TableProfile& profile, SortState&
 }
 
 bool SortByHeaderClick(RecordTable& table, const TableProfile& profile, SortState& state, int ACol,
-                       const SortProgress& progress) {
+                       const PercentProgress& progress) {
     if (!profile.HasColumn(ACol) || ACol >= table.ColumnCount() ||
         table.DataRowCount() < profile.MinimumSortRows) {
         return false;

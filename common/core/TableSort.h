@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/PercentProgress.h"
 #include "common/core/RecordTable.h"
 #include "common/core/TableProfile.h"
 
@@ -26,16 +27,13 @@ struct SortState {
     int SortedColumn = NoColumn;
 };
 
-// Told the share done once per gap: (n - gap) / n * 100 rounded to the
-// nearest whole number, halves to even.
-using SortProgress = std::function<void(int percent)>;
-
 // Where the Shell sort by ACol puts rows 1..n: entry i - 1 is the row that
-// ends up as row i. Every cell of the column is converted first, so a cell
-// that does not convert throws ConversionError before anything is decided.
-// The table is not changed.
+// ends up as row i. Progress is told once per gap: (n - gap) / n * 100
+// rounded to the nearest whole number, halves to even. Every cell of the column is converted first,
+// so a cell that does not convert throws ConversionError before anything is decided. The table is
+// not changed.
 std::vector<int> ShellSortOrder(const RecordTable& table, const TableProfile& profile, int ACol,
-                                bool ascending, const SortProgress& progress = {});
+                                bool ascending, const PercentProgress& progress = {});
 
 // Sorts rows 1..n by ACol in the direction of its flag, then resets row 0,
 // makes ACol the sorted column and shows or hides every row by its status;
@@ -44,13 +42,13 @@ std::vector<int> ShellSortOrder(const RecordTable& table, const TableProfile& pr
 // does nothing at all, when the table holds fewer data rows than the profile
 // sorts or ACol is no column of it.
 bool SortColumnShell(RecordTable& table, const TableProfile& profile, SortState& state, int ACol,
-                     const SortProgress& progress = {});
+                     const PercentProgress& progress = {});
 
 // A click on the header cell of ACol, by the profile's rule. Returns whether
 // it sorted; a table too small to sort keeps its flags. When a cell does not
 // convert, a flag flipped before the sort stays flipped and one due after it
 // is not flipped.
 bool SortByHeaderClick(RecordTable& table, const TableProfile& profile, SortState& state, int ACol,
-                       const SortProgress& progress = {});
+                       const PercentProgress& progress = {});
 
 } // namespace kiv5

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <exception>
+#include <memory>
 
 namespace kiv5::ui {
 namespace {
@@ -74,11 +75,27 @@ void CommandGuard::ShowError(const QString& message) {
     }
 }
 
-bool CommandGuard::RunWithProgress(
-    const QString& text, const std::function<void(const std::function<void(int)>&)>& call) {
+bool CommandGuard::RunWithProgress(const QString& text,
+                                   const std::function<void(const PercentProgress&)>& call) {
     return Run([&] {
         ScopedProgress progress(progress_, text);
         call(progress.Callback());
+    });
+}
+
+bool CommandGuard::RunWithSteps(
+    const std::function<void(const std::function<void(const QString&, int)>&)>& call) {
+    return Run([&] {
+        std::unique_ptr<ScopedProgress> progress;
+        QString shown;
+        call([&](const QString& text, int percent) {
+            if (!progress || text != shown) {
+                progress.reset();
+                progress = std::make_unique<ScopedProgress>(progress_, text);
+                shown = text;
+            }
+            progress->SetPosition(percent);
+        });
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/core/PercentProgress.h"
 #include "common/core/ProgressTracker.h"
 
 #include <QList>
@@ -31,7 +32,11 @@ public:
     // Runs a call under a progress window of that text; the call gets the
     // window's percent callback.
     bool RunWithProgress(const QString& text,
-                         const std::function<void(const std::function<void(int)>&)>& call);
+                         const std::function<void(const PercentProgress&)>& call);
+    // Runs a call that reports steps of its own (text, percent): each new
+    // text replaces the progress window with one showing it.
+    bool
+    RunWithSteps(const std::function<void(const std::function<void(const QString&, int)>&)>& call);
 
 private:
     void CleanUp(bool hadOverrideCursor);

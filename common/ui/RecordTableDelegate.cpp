@@ -16,6 +16,18 @@ constexpr int TextTopGap = 4;
 constexpr int LeftGap = 1;
 constexpr int MoneyRightGap = 2;
 
+QColor Background(RowColouring colouring, bool current, bool marked, int position) {
+    switch (colouring) {
+    case RowColouring::LedgerStriped:
+        return LedgerRowBackground(current, marked, position);
+    case RowColouring::Striped:
+        return StripedRowBackground(current, position);
+    case RowColouring::MarkedStriped:
+        break;
+    }
+    return RowBackground(current, marked, position);
+}
+
 } // namespace
 
 QColor RowBackground(bool current, bool marked, int position) {
@@ -31,6 +43,12 @@ QColor LedgerRowBackground(bool current, bool marked, int position) {
         return QColor(166, 202, 240);
     if (marked)
         return QColor(192, 192, 192);
+    return position % 2 != 0 ? QColor(192, 220, 192) : QColor(Qt::white);
+}
+
+QColor StripedRowBackground(bool current, int position) {
+    if (current)
+        return QColor(166, 202, 240);
     return position % 2 != 0 ? QColor(192, 220, 192) : QColor(Qt::white);
 }
 
@@ -59,6 +77,14 @@ QString MoneyText(const QString& cell) {
     return QStringLiteral("$ ") + FormatMoney(*value);
 }
 
+QString PercentText(const QString& cell) {
+    const std::optional<double> value = TryParseFloat(RemoveCommasAndSigns(cell));
+    if (!value)
+        return cell;
+    const double signedValue = cell.contains(QLatin1Char('-')) ? -*value : *value;
+    return FormatNumber("%7.2n", signedValue).trimmed() + QLatin1Char('%');
+}
+
 RecordTableDelegate::RecordTableDelegate(RecordTableView& view)
     : QStyledItemDelegate(&view), view_(view) {}
 
@@ -82,9 +108,7 @@ void RecordTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                             table.Cell(tableRow, look.markColumn) == QLatin1String("X");
         const int topProxyRow = qMax(0, view_.rowAt(0));
         const int position = RowPosition(proxy.TableRowAt(topProxyRow), topProxyRow, index.row());
-        const bool ledger = look.rowColouring == RowColouring::LedgerStriped;
-        painter->fillRect(cell, ledger ? LedgerRowBackground(current, marked, position)
-                                       : RowBackground(current, marked, position));
+        painter->fillRect(cell, Background(look.rowColouring, current, marked, position));
     }
 
     const QString& stored = table.Cell(tableRow, column);
@@ -94,6 +118,9 @@ void RecordTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     QString money;
     if (look.moneyColumns.contains(column)) {
         money = MoneyText(stored);
+        placement = CellPlacement::Money;
+    } else if (look.percentColumns.contains(column)) {
+        money = PercentText(stored);
         placement = CellPlacement::Money;
     } else if (look.centredColumns.contains(column)) {
         placement = CellPlacement::Centred;

@@ -16,6 +16,9 @@ QColor RowBackground(bool current, bool marked, int position);
 // others money green at odd positions and white at even ones.
 QColor LedgerRowBackground(bool current, bool marked, int position);
 
+// Every row striped by position; the current row light blue.
+QColor StripedRowBackground(bool current, int position);
+
 // The position that stripes marked rows: the table row of the top visible
 // row plus the number of shown rows from it down to and including this one.
 int RowPosition(int topTableRow, int topProxyRow, int proxyRow);
@@ -31,6 +34,9 @@ int TextLeft(const QRect& cell, int textWidth, CellPlacement placement);
 // A money cell as it is drawn, "$ 1,234.50"; a text that is no amount is
 // drawn as it stands.
 QString MoneyText(const QString& cell);
+// A percentage cell as it is drawn, "7.50%"; a text that is no number is
+// drawn as it stands.
+QString PercentText(const QString& cell);
 
 // Paints the cells of a record table view: colours by current row, mark and
 // position, text 4 px below the top of the cell.

@@ -16,6 +16,8 @@ enum class RowColouring {
     MarkedStriped,
     // Marked rows silver, others striped money green and white by position.
     LedgerStriped,
+    // Every row striped money green and white by position, marked or not.
+    Striped,
 };
 
 // How one program draws its record table: captions, alignment and the
@@ -31,6 +33,8 @@ struct RecordTableLook {
     QSet<int> centredColumns;
     // Drawn as "$ 1,234.50", right-aligned 2 px from the right edge.
     QSet<int> moneyColumns;
+    // Drawn as "7.50%", right-aligned like money.
+    QSet<int> percentColumns;
     // Red on the current row and window face elsewhere; -1 for none.
     int indicatorColumn = -1;
     // Where a left or middle click toggles the current row's mark.
