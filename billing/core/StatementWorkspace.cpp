@@ -347,7 +347,7 @@ std::optional<int> StatementWorkspace::FindFrom(const QString& text, int from) c
 
 void StatementWorkspace::SortBy(int column, bool headerClick,
                                 const std::function<void(int)>& progress) {
-    const SortProgress step = progress ? SortProgress(progress) : SortProgress();
+    const PercentProgress step = progress ? PercentProgress(progress) : PercentProgress();
     const int slot = HasRow(CurrentRow) ? Slot(CurrentRow) : -1;
     if (headerClick) {
         SortByHeaderClick(table_, profile_, sort_, column, step);
