@@ -23,6 +23,8 @@
 
 namespace kiv5::books {
 
+class LedgerPatcher;
+
 // A save that found another user's newer version; nothing was written.
 struct LedgerConflict {
     int row = 0;
@@ -131,6 +133,13 @@ public:
     QList<CompareRow> CompareRowsOf(const QStringList& cells, const ErrorSink& errors) const;
 
 private:
+    // Calls patch for each row wanted, in the order of the records in the
+    // file, with the file open for patching.
+    void PatchInFileOrder(const std::function<bool(int row)>& wanted,
+                          const std::function<void(LedgerPatcher&, int row, int position)>& patch,
+                          const PercentProgress& progress);
+    // The row of a record another user deleted: stays deleted and hidden.
+    void MarkDeleted(int row);
     bool WriteWithStampTest(int row, const Clock& clock, const ErrorSink& errors);
     void ReSort();
     int Position(int row) const;
