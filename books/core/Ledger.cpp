@@ -86,6 +86,23 @@ void Ledger::ReSort() {
     }
 }
 
+LedgerEntry Ledger::EntryAt(int row) const {
+    return EntryOfRow(table_, row);
+}
+
+QStringList Ledger::Parties() const {
+    QStringList parties;
+    parties.reserve(table_.DataRowCount());
+    for (int row = 1; row < table_.RowCount(); ++row) {
+        parties.append(table_.Cell(row, LedgerColumn::Party));
+    }
+    return parties;
+}
+
+std::optional<PartyFill> Ledger::EarlierPartyFill(const QString& party) const {
+    return EarlierPartyRow(table_, CurrentRow, party);
+}
+
 int Ledger::Position(int row) const {
     return ParseInteger(table_.Cell(row, LedgerColumn::Position));
 }

@@ -77,6 +77,18 @@ public:
     const QString& Path() const { return path_; }
     bool HasRow(int row) const { return row >= 1 && row < table_.RowCount(); }
     int CurrentRow = 0;
+    // Whether the entry form's Prior and Next lead anywhere from the current row.
+    bool HasRowBefore() const { return CurrentRow > 1; }
+    bool HasRowAfter() const { return CurrentRow < table_.DataRowCount(); }
+
+    // The record of a row as the entry form shows it, and its place in the file.
+    LedgerEntry EntryAt(int row) const;
+    int PositionOf(int row) const { return Position(row); }
+    // The payor or payee of every record row, hidden ones included, in table
+    // order: the entry form's party list.
+    QStringList Parties() const;
+    // What the nearest earlier row of that party fills in from the current row.
+    std::optional<PartyFill> EarlierPartyFill(const QString& party) const;
 
     // Takes a table read from path: direction flags set again, sorted by
     // date, the last row current.
