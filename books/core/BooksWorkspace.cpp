@@ -74,8 +74,39 @@ void BooksWorkspace::SetAutoload(bool checked) {
     settings.AutoFileName = checked ? fileName_ : QString();
 }
 
+void BooksWorkspace::ToggleAutomaticBackup() {
+    settings.AutomaticBackupFlag = !settings.AutomaticBackupFlag;
+}
+
 BooksSettings BooksWorkspace::SettingsToStore() const {
     return settings;
+}
+
+void BooksWorkspace::ReadSettings(SettingsStore& store) {
+    if (ReadTheIniFile(settings, store, screenWidth)) {
+        AutoloadChecked = !settings.AutoFileName.isEmpty();
+    }
+}
+
+std::array<qint32, BOOKSCOLUMNS>& BooksWorkspace::ColumnWidths(LedgerId id) {
+    return id == LedgerId::Income ? settings.IColumnWidth : settings.EColumnWidth;
+}
+
+QString& BooksWorkspace::DefaultDirectory(int kind) {
+    return kind == 0 ? settings.FilesDirectory : settings.PL5Directory;
+}
+
+bool BooksWorkspace::PrepareExit() {
+    settings.AutoFileName = AutoloadChecked ? fileName_ : QString();
+    return IsOpen() && settings.AutomaticBackupFlag;
+}
+
+QString BooksWorkspace::ExportFolder() const {
+    return FolderPart(fileName_);
+}
+
+QString BooksWorkspace::ExportFileName() const {
+    return SetBaseName(fileName_) + QStringLiteral(".txt");
 }
 
 BooksWorkspace::LoadedSet BooksWorkspace::ReadSet(const BooksFiles& files,
@@ -155,6 +186,10 @@ void BooksWorkspace::Open(const QString& chosen, const StepProgress& progress) {
     settings.PL5FileName = link;
     AdoptSet(chosen, files, std::move(set));
     settings.History.Add(chosen);
+}
+
+void BooksWorkspace::OpenArgument(const QString& argument, const StepProgress& progress) {
+    Open(SetFileInFilesDirectory(settings.FilesDirectory, argument), progress);
 }
 
 void BooksWorkspace::Load(const QString& name, const StepProgress& progress) {

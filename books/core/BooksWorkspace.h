@@ -70,13 +70,27 @@ public:
     const QStringList& CategoryStrList() const { return categories_; }
 
     void SetAutoload(bool checked);
+    void ToggleAutomaticBackup();
     // The settings as they are written at exit.
     BooksSettings SettingsToStore() const;
+    // Reads the settings at start; autoload is checked when they name a set.
+    void ReadSettings(SettingsStore& store);
+    // The stored column widths of a ledger's window.
+    std::array<qint32, BOOKSCOLUMNS>& ColumnWidths(LedgerId id);
+    // The folder of a "Set Default Directory" kind: 0 the sets, 1 the
+    // client files.
+    QString& DefaultDirectory(int kind);
+    // At exit: the set autoloaded next time (none when autoload is off), and
+    // whether a backup is due.
+    bool PrepareExit();
 
     // Set commands.
     // Reads the set file of that name in the files folder (its client
     // link), then the set; cancels the open set's filters first.
     void Open(const QString& chosen, const StepProgress& progress = {});
+    // The set a command-line argument names: found as Open finds it, in the
+    // files folder under the argument's file-name part.
+    void OpenArgument(const QString& argument, const StepProgress& progress = {});
     // Reopen and autoload: the set without its set file.
     void Load(const QString& name, const StepProgress& progress = {});
     // The open set again from disk, filters cancelled; IoError when no set
@@ -96,6 +110,9 @@ public:
     BackupFiles Backup(const StepProgress& progress = {});
     void Restore(const QString& chosen, const StepProgress& progress = {});
     void Export(const QString& path, bool onlySelected, const StepProgress& progress = {}) const;
+    // Where Export suggests to write: the set's folder and "<set>.txt".
+    QString ExportFolder() const;
+    QString ExportFileName() const;
 
     // Lists.
     // The account list read anew from its file (the editor opens on it).

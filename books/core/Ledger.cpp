@@ -86,6 +86,23 @@ void Ledger::ReSort() {
     }
 }
 
+LedgerEntry Ledger::EntryAt(int row) const {
+    return EntryOfRow(table_, row);
+}
+
+QStringList Ledger::Parties() const {
+    QStringList parties;
+    parties.reserve(table_.DataRowCount());
+    for (int row = 1; row < table_.RowCount(); ++row) {
+        parties.append(table_.Cell(row, LedgerColumn::Party));
+    }
+    return parties;
+}
+
+std::optional<PartyFill> Ledger::EarlierPartyFill(const QString& party) const {
+    return EarlierPartyRow(table_, CurrentRow, party);
+}
+
 int Ledger::Position(int row) const {
     return ParseInteger(table_.Cell(row, LedgerColumn::Position));
 }
@@ -354,67 +371,75 @@ int Ledger::Prior(int current) const {
     return row < table_.RowCount() ? row : 0;
 }
 
-void Ledger::SelectAll(bool selected, const PercentProgress& progress) {
-    LedgerPatcher patch(path_);
-    const int rows = table_.DataRowCount();
-    const QString mark = selected ? QStringLiteral("X") : QString();
-    for (int row = 1; row <= rows; ++row) {
-        if (table_.IsActive(row)) {
-            const int position = Position(row);
-            if (patch.Status(position) == -2) {
-                table_.SetCell(row, LedgerColumn::Status, QStringLiteral("-2"));
-                table_.SetHidden(row, true);
-            } else {
-                patch.WriteMark(position, selected);
-                table_.SetCell(row, LedgerColumn::Mark, mark);
-            }
+void Ledger::PatchInFileOrder(
+    const std::function<bool(int row)>& wanted,
+    const std::function<void(LedgerPatcher&, int row, int position)>& patch,
+    const PercentProgress& progress) {
+    // Writes in the order of the file pass through it once; in the table's
+    // order they would jump about the whole file.
+    const std::vector<RowAtPosition> rows = RowsInFileOrder(table_, LedgerColumn::Position);
+    LedgerPatcher patcher(path_);
+    const auto total = static_cast<qint64>(rows.size());
+    qint64 done = 0;
+    for (const RowAtPosition& at : rows) {
+        if (wanted(at.row)) {
+            patch(patcher, at.row, at.position);
         }
-        Report(progress, row, rows);
+        Report(progress, ++done, total);
     }
-    patch.Close();
+    patcher.Close();
+}
+
+void Ledger::SelectAll(bool selected, const PercentProgress& progress) {
+    const QString mark = selected ? QStringLiteral("X") : QString();
+    PatchInFileOrder([this](int row) { return table_.IsActive(row); },
+                     [&](LedgerPatcher& patch, int row, int position) {
+                         if (patch.Status(position) == -2) {
+                             MarkDeleted(row);
+                         } else {
+                             patch.WriteMark(position, selected);
+                             table_.SetCell(row, LedgerColumn::Mark, mark);
+                         }
+                     },
+                     progress);
 }
 
 void Ledger::SetFilter(const FilterRec& criteria, const PercentProgress& progress) {
     criteria_ = CutFilterRec(criteria);
-    const FilterDate date = ParseFilterDate(criteria_.Date);
-    LedgerPatcher patch(path_);
-    const int rows = table_.DataRowCount();
-    for (int row = 1; row <= rows; ++row) {
-        if (table_.IsActive(row) && !PassesFilter(table_, row, criteria_, date)) {
-            const int position = Position(row);
-            const bool deleted = patch.Status(position) == -2;
-            if (!deleted) {
-                patch.WriteStatus(position, -1);
-            }
-            table_.SetCell(row, LedgerColumn::Status,
-                           deleted ? QStringLiteral("-2") : QStringLiteral("-1"));
-            table_.SetHidden(row, true);
-        }
-        Report(progress, row, rows);
-    }
-    patch.Close();
+    const LedgerFilterTest test(criteria_);
+    PatchInFileOrder([&](int row) { return table_.IsActive(row) && !test.Passes(table_, row); },
+                     [this](LedgerPatcher& patch, int row, int position) {
+                         if (patch.Status(position) == -2) {
+                             MarkDeleted(row);
+                             return;
+                         }
+                         patch.WriteStatus(position, -1);
+                         table_.SetCell(row, LedgerColumn::Status, QStringLiteral("-1"));
+                         table_.SetHidden(row, true);
+                     },
+                     progress);
 }
 
 void Ledger::CancelFilter(const PercentProgress& progress) {
     if (path_.isEmpty() || !QFileInfo::exists(path_) || !HasFilteredRows()) {
         return;
     }
-    LedgerPatcher patch(path_);
-    const int rows = table_.DataRowCount();
-    for (int row = 1; row <= rows; ++row) {
-        if (table_.Status(row) == QLatin1String("-1")) {
-            const int position = Position(row);
-            const bool deleted = patch.Status(position) == -2;
-            if (!deleted) {
-                patch.WriteStatus(position, 0);
-            }
-            table_.SetCell(row, LedgerColumn::Status,
-                           deleted ? QStringLiteral("-2") : QStringLiteral("0"));
-            table_.SetHidden(row, deleted);
-        }
-        Report(progress, row, rows);
-    }
-    patch.Close();
+    PatchInFileOrder([this](int row) { return table_.Status(row) == QLatin1String("-1"); },
+                     [this](LedgerPatcher& patch, int row, int position) {
+                         if (patch.Status(position) == -2) {
+                             MarkDeleted(row);
+                             return;
+                         }
+                         patch.WriteStatus(position, 0);
+                         table_.SetCell(row, LedgerColumn::Status, QStringLiteral("0"));
+                         table_.SetHidden(row, false);
+                     },
+                     progress);
+}
+
+void Ledger::MarkDeleted(int row) {
+    table_.SetCell(row, LedgerColumn::Status, QStringLiteral("-2"));
+    table_.SetHidden(row, true);
 }
 
 bool Ledger::HasFilteredRows() const {

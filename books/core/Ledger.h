@@ -23,6 +23,8 @@
 
 namespace kiv5::books {
 
+class LedgerPatcher;
+
 // A save that found another user's newer version; nothing was written.
 struct LedgerConflict {
     int row = 0;
@@ -75,6 +77,18 @@ public:
     const QString& Path() const { return path_; }
     bool HasRow(int row) const { return row >= 1 && row < table_.RowCount(); }
     int CurrentRow = 0;
+    // Whether the entry form's Prior and Next lead anywhere from the current row.
+    bool HasRowBefore() const { return CurrentRow > 1; }
+    bool HasRowAfter() const { return CurrentRow < table_.DataRowCount(); }
+
+    // The record of a row as the entry form shows it, and its place in the file.
+    LedgerEntry EntryAt(int row) const;
+    int PositionOf(int row) const { return Position(row); }
+    // The payor or payee of every record row, hidden ones included, in table
+    // order: the entry form's party list.
+    QStringList Parties() const;
+    // What the nearest earlier row of that party fills in from the current row.
+    std::optional<PartyFill> EarlierPartyFill(const QString& party) const;
 
     // Takes a table read from path: direction flags set again, sorted by
     // date, the last row current.
@@ -131,6 +145,13 @@ public:
     QList<CompareRow> CompareRowsOf(const QStringList& cells, const ErrorSink& errors) const;
 
 private:
+    // Calls patch for each row wanted, in the order of the records in the
+    // file, with the file open for patching.
+    void PatchInFileOrder(const std::function<bool(int row)>& wanted,
+                          const std::function<void(LedgerPatcher&, int row, int position)>& patch,
+                          const PercentProgress& progress);
+    // The row of a record another user deleted: stays deleted and hidden.
+    void MarkDeleted(int row);
     bool WriteWithStampTest(int row, const Clock& clock, const ErrorSink& errors);
     void ReSort();
     int Position(int row) const;

@@ -63,4 +63,24 @@ TableProfile BookkeepingTableProfile(HeaderRowReset reset) {
     return MakeTableProfile(kIncomeColumns, TableRules{.MinimumSortRows = 2}, std::move(reset));
 }
 
+std::vector<int> ShownColumnWidths(const std::array<qint32, BOOKSCOLUMNS>& stored) {
+    std::vector<int> shown(stored.begin(), stored.end());
+    for (int column = LedgerColumn::PostTime; column < LedgerColumn::Count; ++column) {
+        shown[static_cast<std::size_t>(column)] = -1;
+    }
+    return shown;
+}
+
+void KeepShownColumnWidths(std::array<qint32, BOOKSCOLUMNS>& stored,
+                           const std::vector<int>& shown) {
+    for (int column = 0; column < LedgerColumn::Count; ++column) {
+        const auto c = static_cast<std::size_t>(column);
+        if (column >= LedgerColumn::PostTime) {
+            stored[c] = -1;
+        } else if (c < shown.size()) {
+            stored[c] = shown[c];
+        }
+    }
+}
+
 } // namespace kiv5::books

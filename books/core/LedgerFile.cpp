@@ -6,8 +6,9 @@
 namespace kiv5::books {
 
 template <class R> void ReadLedgerFile(const QString& path, RecordTable& table) {
-    ReadRecordsIntoTable<R>(path, table, [](RecordTable& t, const R& record, int k) {
-        ConvertLedgerRecToStringGrid(t, record, k, k);
+    LedgerRowFiller<R> filler;
+    ReadRecordsIntoTable<R>(path, table, [&filler](RecordTable& t, const R& record, int k) {
+        filler.Fill(t, record, k, k);
     });
 }
 

@@ -5,18 +5,6 @@
 #include "common/core/TableProfile.h"
 
 namespace kiv5::books {
-namespace {
-
-// The cell, upper-cased, occurs within the criterion (a "|"-joined choice).
-bool CriterionContains(const QString& cell, const QString& criterion) {
-    if (criterion.isEmpty()) {
-        return true;
-    }
-    return !cell.isEmpty() && UpperCaseText(criterion).contains(UpperCaseText(cell));
-}
-
-} // namespace
-
 FilterRec CutFilterRec(FilterRec c) {
     c.RexNo = c.RexNo.left(8);
     c.Date = c.Date.left(10);
@@ -30,17 +18,22 @@ FilterRec CutFilterRec(FilterRec c) {
     return c;
 }
 
-bool PassesFilter(const RecordTable& table, int row, const FilterRec& c, const FilterDate& date) {
+LedgerFilterTest::LedgerFilterTest(const FilterRec& c)
+    : number_(c.RexNo), client_(c.ClientNo), party_(c.Payxx), description_(c.Description),
+      code_(c.Code), date_(ParseFilterDate(c.Date)), category_(c.Category), account_(c.Account),
+      amount_(c.Amount) {}
+
+bool LedgerFilterTest::Passes(const RecordTable& table, int row) const {
     const QStringList& cells = table.Row(row);
-    return FilterCellContains(cells[LedgerColumn::Number], c.RexNo) &&
-           FilterCellContains(cells[LedgerColumn::ClientNo], c.ClientNo) &&
-           FilterCellContains(cells[LedgerColumn::Party], c.Payxx) &&
-           FilterCellContains(cells[LedgerColumn::Description], c.Description) &&
-           FilterCellContains(cells[LedgerColumn::Code], c.Code) &&
-           FilterDatePasses(cells[LedgerColumn::Date], date) &&
-           CriterionContains(cells[LedgerColumn::Category], c.Category) &&
-           CriterionContains(cells[LedgerColumn::Account], c.Account) &&
-           (c.Amount.isEmpty() || cells[LedgerColumn::Amount].contains(c.Amount));
+    return number_.FoundIn(cells[LedgerColumn::Number]) &&
+           client_.FoundIn(cells[LedgerColumn::ClientNo]) &&
+           party_.FoundIn(cells[LedgerColumn::Party]) &&
+           description_.FoundIn(cells[LedgerColumn::Description]) &&
+           code_.FoundIn(cells[LedgerColumn::Code]) &&
+           FilterDatePasses(cells[LedgerColumn::Date], date_) &&
+           category_.Holds(cells[LedgerColumn::Category]) &&
+           account_.Holds(cells[LedgerColumn::Account]) &&
+           (amount_.isEmpty() || cells[LedgerColumn::Amount].contains(amount_));
 }
 
 } // namespace kiv5::books

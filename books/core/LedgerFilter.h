@@ -27,8 +27,26 @@ struct FilterRec {
 // Each field cut to its maximum.
 FilterRec CutFilterRec(FilterRec criteria);
 
-// Whether the row passes every criterion.
-bool PassesFilter(const RecordTable& table, int row, const FilterRec& criteria,
-                  const FilterDate& date);
+// The test every record row must pass, read from the criteria once per
+// filter. Throws ConversionError when the date criterion does not read.
+class LedgerFilterTest {
+public:
+    explicit LedgerFilterTest(const FilterRec& criteria);
+
+    // Whether the row passes every criterion.
+    bool Passes(const RecordTable& table, int row) const;
+
+private:
+    FilterText number_;
+    FilterText client_;
+    FilterText party_;
+    FilterText description_;
+    FilterText code_;
+    FilterDate date_;
+    // Category and account hold the cell: the criterion is a choice.
+    FilterText category_;
+    FilterText account_;
+    QString amount_;
+};
 
 } // namespace kiv5::books

@@ -39,6 +39,20 @@ R ReadRow(const RecordTable& table, int row, ReadDate readDate, ReadAmount readA
     return NormalizeRecord(record);
 }
 
+// The status cell; the three statuses in use share one text each.
+QString StatusText(qint32 status) {
+    switch (status) {
+    case 0:
+        return QStringLiteral("0");
+    case -1:
+        return QStringLiteral("-1");
+    case -2:
+        return QStringLiteral("-2");
+    default:
+        return QString::number(status);
+    }
+}
+
 } // namespace
 
 RecordTable MakeLedgerTable() {
@@ -66,8 +80,57 @@ void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, 
     cells[LedgerColumn::PostTime] = FormatDateTime(record.PostTime, Midnight::Show);
     cells[LedgerColumn::PullTime] = FormatDateTime(record.PullTime, Midnight::Show);
     cells[LedgerColumn::Position] = QString::number(position);
-    cells[LedgerColumn::Status] = QString::number(record.Status);
+    cells[LedgerColumn::Status] = StatusText(record.Status);
     table.ApplyStatusHeight(row);
+}
+
+template <class R> LedgerRowFiller<R>::LedgerRowFiller() {
+    cells_.resize(LedgerColumn::Count);
+}
+
+template <class R>
+void LedgerRowFiller<R>::Fill(RecordTable& table, const R& record, int row, int position) {
+    if (row == 0) {
+        return;
+    }
+    using T = LedgerTraits<R>;
+    const R& b = before_;
+    const bool fresh = !filled_;
+    // The cell of the row before when the value is the same, else made anew.
+    const auto keep = [&](int column, bool same, const auto& make) -> const QString& {
+        QString& cell = cells_[column];
+        if (fresh || !same) {
+            cell = make();
+        }
+        return cell;
+    };
+    const auto text = [&](int column, const QString& value, const QString& before) {
+        return keep(column, value == before, [&] { return value; });
+    };
+    QStringList& cells = table.Row(row);
+    cells[LedgerColumn::Mark] = record.Selected ? QStringLiteral("X") : QString();
+    cells[LedgerColumn::Number] = record.*T::kNumber;
+    cells[LedgerColumn::Date] = keep(LedgerColumn::Date, record.Date == b.Date,
+                                     [&] { return FormatShortDate(record.Date); });
+    cells[LedgerColumn::ClientNo] = text(LedgerColumn::ClientNo, record.ClientNo, b.ClientNo);
+    cells[LedgerColumn::Party] = text(LedgerColumn::Party, record.*T::kParty, b.*T::kParty);
+    cells[LedgerColumn::Description] =
+        text(LedgerColumn::Description, record.Description, b.Description);
+    cells[LedgerColumn::Category] = text(LedgerColumn::Category, record.Category, b.Category);
+    cells[LedgerColumn::Account] = text(LedgerColumn::Account, record.Account, b.Account);
+    cells[LedgerColumn::Code] = text(LedgerColumn::Code, record.Code, b.Code);
+    cells[LedgerColumn::Amount] = FormatMoneyUnits(record.Amount);
+    cells[LedgerColumn::PostTime] =
+        keep(LedgerColumn::PostTime, record.PostTime == b.PostTime,
+             [&] { return FormatDateTime(record.PostTime, Midnight::Show); });
+    cells[LedgerColumn::PullTime] =
+        keep(LedgerColumn::PullTime, record.PullTime == b.PullTime,
+             [&] { return FormatDateTime(record.PullTime, Midnight::Show); });
+    cells[LedgerColumn::Position] = QString::number(position);
+    cells[LedgerColumn::Status] = StatusText(record.Status);
+    table.ApplyStatusHeight(row);
+    before_ = record;
+    filled_ = true;
 }
 
 template <class R> R PopulateLedgerRec(const RecordTable& table, int row, const ErrorSink& errors) {
@@ -105,6 +168,8 @@ void MakeBlankLedgerRow(RecordTable& table, int row, int position, const Clock& 
     table.SetHidden(row, false);
 }
 
+template class LedgerRowFiller<IncRec>;
+template class LedgerRowFiller<ExpRec>;
 template void ConvertLedgerRecToStringGrid(RecordTable&, const IncRec&, int, int);
 template void ConvertLedgerRecToStringGrid(RecordTable&, const ExpRec&, int, int);
 template IncRec PopulateLedgerRec<IncRec>(const RecordTable&, int, const ErrorSink&);

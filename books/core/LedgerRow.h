@@ -21,6 +21,22 @@ RecordTable MakeLedgerTable();
 template <class R>
 void ConvertLedgerRecToStringGrid(RecordTable& table, const R& record, int row, int position);
 
+// Fills the rows of a whole ledger as its file is read, as
+// ConvertLedgerRecToStringGrid does. A cell whose value equals the one of the
+// row filled before shares that row's text: a large ledger keeps each
+// repeated category, account, date or stamp once and formats it once.
+template <class R> class LedgerRowFiller {
+public:
+    LedgerRowFiller();
+    void Fill(RecordTable& table, const R& record, int row, int position);
+
+private:
+    bool filled_ = false;
+    R before_{};
+    // The shareable cells of the row filled before.
+    QStringList cells_;
+};
+
 // The record of a row: texts cut to their capacity, dates and stamps read as
 // date and time, the amount with Str2Float_2 (reporting to errors). Throws
 // ConversionError for a

@@ -1,14 +1,10 @@
 // The set commands of the bookkeeping main window.
 
-#include "books/core/BookkeepingSet.h"
 #include "books/ui/BooksMainWindow.h"
 #include "books/ui/NameListDialogs.h"
-#include "common/core/Misc.h"
 #include "common/ui/DefaultDirectoryDialog.h"
 #include "common/ui/NetworkWarning.h"
 #include "common/ui/Prompts.h"
-
-#include <QMdiArea>
 
 namespace kiv5::books::ui {
 namespace {
@@ -34,9 +30,9 @@ std::optional<QString> BooksMainWindow::AskSetName() {
 }
 
 void BooksMainWindow::LoadSet(const std::function<void(const StepProgress&)>& load) {
-    StoreColumnWidths();
+    views_->StoreColumnWidths();
     RunWithSteps(load);
-    mdi_->tileSubWindows();
+    views_->Tile();
     RebuildHistoryMenu();
     UpdateMenuItems();
 }
@@ -110,8 +106,8 @@ void BooksMainWindow::ExportCommand() {
     }
     const std::optional<QString> chosen =
         prompts_.SaveFile({.title = QStringLiteral("Export TXT File"),
-                           .folder = FolderPart(ws_.FileName()),
-                           .fileName = SetBaseName(ws_.FileName()) + QStringLiteral(".txt"),
+                           .folder = ws_.ExportFolder(),
+                           .fileName = ws_.ExportFileName(),
                            .filter = QStringLiteral("ASCII Text Files|*.TXT"),
                            .defaultExtension = QStringLiteral("TXT"),
                            .askOverwrite = true});
@@ -168,7 +164,7 @@ void BooksMainWindow::SetDefaultDirectoryCommand(int kind) {
     if (!found) {
         return;
     }
-    QString& folder = kind == 0 ? ws_.settings.FilesDirectory : ws_.settings.PL5Directory;
+    QString& folder = ws_.DefaultDirectory(kind);
     kiv5::ui::DefaultDirectoryDialog dialog(*found, folder, context_.errors, this);
     dialog.SetHelpHandler([this](int topic) { ShowHelp(topic); });
     prompts_.Exec(dialog);

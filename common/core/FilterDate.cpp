@@ -27,32 +27,43 @@ int DateNumber(const QString& part, const QString& text) {
     return *number;
 }
 
+struct DateParts {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
 // The date of a cell as the tables write it ("M/d/yyyy"), read without the
-// general parser; other texts go through it.
-std::optional<QDate> CellDate(const QString& cell) {
+// general parser or the calendar; other texts go through the parser.
+std::optional<DateParts> CellDate(const QString& cell) {
     int parts[3] = {0, 0, 0};
     int part = 0;
     int digits = 0;
     for (const QChar c : cell) {
-        if (c == QLatin1Char('/') && part < 2 && digits > 0) {
+        const char16_t u = c.unicode();
+        if (u == u'/' && part < 2 && digits > 0) {
             ++part;
             digits = 0;
-        } else if (c.isDigit() && digits < 4) {
-            parts[part] = parts[part] * 10 + c.digitValue();
+        } else if (u >= u'0' && u <= u'9' && digits < 4) {
+            parts[part] = parts[part] * 10 + (u - u'0');
             ++digits;
         } else {
             part = -1;
             break;
         }
     }
-    if (part == 2 && digits == 4) {
-        const QDate date(parts[2], parts[0], parts[1]);
-        if (date.isValid()) {
-            return date;
-        }
+    if (part == 2 && digits == 4 && QDate::isValid(parts[2], parts[0], parts[1])) {
+        return DateParts{parts[2], parts[0], parts[1]};
     }
     const auto value = TryParseDateTime(cell);
-    return value ? DayCountToDate(*value) : std::nullopt;
+    if (!value) {
+        return std::nullopt;
+    }
+    const std::optional<QDate> date = DayCountToDate(*value);
+    if (!date || !date->isValid()) {
+        return std::nullopt;
+    }
+    return DateParts{date->year(), date->month(), date->day()};
 }
 
 } // namespace
@@ -95,19 +106,29 @@ bool FilterDatePasses(const QString& cell, const FilterDate& date) {
     }
     switch (date.kind) {
     case FilterDate::Year:
-        return day->year() == date.year;
+        return day->year == date.year;
     case FilterDate::Month:
-        return day->year() == date.year && day->month() == date.month;
+        return day->year == date.year && day->month == date.month;
     case FilterDate::Day:
-        return DateToDayCount(*day) == date.day;
+        return DateToDayCount(QDate(day->year, day->month, day->day)) == date.day;
     case FilterDate::None:
         break;
     }
     return true;
 }
 
+FilterText::FilterText(const QString& criterion) : upper_(UpperCaseText(criterion)) {}
+
+bool FilterText::FoundIn(const QString& cell) const {
+    return upper_.isEmpty() || UpperCaseText(cell).contains(upper_);
+}
+
+bool FilterText::Holds(const QString& cell) const {
+    return upper_.isEmpty() || (!cell.isEmpty() && upper_.contains(UpperCaseText(cell)));
+}
+
 bool FilterCellContains(const QString& cell, const QString& criterion) {
-    return criterion.isEmpty() || UpperCaseText(cell).contains(UpperCaseText(criterion));
+    return FilterText(criterion).FoundIn(cell);
 }
 
 } // namespace kiv5

@@ -27,6 +27,22 @@ FilterDate ParseFilterDate(const QString& text);
 // reads) falls in the criterion; an unreadable cell never does.
 bool FilterDatePasses(const QString& cell, const FilterDate& date);
 
+// A text criterion, upper-cased once for the whole filter.
+class FilterText {
+public:
+    explicit FilterText(const QString& criterion = {});
+
+    // The criterion occurs within the cell, letter case aside; an empty
+    // criterion always passes.
+    bool FoundIn(const QString& cell) const;
+    // The cell occurs within the criterion (a "|"-joined choice), letter case
+    // aside; an empty criterion always passes, an empty cell never does.
+    bool Holds(const QString& cell) const;
+
+private:
+    QString upper_;
+};
+
 // The criterion, upper-cased, occurs within the cell, upper-cased; an empty
 // criterion always passes.
 bool FilterCellContains(const QString& cell, const QString& criterion);

@@ -69,6 +69,19 @@ QByteArray RecordFile::Read() {
     return bytes;
 }
 
+QByteArray RecordFile::ReadBlock(qint64 maxRecords) {
+    const qint64 records = qMin(maxRecords, (file_.size() - file_.pos()) / recordSize_);
+    QByteArray bytes = file_.read(records * recordSize_);
+    if (bytes.size() != records * recordSize_) {
+        if (file_.error() == QFileDevice::NoError) {
+            throw IoError(QStringLiteral("Cannot read \"%1\": read beyond end of file")
+                              .arg(QDir::toNativeSeparators(path_)));
+        }
+        Fail(QStringLiteral("read"));
+    }
+    return bytes;
+}
+
 void RecordFile::Write(QByteArrayView bytes) {
     Q_ASSERT(bytes.size() == recordSize_);
     if (file_.write(bytes.data(), bytes.size()) != bytes.size()) {

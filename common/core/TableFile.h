@@ -11,16 +11,20 @@
 namespace kiv5 {
 
 // Replaces the record rows of the table: row k (1-based) gets the k-th record
-// through convert(table, record, k). The table is left as it was when the
-// file cannot be read.
+// through convert(table, record, k), each record as it is read. The table is
+// left as it was when the file cannot be read or a record not converted;
+// row 0 stays as it was.
 template <class R, class Convert>
 void ReadRecordsIntoTable(const QString& path, RecordTable& table, Convert convert) {
-    const std::vector<R> records = ReadAllRecords<R>(path);
-    table.SetRowCount(1);
-    table.SetRowCount(static_cast<int>(records.size()) + 1);
-    for (std::size_t k = 0; k < records.size(); ++k) {
-        convert(table, records[k], static_cast<int>(k + 1));
-    }
+    RecordFile file(path, RecordLayout<R>::kSize, RecordFile::Mode::Read);
+    RecordTable fresh(table.ColumnCount(), table.StatusColumn());
+    fresh.Row(0) = table.Row(0);
+    fresh.SetHidden(0, table.IsHidden(0));
+    fresh.SetRowCount(static_cast<int>(file.Count()) + 1);
+    int row = 0;
+    file.ForEachRecord<R>([&](const R& record) { convert(fresh, record, ++row); });
+    file.Close();
+    table = std::move(fresh);
 }
 
 struct RowAtPosition {

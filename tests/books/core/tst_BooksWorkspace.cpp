@@ -1,4 +1,5 @@
 #include "books/core/BooksWorkspace.h"
+#include "books/core/LedgerColumns.h"
 #include "books/core/LedgerFile.h"
 #include "books/core/LedgerLayout.h"
 #include "common/core/Exceptions.h"
@@ -677,6 +678,110 @@ private slots:
         QVERIFY(!ws.IsOpen());
         QCOMPARE(Stored<ExpRec>(set.BooksFile("kiv5.exp"))[1].Status, 0);
         QCOMPARE(ws.Income().Table().DataRowCount(), 0);
+    }
+
+    void argumentOpensTheSetInTheFilesFolder_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("file name") << "kiv5.su5";
+        QTest::newRow("other letter case") << "KIV5.SU5";
+        QTest::newRow("a folder in front") << "/elsewhere/Kiv5.su5";
+    }
+    void argumentOpensTheSetInTheFilesFolder() {
+        QFETCH(QString, argument);
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.OpenArgument(argument);
+        QVERIFY(ws.IsOpen());
+        QCOMPARE(ws.Files().income, set.BooksFile("kiv5.inc"));
+        QCOMPARE(ws.Income().Table().DataRowCount(), 3);
+    }
+
+    void exitKeepsTheAutoloadAndAsksForABackup_data() {
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<bool>("autoload");
+        QTest::addColumn<bool>("backupFlag");
+        QTest::addColumn<bool>("backup");
+        QTest::newRow("open, autoload, backup") << true << true << true << true;
+        QTest::newRow("open, no autoload") << true << false << true << true;
+        QTest::newRow("open, no backup flag") << true << true << false << false;
+        QTest::newRow("nothing open") << false << true << true << false;
+    }
+    void exitKeepsTheAutoloadAndAsksForABackup() {
+        QFETCH(bool, open);
+        QFETCH(bool, autoload);
+        QFETCH(bool, backupFlag);
+        QFETCH(bool, backup);
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.settings.AutoFileName = QStringLiteral("old.su5");
+        if (open) {
+            ws.Open(set.BooksFile("kiv5.su5"));
+        }
+        ws.AutoloadChecked = autoload;
+        ws.settings.AutomaticBackupFlag = backupFlag;
+        QCOMPARE(ws.PrepareExit(), backup);
+        QCOMPARE(ws.settings.AutoFileName, open && autoload ? ws.FileName() : QString());
+    }
+
+    void exportSuggestsTheSetsName() {
+        BooksSetFolder set;
+        set.WriteSet("my_set", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.Open(set.BooksFile("my_set.su5"));
+        QCOMPARE(ws.ExportFileName(), QStringLiteral("my_set.txt"));
+        QCOMPARE(QDir(ws.ExportFolder()).canonicalPath(), QDir(set.Books()).canonicalPath());
+    }
+
+    void shownColumnWidthsHideTheStampsAndKeepTheRest() {
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        auto& stored = ws.ColumnWidths(LedgerId::Expense);
+        for (int c = 0; c < BOOKSCOLUMNS; ++c) {
+            stored[static_cast<std::size_t>(c)] = 10 + c;
+        }
+        const std::vector<int> shown = ShownColumnWidths(stored);
+        QCOMPARE(shown, (std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, -1, -1, -1, -1}));
+        // A window reporting other widths (and a stamp shown by mistake)
+        // stores its widths and -1 for every never-shown column.
+        KeepShownColumnWidths(stored, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 99, 99, 99, 99});
+        QCOMPARE(std::vector<int>(stored.begin(), stored.end()),
+                 (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -1, -1, -1, -1}));
+        // A short report keeps what it does not name.
+        KeepShownColumnWidths(stored, {50});
+        QCOMPARE(stored[0], 50);
+        QCOMPARE(stored[1], 2);
+        QCOMPARE(ws.ColumnWidths(LedgerId::Income)[0], ws.settings.IColumnWidth[0]);
+        QVERIFY(&ws.ColumnWidths(LedgerId::Income) != &stored);
+    }
+
+    void formListsAndNeighboursOfTheCurrentRow() {
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.Open(set.BooksFile("kiv5.su5"));
+        Ledger& income = ws.Income();
+        // Sorted by date, hidden rows count as well.
+        QCOMPARE(income.Parties(), (QStringList{"Jones, Bob", "Smith, Ann", "Brown, Cy"}));
+        income.CurrentRow = 1;
+        QVERIFY(!income.HasRowBefore());
+        QVERIFY(income.HasRowAfter());
+        income.CurrentRow = 3;
+        QVERIFY(income.HasRowBefore());
+        QVERIFY(!income.HasRowAfter());
+        QCOMPARE(income.EntryAt(2).number, QStringLiteral("1"));
+        QCOMPARE(income.PositionOf(2), 1);
+        QVERIFY(income.EarlierPartyFill("jones, bob"));
+        QVERIFY(!income.EarlierPartyFill("Brown, Cy")); // only rows above count
     }
 
     void refreshWithoutSetFails() {

@@ -135,6 +135,44 @@ private slots:
         QCOMPARE(cells, expected);
     }
 
+    // A whole file's rows share repeated cells; each row must still read as
+    // the record alone gives it, whichever fields repeat or change.
+    void filledRowsEqualSingleConversions() {
+        IncRec a = DecodeRecord<IncRec>(HandMadeLedgerBytes());
+        IncRec b = a; // every field repeats
+        IncRec c = b; // texts, date, stamps and status change
+        c.Selected = false;
+        c.RecordNo = "1018";
+        c.Date = kMarch7 + 1;
+        c.ClientNo = "";
+        c.Payor = "John Doe";
+        c.Category = "Costs";
+        c.Account = "Bank";
+        c.Code = "";
+        c.PostTime = kMarch7 + 2;
+        c.Status = 0;
+        IncRec d = a; // back to the first row's values
+        d.Status = -2;
+        const std::vector<IncRec> records = {a, b, c, d, a};
+        RecordTable filled = MakeLedgerTable();
+        RecordTable single = MakeLedgerTable();
+        filled.SetRowCount(6);
+        single.SetRowCount(6);
+        LedgerRowFiller<IncRec> filler;
+        for (int k = 0; k < 5; ++k) {
+            filler.Fill(filled, records[static_cast<std::size_t>(k)], k + 1, k + 1);
+            ConvertLedgerRecToStringGrid(single, records[static_cast<std::size_t>(k)], k + 1,
+                                         k + 1);
+        }
+        for (int row = 1; row <= 5; ++row) {
+            QCOMPARE(filled.Row(row), single.Row(row));
+            QCOMPARE(filled.IsHidden(row), single.IsHidden(row));
+        }
+        // A shared cell changed in one row leaves the others alone.
+        filled.SetCell(2, LedgerColumn::Category, "Other");
+        QCOMPARE(filled.Cell(1, LedgerColumn::Category), QString("Fees"));
+    }
+
     void rowHeightFollowsStatus_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("hiddenBefore");

@@ -35,7 +35,7 @@ private slots:
             QVERIFY(clients > 20 && clients < 26);
             ClickButton(dialog, "Close");
         });
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 };

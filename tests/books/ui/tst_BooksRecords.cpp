@@ -71,7 +71,7 @@ private slots:
                                                      .Cell(1, LedgerColumn::Position));
             ClickButton(form, "Close");
         });
-        started.window.DisplayCommand(LedgerId(ledger));
+        started.window.Records().Display(LedgerId(ledger));
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
@@ -93,7 +93,7 @@ private slots:
             Click(form.printCheckButton);
             ClickButton(dialog, "Close");
         });
-        started.window.DisplayCommand(LedgerId::Expense);
+        started.window.Records().Display(LedgerId::Expense);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QVERIFY(printed);
         QCOMPARE(printed->checkNumber, shown.number);
@@ -109,7 +109,7 @@ private slots:
         StartedBooksWindow started;
         const auto before = files.set.Snapshot();
         started.prompts.ExpectErrorWindow(11160);
-        started.window.AddCommand(LedgerId::Income);
+        started.window.Records().Add(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(files.set.Snapshot(), before);
         QCOMPARE(started.window.Workspace().Income().Table().DataRowCount(), 3);
@@ -132,7 +132,7 @@ private slots:
             Click(form.saveButton);
             ClickButton(form, "Close");
         });
-        started.window.AddCommand(LedgerId::Income);
+        started.window.Records().Add(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         const auto stored = ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"));
         QCOMPARE(stored.size(), std::size_t(4));
@@ -157,7 +157,7 @@ private slots:
             QCOMPARE(form.Entry().code, QStringLiteral("Q"));
             form.CloseNow();
         });
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
@@ -186,7 +186,7 @@ private slots:
             Click(form.saveButton);
             ClickButton(form, "Close");
         });
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         const IncRec saved = ReadAllRecords<IncRec>(set.BooksFile("kiv5.inc"))[1];
         QCOMPARE(saved.Description, QStringLiteral("edited"));
@@ -216,7 +216,7 @@ private slots:
         });
         started.prompts.ExpectQuestion(kChangeTitle, kChangeText, QMessageBox::Cancel)
             .ExpectQuestion(kChangeTitle, kChangeText, QMessageBox::StandardButton(answer));
-        started.window.DisplayCommand(LedgerId::Expense);
+        started.window.Records().Display(LedgerId::Expense);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(ReadAllRecords<ExpRec>(files.set.BooksFile("kiv5.exp"))[0].Description,
                  saved ? QStringLiteral("rent") : QString());
@@ -238,7 +238,7 @@ private slots:
             ClickButton(form, "Close");
         });
         started.prompts.ExpectQuestion(kChangeTitle, kChangeText, QMessageBox::No);
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
@@ -263,7 +263,7 @@ private slots:
         });
         started.prompts.ExpectErrorWindow(11100).ExpectDialog(
             "Income Record Conflict", [](QDialog&) { return kiv5::ui::CompareDialog::KeepRight; });
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"))[1].Description,
                  QStringLiteral("mine"));
@@ -275,11 +275,11 @@ private slots:
         MakeCurrent(started.window, LedgerId::Income, 3);
         started.prompts.ExpectQuestion(
             "Delete Warning!", "Are You Sure You Want To Delete This Record?", QMessageBox::No);
-        started.window.DeleteCommand(LedgerId::Income);
+        started.window.Records().Delete(LedgerId::Income);
         QCOMPARE(started.window.Workspace().Income().Table().Status(3), QStringLiteral("0"));
         started.prompts.ExpectQuestion(
             "Delete Warning!", "Are You Sure You Want To Delete This Record?", QMessageBox::Yes);
-        started.window.DeleteCommand(LedgerId::Income);
+        started.window.Records().Delete(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"))[2].Status, -2);
         QCOMPARE(started.window.Workspace().Income().CurrentRow, 2);
@@ -296,7 +296,7 @@ private slots:
                               ClickButton(dialog, "Cancel Find");
                           })
             .ExpectInformation("End of Search", "Income Search Complete");
-        started.window.FastFindCommand(LedgerId::Income);
+        started.window.Records().FastFind(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(started.prompts.Asked().first().text,
                  QStringLiteral("Enter the text you wish to search income for"));
@@ -305,13 +305,13 @@ private slots:
     void deleteSelectedWithAll() {
         BooksWindowSet files;
         StartedBooksWindow started;
-        started.window.SelectAllCommand(LedgerId::Income, true);
+        started.window.Records().SelectAll(LedgerId::Income, true);
         started.prompts.ExpectDialog("Delete Record Dialog", [](QDialog& dialog) {
             QVERIFY(LabelTexts(static_cast<QWidget&>(dialog))
                         .contains("Do you wish to delete the following record?"));
             dialog.done(kiv5::ui::DeleteRecordDialog::All);
         });
-        started.window.DeleteSelectedCommand(LedgerId::Income);
+        started.window.Records().DeleteSelected(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         for (const IncRec& record : ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"))) {
             QCOMPARE(record.Status, -2);
@@ -322,10 +322,10 @@ private slots:
     void deleteSelectedCancelAtTheSecond() {
         BooksWindowSet files;
         StartedBooksWindow started;
-        started.window.SelectAllCommand(LedgerId::Expense, true);
+        started.window.Records().SelectAll(LedgerId::Expense, true);
         started.prompts.ExpectDialog("Delete Record Dialog", kiv5::ui::DeleteRecordDialog::Yes)
             .ExpectDialog("Delete Record Dialog", kiv5::ui::DeleteRecordDialog::Cancel);
-        started.window.DeleteSelectedCommand(LedgerId::Expense);
+        started.window.Records().DeleteSelected(LedgerId::Expense);
         QVERIFY(started.prompts.VerifyAllAnswered());
         const auto stored = ReadAllRecords<ExpRec>(files.set.BooksFile("kiv5.exp"));
         QCOMPARE(stored[0].Status, -2);
@@ -342,7 +342,7 @@ private slots:
             filter.dateEdit->setText("2011");
             dialog.setResult(QDialog::Accepted);
         });
-        started.window.SetFilterCommand(LedgerId::Income);
+        started.window.Records().SetFilter(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         const auto stored = ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"));
         QCOMPARE(stored[1].Status, -1);
@@ -354,8 +354,8 @@ private slots:
                      QStringLiteral("2011"));
             dialog.setResult(QDialog::Rejected);
         });
-        started.window.SetFilterCommand(LedgerId::Income);
-        started.window.CancelFilterCommand(LedgerId::Income);
+        started.window.Records().SetFilter(LedgerId::Income);
+        started.window.Records().CancelFilter(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"))[1].Status, 0);
         QCOMPARE(started.window.WindowOf(LedgerId::Income)->View().model()->rowCount(), 3);
@@ -396,7 +396,7 @@ private slots:
             edit->setText(criterion);
             dialog.setResult(QDialog::Accepted);
         });
-        started.window.SetFilterCommand(LedgerId::Income);
+        started.window.Records().SetFilter(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         const auto stored = ReadAllRecords<IncRec>(files.set.BooksFile("kiv5.inc"));
         QList<int> after;
@@ -422,7 +422,7 @@ private slots:
             .ExpectInformation("Error",
                                "The filter date \"13/2011\" is not a year (YYYY), a month "
                                "(MM/YYYY) or a date (MM/DD/YYYY); no record was filtered.");
-        started.window.SetFilterCommand(LedgerId::Expense);
+        started.window.Records().SetFilter(LedgerId::Expense);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(files.set.Snapshot(), before);
     }
@@ -445,7 +445,7 @@ private slots:
             QCOMPARE(filter.accountEdit->text(), QString());
             dialog.setResult(QDialog::Rejected);
         });
-        started.window.SetFilterCommand(LedgerId::Income);
+        started.window.Records().SetFilter(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
     }
 
@@ -489,7 +489,7 @@ private slots:
             QVERIFY(form.categoryBox->findText("Travel") >= 0);
             form.CloseNow();
         });
-        started.window.DisplayCommand(LedgerId::Income);
+        started.window.Records().Display(LedgerId::Income);
         QVERIFY(started.prompts.VerifyAllAnswered());
         QCOMPARE(ReadTextLines(files.set.BooksFile("kiv5.cat")),
                  (QStringList{"Fees", "Rent", "Travel"}));
