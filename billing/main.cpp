@@ -1,3 +1,4 @@
+#include "billing/ui/QuenbyChildWindows.h"
 #include "billing/ui/QuenbyMainWindow.h"
 #include "common/ui/QtPrompts.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     kiv5::billing::ui::QuenbyStartOptions options;
     options.arguments = QApplication::arguments().mid(1);
     kiv5::billing::ui::QuenbyMainWindow window(prompts, std::move(options));
+    kiv5::billing::ui::InstallChildWindows(window);
     prompts.SetParentWidget(&window);
     prompts.SetHelp([&window](int topic) { window.ShowHelp(topic); });
     window.showMaximized();

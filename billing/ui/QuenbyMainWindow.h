@@ -68,6 +68,8 @@ public:
     void SetPrintCommandsAvailable(bool available);
     bool IsWorksheetOpen() const { return !worksheet_.isNull(); }
     bool IsCalendarOpen() const { return !calendar_.isNull(); }
+    QWidget* WorksheetChild() const { return worksheet_; }
+    QWidget* CalendarChild() const { return calendar_; }
 
     void StartUp();
 
@@ -116,6 +118,10 @@ public:
     void AboutCommand();
 
     void UpdateMenuItems();
+
+signals:
+    // The shorthand texts were set; an open worksheet takes them.
+    void ShorthandChanged(const QStringList& texts);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -29,6 +29,7 @@ void QuenbyMainWindow::SetShorthandTextCommand() {
     ShorthandDialog dialog(ws_.ShorthandTexts(), this);
     if (prompts_.Exec(dialog) == QDialog::Accepted) {
         ws_.SetShorthandTexts(dialog.Texts());
+        emit ShorthandChanged(ws_.ShorthandTexts());
     }
 }
 
