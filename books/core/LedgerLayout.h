@@ -11,6 +11,8 @@
 namespace kiv5::books {
 
 inline constexpr int kLedgerRecordSize = 264;
+// Where a record's status lies: its last four bytes.
+inline constexpr int kLedgerStatusOffset = 260;
 
 // Columns of the income and expense tables.
 namespace LedgerColumn {
