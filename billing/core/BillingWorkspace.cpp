@@ -16,7 +16,6 @@
 #include "common/core/Misc.h"
 #include "common/core/NumberFormat.h"
 #include "common/core/RecordFile.h"
-#include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
 
 #include <QFileInfo>
