@@ -98,7 +98,8 @@ constexpr std::array kBillingCatalogue = {
     CatalogueRow{1202, "1202-Sumora5 expense file not found.", 0},
     CatalogueRow{1204, "1204-Itemized Statement file not found.", 0},
     CatalogueRow{1301, "1301-Calendar file not found.", 0},
-    CatalogueRow{1501, k1501, 0},
+    // Its Help button, as in the client program.
+    CatalogueRow{1501, k1501, 505},
 };
 
 std::span<const CatalogueRow> CatalogueOf(Program program) {

@@ -84,6 +84,10 @@ private slots:
                                            << "1501-The selected directory does not exist, or "
                                               "the user does not have access to the directory. "
                                            << 0;
+        QTest::newRow("billing 15010") << Program::Billing << 15010
+                                       << "1501-The selected directory does not exist, or "
+                                          "the user does not have access to the directory. "
+                                       << 505;
         QTest::newRow("client 30010")
             << Program::Client << 30010 << "3001-Registry settings missing. " << 0;
         QTest::newRow("client 21011") << Program::Client << 21011 << "2101-Reserved. " << 0;

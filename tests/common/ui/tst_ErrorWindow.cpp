@@ -57,6 +57,8 @@ private slots:
             << "" << false;
         QTest::newRow("client folder has help")
             << Program::Client << 15010 << Message1501 << "" << true;
+        QTest::newRow("billing folder has help")
+            << Program::Billing << 15010 << Message1501 << "" << true;
         QTest::newRow("bookkeeping folder has none")
             << Program::Bookkeeping << 15010 << Message1501 << "" << false;
         QTest::newRow("bookkeeping wording")
