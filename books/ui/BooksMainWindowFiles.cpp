@@ -3,6 +3,7 @@
 #include "books/ui/BooksMainWindow.h"
 #include "books/ui/NameListDialogs.h"
 #include "common/ui/DefaultDirectoryDialog.h"
+#include "common/ui/ExportTarget.h"
 #include "common/ui/NetworkWarning.h"
 #include "common/ui/Prompts.h"
 
@@ -104,23 +105,13 @@ void BooksMainWindow::ExportCommand() {
     if (!ws_.IsOpen()) {
         return;
     }
-    const std::optional<QString> chosen =
-        prompts_.SaveFile({.title = QStringLiteral("Export TXT File"),
-                           .folder = ws_.ExportFolder(),
-                           .fileName = ws_.ExportFileName(),
-                           .filter = QStringLiteral("ASCII Text Files|*.TXT"),
-                           .defaultExtension = QStringLiteral("TXT"),
-                           .askOverwrite = true});
-    if (!chosen) {
+    const auto target =
+        kiv5::ui::AskExportTarget(prompts_, ws_.ExportFolder(), ws_.ExportFileName(), true);
+    if (!target) {
         return;
     }
-    const bool onlySelected =
-        prompts_.Message(QStringLiteral("Save All or Only Selected Records"),
-                         QStringLiteral("Do you want to save only selected records?"),
-                         QMessageBox::Yes | QMessageBox::No,
-                         QMessageBox::Question) == QMessageBox::Yes;
-    RunWithSteps([this, &chosen, onlySelected](const StepProgress& steps) {
-        ws_.Export(*chosen, onlySelected, steps);
+    RunWithSteps([this, &target](const StepProgress& steps) {
+        ws_.Export(target->path, target->onlySelected, steps);
     });
 }
 

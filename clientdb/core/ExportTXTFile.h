@@ -12,8 +12,6 @@
 
 namespace kiv5 {
 
-inline constexpr char kExportSelectedQuestion[] = "Do you want to save only selected records?";
-inline constexpr char kExportSelectedTitle[] = "Save All or Only Selected Records";
 inline constexpr char kExportProgressText[] = "Exporting Tabbed ASCII File";
 
 // The file name the save dialog offers: the open file's base name + ".txt".

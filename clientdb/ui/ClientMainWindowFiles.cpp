@@ -8,6 +8,7 @@
 #include "clientdb/core/SendPhoneBk.h"
 #include "clientdb/ui/ClientMainWindow.h"
 #include "common/core/Misc.h"
+#include "common/ui/ExportTarget.h"
 #include "common/ui/HistoryMenu.h"
 #include "common/ui/NetworkWarning.h"
 #include "common/ui/ProgressWindow.h"
@@ -172,21 +173,14 @@ void ClientMainWindow::RefreshCommand() {
 }
 
 void ClientMainWindow::ExportCommand() {
-    const std::optional<QString> chosen =
-        prompts_.SaveFile({.title = QStringLiteral("Export TXT File"),
-                           .folder = FolderPart(ws_.FileName()),
-                           .fileName = ExportDefaultFileName(ws_.FileName()),
-                           .filter = QStringLiteral("ASCII Text Files|*.TXT"),
-                           .defaultExtension = QStringLiteral("TXT")});
-    if (!chosen) {
+    const auto target = kiv5::ui::AskExportTarget(prompts_, FolderPart(ws_.FileName()),
+                                                  ExportDefaultFileName(ws_.FileName()), false);
+    if (!target) {
         return;
     }
-    const bool onlySelected = prompts_.Message(QString::fromLatin1(kExportSelectedTitle),
-                                               QString::fromLatin1(kExportSelectedQuestion),
-                                               QMessageBox::Yes | QMessageBox::No,
-                                               QMessageBox::Question) == QMessageBox::Yes;
-    RunWithProgress(QString::fromLatin1(kExportProgressText),
-                    [&](const auto& progress) { ws_.Export(*chosen, onlySelected, progress); });
+    RunWithProgress(QString::fromLatin1(kExportProgressText), [&](const auto& progress) {
+        ws_.Export(target->path, target->onlySelected, progress);
+    });
 }
 
 void ClientMainWindow::MakeBackupCommand() {
