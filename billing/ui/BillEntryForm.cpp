@@ -41,7 +41,7 @@ QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name,
 
 BillEntryForm::BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
                              QWidget* parent)
-    : QDialog(parent), shorthand_(std::move(shorthand)), errors_(std::move(errors)) {
+    : RecordEntryDialog(parent), shorthand_(std::move(shorthand)), errors_(std::move(errors)) {
     setObjectName(QStringLiteral("frmEntry"));
     setWindowTitle(QStringLiteral("Billing Entry Form"));
     auto* layout = new QVBoxLayout(this);
@@ -364,29 +364,8 @@ void BillEntryForm::FocusClient() {
     clientBox->setFocus();
 }
 
-void BillEntryForm::UpdateButtons(bool canGoBack, bool canGoOn, bool modified) {
-    firstButton->setEnabled(canGoBack);
-    priorButton->setEnabled(canGoBack);
-    nextButton->setEnabled(canGoOn);
-    lastButton->setEnabled(canGoOn);
-    saveButton->setEnabled(modified);
-}
-
 void BillEntryForm::SetPrintAvailable(bool available) {
     printButton->setEnabled(available);
-}
-
-void BillEntryForm::CloseNow() {
-    forceClose_ = true;
-    close();
-}
-
-void BillEntryForm::done(int result) {
-    if (!forceClose_ && closeGuard_ && !closeGuard_()) {
-        return;
-    }
-    forceClose_ = false;
-    QDialog::done(result);
 }
 
 void BillEntryForm::LeaveClient() {

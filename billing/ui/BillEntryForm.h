@@ -10,7 +10,7 @@
 #include "billing/core/BillEntry.h"
 #include "common/core/ErrorSink.h"
 
-#include <QDialog>
+#include "common/ui/RecordEntryDialog.h"
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -25,7 +25,7 @@ class QToolButton;
 
 namespace kiv5::billing::ui {
 
-class BillEntryForm : public QDialog {
+class BillEntryForm : public kiv5::ui::RecordEntryDialog {
     Q_OBJECT
 
 public:
@@ -40,13 +40,7 @@ public:
     BillEntry Entry() const;
     void SetPath(int line, const QString& path);
     void FocusClient();
-    // First/prior, next/last and save enabled as the main window says.
-    void UpdateButtons(bool canGoBack, bool canGoOn, bool modified);
     void SetPrintAvailable(bool available);
-    // Asked before the form closes; false keeps it open.
-    void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
-    // Closes without asking (after Delete or when the bill went away).
-    void CloseNow();
 
     // What leaving a field does.
     void LeaveClient();
@@ -67,13 +61,8 @@ public:
     QList<QLineEdit*> pathEdits;
     QPlainTextEdit* noteEdit = nullptr;
     QLabel* recordNumberLabel = nullptr;
-    QToolButton* firstButton = nullptr;
-    QToolButton* priorButton = nullptr;
-    QToolButton* nextButton = nullptr;
-    QToolButton* lastButton = nullptr;
     QToolButton* deleteButton = nullptr;
     QToolButton* addButton = nullptr;
-    QToolButton* saveButton = nullptr;
     QToolButton* printButton = nullptr;
     QToolButton* findButton = nullptr;
     QToolButton* cancelFindButton = nullptr;
@@ -94,9 +83,6 @@ signals:
     // A statement path field was double-clicked.
     void BrowsePathRequested(int line);
 
-public slots:
-    void done(int result) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,10 +102,8 @@ private:
 
     QStringList shorthand_;
     ErrorSink errors_;
-    std::function<bool()> closeGuard_;
     bool loading_ = false;
     bool clientEdited_ = false;
-    bool forceClose_ = false;
 };
 
 } // namespace kiv5::billing::ui

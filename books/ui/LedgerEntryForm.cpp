@@ -55,7 +55,7 @@ bool PassesAmountFilter(const QKeyEvent& key) {
 
 LedgerEntryForm::LedgerEntryForm(const LedgerKind& kind, const EntryFormLists& lists,
                                  ErrorSink errors, QWidget* parent)
-    : QDialog(parent), kind_(kind), errors_(std::move(errors)) {
+    : RecordEntryDialog(parent), kind_(kind), errors_(std::move(errors)) {
     setObjectName(QStringLiteral("frmEntry"));
     setWindowTitle(kind.formCaption);
     auto* layout = new QVBoxLayout(this);
@@ -256,29 +256,8 @@ void LedgerEntryForm::FocusClient() {
     clientBox->setFocus();
 }
 
-void LedgerEntryForm::UpdateButtons(bool canGoBack, bool canGoOn, bool modified) {
-    firstButton->setEnabled(canGoBack);
-    priorButton->setEnabled(canGoBack);
-    nextButton->setEnabled(canGoOn);
-    lastButton->setEnabled(canGoOn);
-    saveButton->setEnabled(modified);
-}
-
 void LedgerEntryForm::SetPrintCheckAvailable(bool available) {
     printCheckButton->setEnabled(available);
-}
-
-void LedgerEntryForm::CloseNow() {
-    forceClose_ = true;
-    close();
-}
-
-void LedgerEntryForm::done(int result) {
-    if (!forceClose_ && closeGuard_ && !closeGuard_()) {
-        return;
-    }
-    forceClose_ = false;
-    QDialog::done(result);
 }
 
 void LedgerEntryForm::LeaveClient() {

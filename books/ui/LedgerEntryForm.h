@@ -11,7 +11,7 @@
 #include "books/core/LedgerKind.h"
 #include "common/core/ErrorSink.h"
 
-#include <QDialog>
+#include "common/ui/RecordEntryDialog.h"
 #include <functional>
 
 class QComboBox;
@@ -29,7 +29,7 @@ struct EntryFormLists {
     QStringList accounts;
 };
 
-class LedgerEntryForm : public QDialog {
+class LedgerEntryForm : public kiv5::ui::RecordEntryDialog {
     Q_OBJECT
 
 public:
@@ -44,14 +44,8 @@ public:
     void FillFromParty(const PartyFill& fill);
     void AddCategoryItem(const QString& name);
     void FocusClient();
-    // First/prior, next/last and save enabled as the main window says.
-    void UpdateButtons(bool canGoBack, bool canGoOn, bool modified);
     // The print-check button works once a printer is wired to it.
     void SetPrintCheckAvailable(bool available);
-    // Asked before the form closes; false keeps it open.
-    void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
-    // Closes without asking (after Delete or when the record went away).
-    void CloseNow();
 
     // What leaving a field does.
     void LeaveClient();
@@ -69,13 +63,8 @@ public:
     QLineEdit* amountEdit = nullptr;
     QComboBox* accountBox = nullptr;
     QLabel* positionLabel = nullptr;
-    QToolButton* firstButton = nullptr;
-    QToolButton* priorButton = nullptr;
-    QToolButton* nextButton = nullptr;
-    QToolButton* lastButton = nullptr;
     QToolButton* deleteButton = nullptr;
     QToolButton* addButton = nullptr;
-    QToolButton* saveButton = nullptr;
     QToolButton* printCheckButton = nullptr;
     QToolButton* cancelFindButton = nullptr;
     QToolButton* closeButton = nullptr;
@@ -96,9 +85,6 @@ signals:
     // The category field was left with this text.
     void CategoryLeft(const QString& category);
 
-public slots:
-    void done(int result) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,9 +98,7 @@ private:
 
     const LedgerKind& kind_;
     ErrorSink errors_;
-    std::function<bool()> closeGuard_;
     bool loading_ = false;
-    bool forceClose_ = false;
 };
 
 } // namespace kiv5::books::ui
