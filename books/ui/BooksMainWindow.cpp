@@ -73,18 +73,7 @@ bool BooksMainWindow::RunGuarded(const std::function<void()>& command) {
 }
 
 bool BooksMainWindow::RunWithSteps(const std::function<void(const StepProgress&)>& call) {
-    return RunGuarded([&] {
-        std::unique_ptr<kiv5::ui::ScopedProgress> progress;
-        QString shown;
-        call([&](const QString& text, int percent) {
-            if (!progress || text != shown) {
-                progress.reset();
-                progress = std::make_unique<kiv5::ui::ScopedProgress>(context_.progress, text);
-                shown = text;
-            }
-            progress->SetPosition(percent);
-        });
-    });
+    return views_->Guard().RunWithSteps(call);
 }
 
 void BooksMainWindow::ConnectActions() {
