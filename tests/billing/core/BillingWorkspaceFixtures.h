@@ -9,6 +9,7 @@
 #include "clientdb/core/NameRec.h"
 #include "common/core/DateTime.h"
 #include "common/core/RecordFile.h"
+#include "tests/support/ClientRecords.h"
 #include "tests/support/Support.h"
 
 #include <QDir>
@@ -37,16 +38,6 @@ inline billing::TBillRec Bill(const QString& name, const QString& clientNo, qint
     bill.PostTime = kMarch7 - 1 + 0.5;
     bill.PullTime = bill.PostTime;
     return bill;
-}
-
-inline NameRec Client(const QString& number, const QString& last, const QString& first,
-                      qint32 status = 0) {
-    NameRec client;
-    client.ClientNo = number;
-    client.LastName = last;
-    client.FirstName = first;
-    client.Status = status;
-    return client;
 }
 
 class BillingFolder {

@@ -11,6 +11,7 @@
 #include "common/core/RecordCodec.h"
 #include "common/ui/RecordTableModel.h"
 #include "common/ui/RecordTableView.h"
+#include "tests/support/ClientRecords.h"
 #include "tests/support/Support.h"
 #include "tests/uisupport/ScriptedPrompts.h"
 
@@ -39,16 +40,6 @@ inline billing::TBillRec Bill(const QString& clientNo, const QString& fullName, 
     bill.PullTime = bill.PostTime;
     bill.Status = status;
     return bill;
-}
-
-inline NameRec Client(const QString& number, const QString& last, const QString& first,
-                      qint32 status = 0) {
-    NameRec client;
-    client.ClientNo = number;
-    client.LastName = last;
-    client.FirstName = first;
-    client.Status = status;
-    return client;
 }
 
 // Three bills: Smith (10), Jones (7), Brown (104, the largest balance).

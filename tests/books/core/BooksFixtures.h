@@ -9,6 +9,7 @@
 #include "clientdb/core/NameRec.h"
 #include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
+#include "tests/support/ClientRecords.h"
 #include "tests/support/Support.h"
 
 #include <QDir>
@@ -44,16 +45,6 @@ template <class R> QByteArray LedgerBytes(std::vector<R> records) {
         bytes += EncodeRecord(records[k]);
     }
     return bytes;
-}
-
-inline NameRec Client(const QString& number, const QString& last, const QString& first,
-                      qint32 status = 0) {
-    NameRec client;
-    client.ClientNo = number;
-    client.LastName = last;
-    client.FirstName = first;
-    client.Status = status;
-    return client;
 }
 
 // Folders "Sumora5/" and "Pellary5/" in a temporary folder; a set "kiv5"
