@@ -110,20 +110,9 @@ QWidget* BillEntryForm::MakeToolBar() {
     recordNumberLabel->setObjectName(QStringLiteral("lblRecNo"));
     row->addWidget(recordNumberLabel);
 
-    connect(firstButton, &QToolButton::clicked, this, &BillEntryForm::FirstClicked);
-    connect(priorButton, &QToolButton::clicked, this, &BillEntryForm::PriorClicked);
-    connect(nextButton, &QToolButton::clicked, this, &BillEntryForm::NextClicked);
-    connect(lastButton, &QToolButton::clicked, this, &BillEntryForm::LastClicked);
-    connect(deleteButton, &QToolButton::clicked, this, &BillEntryForm::DeleteClicked);
-    connect(addButton, &QToolButton::clicked, this, &BillEntryForm::AddClicked);
-    connect(saveButton, &QToolButton::clicked, this, &BillEntryForm::SaveClicked);
+    ConnectRecordButtons();
     connect(printButton, &QToolButton::clicked, this, &BillEntryForm::PrintClicked);
     connect(findButton, &QToolButton::clicked, this, &BillEntryForm::FindClicked);
-    connect(cancelFindButton, &QToolButton::clicked, this, [this] {
-        emit CancelFindClicked();
-        close();
-    });
-    connect(closeButton, &QToolButton::clicked, this, [this] { close(); });
     return bar;
 }
 

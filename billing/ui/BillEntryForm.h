@@ -61,24 +61,12 @@ public:
     QList<QLineEdit*> pathEdits;
     QPlainTextEdit* noteEdit = nullptr;
     QLabel* recordNumberLabel = nullptr;
-    QToolButton* deleteButton = nullptr;
-    QToolButton* addButton = nullptr;
     QToolButton* printButton = nullptr;
     QToolButton* findButton = nullptr;
-    QToolButton* cancelFindButton = nullptr;
-    QToolButton* closeButton = nullptr;
 
 signals:
-    void FirstClicked();
-    void PriorClicked();
-    void NextClicked();
-    void LastClicked();
-    void SaveClicked();
-    void DeleteClicked();
-    void AddClicked();
     void PrintClicked();
     void FindClicked();
-    void CancelFindClicked();
     void Modified();
     // A statement path field was double-clicked.
     void BrowsePathRequested(int line);

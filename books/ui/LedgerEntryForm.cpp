@@ -112,19 +112,8 @@ QWidget* LedgerEntryForm::MakeToolBar() {
     positionLabel->setObjectName(QStringLiteral("lblPosition"));
     row->addWidget(positionLabel);
 
-    connect(firstButton, &QToolButton::clicked, this, &LedgerEntryForm::FirstClicked);
-    connect(priorButton, &QToolButton::clicked, this, &LedgerEntryForm::PriorClicked);
-    connect(nextButton, &QToolButton::clicked, this, &LedgerEntryForm::NextClicked);
-    connect(lastButton, &QToolButton::clicked, this, &LedgerEntryForm::LastClicked);
-    connect(deleteButton, &QToolButton::clicked, this, &LedgerEntryForm::DeleteClicked);
-    connect(addButton, &QToolButton::clicked, this, &LedgerEntryForm::AddClicked);
-    connect(saveButton, &QToolButton::clicked, this, &LedgerEntryForm::SaveClicked);
+    ConnectRecordButtons();
     connect(printCheckButton, &QToolButton::clicked, this, &LedgerEntryForm::PrintCheckClicked);
-    connect(cancelFindButton, &QToolButton::clicked, this, [this] {
-        emit CancelFindClicked();
-        close();
-    });
-    connect(closeButton, &QToolButton::clicked, this, [this] { close(); });
     return bar;
 }
 

@@ -63,22 +63,10 @@ public:
     QLineEdit* amountEdit = nullptr;
     QComboBox* accountBox = nullptr;
     QLabel* positionLabel = nullptr;
-    QToolButton* deleteButton = nullptr;
-    QToolButton* addButton = nullptr;
     QToolButton* printCheckButton = nullptr;
-    QToolButton* cancelFindButton = nullptr;
-    QToolButton* closeButton = nullptr;
 
 signals:
-    void FirstClicked();
-    void PriorClicked();
-    void NextClicked();
-    void LastClicked();
-    void SaveClicked();
-    void DeleteClicked();
-    void AddClicked();
     void PrintCheckClicked();
-    void CancelFindClicked();
     void Modified();
     // The party field was left with this text.
     void PartyLeft(const QString& party);

@@ -12,6 +12,21 @@ void RecordEntryDialog::UpdateButtons(bool canGoBack, bool canGoOn, bool modifie
     saveButton->setEnabled(modified);
 }
 
+void RecordEntryDialog::ConnectRecordButtons() {
+    connect(firstButton, &QToolButton::clicked, this, &RecordEntryDialog::FirstClicked);
+    connect(priorButton, &QToolButton::clicked, this, &RecordEntryDialog::PriorClicked);
+    connect(nextButton, &QToolButton::clicked, this, &RecordEntryDialog::NextClicked);
+    connect(lastButton, &QToolButton::clicked, this, &RecordEntryDialog::LastClicked);
+    connect(deleteButton, &QToolButton::clicked, this, &RecordEntryDialog::DeleteClicked);
+    connect(addButton, &QToolButton::clicked, this, &RecordEntryDialog::AddClicked);
+    connect(saveButton, &QToolButton::clicked, this, &RecordEntryDialog::SaveClicked);
+    connect(cancelFindButton, &QToolButton::clicked, this, [this] {
+        emit CancelFindClicked();
+        close();
+    });
+    connect(closeButton, &QToolButton::clicked, this, [this] { close(); });
+}
+
 void RecordEntryDialog::CloseNow() {
     forceClose_ = true;
     close();

@@ -1,8 +1,10 @@
 #pragma once
 
-// What every program's entry form does alike: the navigator and Save
-// buttons follow the main window's rules, and closing asks the main window
-// first (the save-changes question) unless the form is closed on purpose.
+// What every program's entry form does alike: the record buttons (navigator,
+// Delete, Add, Save, Cancel Find, Close) and their signals, the navigator and
+// Save following the main window's rules, and closing that asks the main
+// window first (the save-changes question) unless the form is closed on
+// purpose.
 
 #include <QDialog>
 
@@ -30,10 +32,29 @@ public:
     QToolButton* priorButton = nullptr;
     QToolButton* nextButton = nullptr;
     QToolButton* lastButton = nullptr;
+    QToolButton* deleteButton = nullptr;
+    QToolButton* addButton = nullptr;
     QToolButton* saveButton = nullptr;
+    QToolButton* cancelFindButton = nullptr;
+    QToolButton* closeButton = nullptr;
+
+signals:
+    void FirstClicked();
+    void PriorClicked();
+    void NextClicked();
+    void LastClicked();
+    void SaveClicked();
+    void DeleteClicked();
+    void AddClicked();
+    void CancelFindClicked();
 
 public slots:
     void done(int result) override;
+
+protected:
+    // Wires the buttons above once the form has made them: the record
+    // commands go to the main window, Cancel Find and Close close the form.
+    void ConnectRecordButtons();
 
 private:
     std::function<bool()> closeGuard_;
