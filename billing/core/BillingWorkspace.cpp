@@ -200,6 +200,13 @@ void BillingWorkspace::Load(const QString& name, const PercentProgress& progress
     Adopt(name, files, std::move(table));
 }
 
+void BillingWorkspace::OpenArgument(const QString& argument, const PercentProgress& progress) {
+    Open(QFileInfo(argument).isAbsolute()
+             ? argument
+             : BillingFilesFor(settings.FilesDirectory, argument).linkFile,
+         progress);
+}
+
 void BillingWorkspace::Open(const QString& chosen, const PercentProgress& progress) {
     Load(chosen, progress);
     settings.History.Add(chosen);

@@ -183,6 +183,10 @@ public:
     // replaces the open file; sorted by name, the last row current; the
     // name goes into the history.
     void Open(const QString& chosen, const PercentProgress& progress = {});
+    // The program's argument, opened as Open opens a file: a bare name
+    // stands for the link file in the billing files folder, so backups and
+    // the history name that folder too.
+    void OpenArgument(const QString& argument, const PercentProgress& progress = {});
     // History entry `index`: moved to the front, then opened as Open does.
     // Returns the name opened (empty when there is no such entry).
     QString Reopen(int index, const PercentProgress& progress = {});

@@ -10,7 +10,6 @@
 #include "common/ui/StoredFont.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMdiArea>
@@ -249,13 +248,7 @@ void QuenbyMainWindow::StartUp() {
     }
     CreateBillWindow();
     if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
-        // Found as Open finds a file: its data file in the billing files
-        // folder, letter case ignored. A bare name stands for the link file
-        // there, so backups and the history name that folder too.
-        const QString name = QFileInfo(argument).isAbsolute()
-                                 ? argument
-                                 : BillingFilesFor(ws_.settings.FilesDirectory, argument).linkFile;
-        RunGuarded([this, &name] { ws_.Open(name); });
+        RunGuarded([this, &argument] { ws_.OpenArgument(argument); });
     }
     AfterFileChange();
 }
