@@ -14,8 +14,7 @@ QStringList MemoDisplayLines(const QString& encodedMemo) {
     }
     // The box gets the memo as stored, its line breaks encoded as " | ", so
     // the lines run on across them.
-    return WrapText(encodedMemo, MemoDisplayFontFamily(), kMemoDisplayPointSize,
-                    kMemoDisplayWidth);
+    return WrapText(encodedMemo, MemoDisplayFontFamily(), kMemoDisplayPointSize, kMemoDisplayWidth);
 }
 
 } // namespace kiv5
