@@ -77,6 +77,7 @@ SettingsTable BillingKeyTable(BillingSettings& s, int screenWidth) {
     for (int line = 0; line < CAPTIONLINES; ++line) {
         table.push_back(TextSetting(Numbered("CaptionLine", line), &s.CaptionLine[line], {}));
     }
+    table.push_back(FlagSetting(QStringLiteral("WritePdfFlag"), &s.WritePdfFlag, false));
     // w and v of the width rules.
     AddColumnWidthSettings(table, billing::BillColumns(), s.BColumnWidth, (screenWidth - 20) / 20);
     AddColumnWidthSettings(table, billing::WorksheetColumns(), s.ISColumnWidth,

@@ -31,6 +31,8 @@ struct BillingSettings {
     qint32 BackupCounter = 0;
     qint64 HourlyRate = 0; // amount times 10000
     std::array<QString, CAPTIONLINES> CaptionLine;
+    // Every print command also writes its document as PDF beside the RTF.
+    bool WritePdfFlag = false;
     // Pixels, -1 hidden; only some columns are kept in the settings.
     std::array<qint32, BILLCOLUMNS> BColumnWidth{};
     std::array<qint32, ISCOLUMNS> ISColumnWidth{};

@@ -67,6 +67,7 @@ void CreateOptionsMenu(QMenuBar* bar, QuenbyActions& a) {
     a.SetBillingCaption = Item(options, QStringLiteral("S&et Billing Caption"));
     a.SetFont = Item(options, QStringLiteral("Set &Font"));
     a.SetWordProcessor = Item(options, QStringLiteral("&Set Word Processor"));
+    a.WritePdf = kiv5::ui::AddMenuToggle(options, QStringLiteral("Also &Write PDF Files"));
     QMenu* folders = options->addMenu(QStringLiteral("Set &Default Directories"));
     a.DirectoryQy5 = Item(folders, QStringLiteral("&Quenby QY5 Files"));
     a.DirectoryIs5 = Item(folders, QStringLiteral("&Itemized Statement IS5 Files"));
@@ -168,7 +169,7 @@ void ApplyEnabledRules(QuenbyActions& a, const QuenbyState& s) {
            s.fileOpen);
     a.spdPrintBill->setEnabled(s.fileOpen && s.printAvailable);
     a.PeriodicBilling->setEnabled(s.fileOpen && s.printAvailable);
-    a.SetBillingCaption->setEnabled(s.printAvailable);
+    Enable({a.SetBillingCaption, a.WritePdf}, s.printAvailable);
 
     a.spdOpenStatement->setEnabled(s.worksheetAvailable && !s.worksheetOpen);
     a.ItemizedStatement->setEnabled(s.worksheetAvailable && !s.worksheetOpen);

@@ -44,6 +44,8 @@ struct QuenbyActions {
     QAction* SetBillingCaption = nullptr;
     QAction* SetFont = nullptr;
     QAction* SetWordProcessor = nullptr;
+    // Every print also written as PDF; checked while on.
+    QAction* WritePdf = nullptr;
     QAction* DirectoryQy5 = nullptr;
     QAction* DirectoryIs5 = nullptr;
     QAction* DirectorySu5 = nullptr;

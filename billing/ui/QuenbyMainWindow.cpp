@@ -1,6 +1,7 @@
 #include "billing/ui/QuenbyMainWindow.h"
 
 #include "billing/core/TBillRec.h"
+#include "common/core/Answers.h"
 #include "common/ui/AboutBox.h"
 #include "common/ui/ErrorWindowSink.h"
 #include "common/ui/HistoryMenu.h"
@@ -30,6 +31,7 @@ QuenbyMainWindow::QuenbyMainWindow(kiv5::ui::Prompts& prompts, QuenbyStartOption
                                    QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), options_(std::move(options)),
       help_(QStringLiteral("quenby5"), context_.folders, this),
+      launcher_(kiv5::ui::Launcher::ReportingTo(prompts, options_.launchPlatform)),
       ws_(PrimaryScreenWidth(), context_) {
     context_.errors = kiv5::ui::MakeErrorWindowSink(prompts);
     setObjectName(QStringLiteral("QuenbyMainWindow"));
@@ -147,6 +149,8 @@ void QuenbyMainWindow::ConnectActions() {
     on(a.SetShorthandText, [this] { SetShorthandTextCommand(); });
     on(a.SetFont, [this] { SetFontCommand(); });
     on(a.SetWordProcessor, [this] { SetWordProcessorCommand(); });
+    on(a.SetBillingCaption, [this] { SetBillingCaptionCommand(); });
+    on(a.WritePdf, [this] { ToggleWritePdfCommand(); });
     on(a.DirectoryQy5, [this] { SetDefaultDirectoryCommand(0); });
     on(a.DirectoryIs5, [this] { SetDefaultDirectoryCommand(3); });
     on(a.DirectorySu5, [this] { SetDefaultDirectoryCommand(1); });
@@ -247,6 +251,7 @@ void QuenbyMainWindow::StartUp() {
                          QMessageBox::Warning);
     }
     CreateBillWindow();
+    CreateAnswerStore();
     if (const QString argument = options_.arguments.value(0); !argument.isEmpty()) {
         RunGuarded([this, &argument] { ws_.OpenArgument(argument); });
     }
@@ -303,6 +308,7 @@ void QuenbyMainWindow::UpdateMenuItems() {
     state.printAvailable = printAvailable_;
     ApplyEnabledRules(actions_, state);
     actions_.AutomaticBackup->setChecked(ws_.settings.AutomaticBackupFlag);
+    actions_.WritePdf->setChecked(ws_.settings.WritePdfFlag);
     if (billWindow_) {
         billWindow_->SetCommandsEnabled(state.fileOpen);
         billWindow_->SetFilterActive(state.filterActive, state.fileOpen);

@@ -6,16 +6,22 @@
 #include "billing/ui/QuenbyActions.h"
 #include "common/core/OfficeContext.h"
 #include "common/ui/CommandGuard.h"
+#include "common/ui/Launcher.h"
 #include "common/ui/ProgramHelp.h"
 #include "common/ui/SortedItems.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
+
+namespace kiv5 {
+class TAnswer;
+}
 
 namespace kiv5::ui {
 class Prompts;
@@ -37,6 +43,8 @@ struct QuenbyStartOptions {
     // the billing file to open.
     QStringList arguments;
     bool splash = true;
+    // How the word processor is started; tests record instead.
+    kiv5::ui::LaunchPlatform launchPlatform = kiv5::ui::LaunchPlatform::System();
 };
 
 // "Quenby5: ": the billing main window. It wires menus, the tool bars, the
@@ -102,6 +110,14 @@ public:
     void SortByBalanceDueCommand();
     void SortByNameCommand();
 
+    // Print commands: each writes the billing file's "Selected Forms" RTF
+    // (and its PDF when that option is on) and opens it.
+    void PrintCurrentBillCommand();
+    void PeriodicBillingCommand();
+    void PrintStatementCommand(const QString& statementPath);
+    void SetBillingCaptionCommand();
+    void ToggleWritePdfCommand();
+
     // Options, windows and help.
     void ToggleAutomaticBackupCommand();
     void SetHourlyRateCommand();
@@ -145,6 +161,10 @@ private:
     // about its data file.
     std::optional<QString> AskBillingFileName();
     void AfterFileChange();
+    // Writes the PDF beside a finished document when asked to, then opens
+    // the document.
+    void FinishDocument(const QString& rtfPath);
+    void CreateAnswerStore();
     QWidget* OpenChild(const std::function<QWidget*(QuenbyMainWindow&)>& hook,
                        QPointer<QWidget>& child);
 
@@ -167,6 +187,7 @@ private:
     QuenbyStartOptions options_;
     OfficeContext context_;
     kiv5::ui::ProgramHelp help_;
+    kiv5::ui::Launcher launcher_;
     BillingWorkspace ws_;
     QuenbyActions actions_;
     QMdiArea* mdi_ = nullptr;
@@ -183,6 +204,8 @@ private:
     QStringList clients_;
     kiv5::ui::SortedListCache sortedClients_;
     QFont tableFont_;
+    // The answer store of the documents; none when it could not be made.
+    std::unique_ptr<TAnswer> answers_;
     bool cancelSearch_ = false;
     bool started_ = false;
     bool exited_ = false;
