@@ -58,24 +58,26 @@ QString WeekSlotList(const DayRec& day) {
     for (int slot = 0; slot < kDaySlots; ++slot) {
         const QString& text = day.SlotText[static_cast<std::size_t>(slot)];
         if (!text.isEmpty()) {
-            list += QLatin1Char(' ') + SlotLabel(slot) + QLatin1Char('-') + EscapeRtf(text) +
+            list += QLatin1Char(' ') + PrintedSlotLabel(slot) + QLatin1Char('-') + EscapeRtf(text) +
                     QLatin1Char(';');
         }
     }
     return list;
 }
 
-// The day number in bold, then "9a-Court; " for every slot with text.
+// The day number in bold on a line of its own (so that "1" and "9a" never
+// read as "19a"), then "9a-Court; " for every slot with text.
 QString MonthCell(QDate date, const DayRec* day) {
-    QString cell =
-        QStringLiteral("\\b ") + QString::number(date.day()) + QStringLiteral("\\b0 \\pard ");
+    QString cell = QStringLiteral("\\b ") + QString::number(date.day()) + QStringLiteral("\\b0") +
+                   QLatin1String(kRtfLineBreak);
     if (!day) {
         return cell;
     }
     for (int slot = 0; slot < kDaySlots; ++slot) {
         const QString& text = day->SlotText[static_cast<std::size_t>(slot)];
         if (!text.isEmpty()) {
-            cell += SlotLabel(slot) + QLatin1Char('-') + EscapeRtf(text) + QStringLiteral("; ");
+            cell +=
+                PrintedSlotLabel(slot) + QLatin1Char('-') + EscapeRtf(text) + QStringLiteral("; ");
         }
     }
     return cell;
@@ -95,7 +97,7 @@ int CalendarTemplatePage(CalendarPageKind kind) {
     return kDayTemplatePage;
 }
 
-QString SlotLabel(int slot) {
+QString PrintedSlotLabel(int slot) {
     if (slot < 0 || slot >= kDaySlots) {
         return {};
     }

@@ -34,9 +34,10 @@ inline constexpr char kRtfLineBreak[] = "\\line ";
 
 int CalendarTemplatePage(CalendarPageKind kind);
 
-// "12a", "12:30a", "1a" ... "5", "5:30a", "6" ... "11:30a", "12p", "12:30p"
-// ... "11:30p" for slots 0-47; empty outside them.
-QString SlotLabel(int slot);
+// The printouts' slot labels: "12a", "12:30a", "1a" ... "5", "5:30a", "6"
+// ... "11:30a", "12p", "12:30p" ... "11:30p" for slots 0-47; empty outside
+// them.
+QString PrintedSlotLabel(int slot);
 // "Sunday" ... "Saturday".
 QString WeekdayName(QDate date);
 // Weekday name, " - " and the long date text: "Monday - March 7, 2011".
