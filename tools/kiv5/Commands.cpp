@@ -2,6 +2,7 @@
 
 #include "common/core/OfficeContext.h"
 #include "tools/kiv5/BillCommand.h"
+#include "tools/kiv5/CalendarCommand.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
@@ -35,6 +36,7 @@ constexpr std::array kCommands = {
     Command{kPrintCheckCommand, RunPrintCheck},
     Command{kBillCommand, RunBill},
     Command{kImportCalendarCommand, RunImportCalendar},
+    Command{kCalendarCommand, RunCalendar},
 };
 // clang-format on
 
