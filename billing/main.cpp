@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     options.arguments = QApplication::arguments().mid(1);
     kiv5::billing::ui::QuenbyMainWindow window(prompts, std::move(options));
     kiv5::billing::ui::InstallChildWindows(window);
+    window.SetPrintCommandsAvailable(true);
     prompts.SetParentWidget(&window);
     prompts.SetHelp([&window](int topic) { window.ShowHelp(topic); });
     window.showMaximized();

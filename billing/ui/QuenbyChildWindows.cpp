@@ -42,6 +42,36 @@ QWidget* OpenCalendar(QuenbyMainWindow& main) {
     return window;
 }
 
+// The print buttons of the open worksheet and calendar: the statement as
+// filed, and the calendar's current date after a changed day is stored.
+void ConnectPrintButtons(QuenbyMainWindow& window) {
+    const QuenbyActions& a = window.Actions();
+    QObject::connect(a.spdPrintStatement, &QAction::triggered, &window, [&window] {
+        QWidget* sheet = window.WorksheetChild();
+        if (const auto* ws =
+                sheet ? sheet->findChild<StatementWorkspace*>(QString(), Qt::FindDirectChildrenOnly)
+                      : nullptr) {
+            window.PrintStatementCommand(ws->Path());
+        }
+    });
+    const auto printCalendar = [&window](CalendarPageKind kind) {
+        auto* calendar = qobject_cast<CalendarWindow*>(window.CalendarChild());
+        const auto* ws =
+            calendar
+                ? calendar->findChild<CalendarWorkspace*>(QString(), Qt::FindDirectChildrenOnly)
+                : nullptr;
+        if (ws && calendar->StoreDayIfModified()) {
+            window.PrintCalendarCommand(kind, ws->CurrentQDate());
+        }
+    };
+    QObject::connect(a.spdPrintDaily, &QAction::triggered, &window,
+                     [printCalendar] { printCalendar(CalendarPageKind::Day); });
+    QObject::connect(a.spdPrintWeekly, &QAction::triggered, &window,
+                     [printCalendar] { printCalendar(CalendarPageKind::Week); });
+    QObject::connect(a.spdPrintMonthly, &QAction::triggered, &window,
+                     [printCalendar] { printCalendar(CalendarPageKind::Month); });
+}
+
 } // namespace
 
 void InstallChildWindows(QuenbyMainWindow& window) {
@@ -52,6 +82,7 @@ void InstallChildWindows(QuenbyMainWindow& window) {
             calendar->Find();
         }
     });
+    ConnectPrintButtons(window);
 }
 
 } // namespace kiv5::billing::ui

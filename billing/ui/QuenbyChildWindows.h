@@ -9,7 +9,8 @@ namespace kiv5::billing::ui {
 class QuenbyMainWindow;
 
 // Sets the main window's worksheet and calendar hooks, and wires the
-// calendar search button and shorthand changes to the open windows.
+// calendar search button, the statement and calendar print buttons and
+// shorthand changes to the open windows.
 void InstallChildWindows(QuenbyMainWindow& window);
 
 } // namespace kiv5::billing::ui

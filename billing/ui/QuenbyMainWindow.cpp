@@ -150,6 +150,9 @@ void QuenbyMainWindow::ConnectActions() {
     on(a.SetFont, [this] { SetFontCommand(); });
     on(a.SetWordProcessor, [this] { SetWordProcessorCommand(); });
     on(a.SetBillingCaption, [this] { SetBillingCaptionCommand(); });
+    on(a.PrintCurrentBill, [this] { PrintCurrentBillCommand(); });
+    on(a.spdPrintBill, [this] { PrintCurrentBillCommand(); });
+    on(a.PeriodicBilling, [this] { PeriodicBillingCommand(); });
     on(a.WritePdf, [this] { ToggleWritePdfCommand(); });
     on(a.DirectoryQy5, [this] { SetDefaultDirectoryCommand(0); });
     on(a.DirectoryIs5, [this] { SetDefaultDirectoryCommand(3); });

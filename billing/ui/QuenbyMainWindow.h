@@ -1,6 +1,8 @@
 #pragma once
 
+#include "billing/core/BillPrintJobs.h"
 #include "billing/core/BillingWorkspace.h"
+#include "billing/core/CalendarPages.h"
 #include "billing/ui/BillEntryForm.h"
 #include "billing/ui/BillTableWindow.h"
 #include "billing/ui/QuenbyActions.h"
@@ -114,7 +116,11 @@ public:
     // (and its PDF when that option is on) and opens it.
     void PrintCurrentBillCommand();
     void PeriodicBillingCommand();
+    // The statement open in the worksheet, its dates in the worksheet's
+    // date order.
     void PrintStatementCommand(const QString& statementPath);
+    // The day, week or month of the calendar's current date.
+    void PrintCalendarCommand(CalendarPageKind kind, const QDate& current);
     void SetBillingCaptionCommand();
     void ToggleWritePdfCommand();
 
@@ -163,8 +169,12 @@ private:
     void AfterFileChange();
     // Writes the PDF beside a finished document when asked to, then opens
     // the document.
-    void FinishDocument(const QString& rtfPath);
+    void FinishDocument(const BillPrintOutcome& outcome);
     void CreateAnswerStore();
+    bool HasAnswerStore();
+    bool StatementDatesAscending() const;
+    BillPrintJobs PrintJobs();
+    void Warn(const QString& title, const QString& text);
     QWidget* OpenChild(const std::function<QWidget*(QuenbyMainWindow&)>& hook,
                        QPointer<QWidget>& child);
 

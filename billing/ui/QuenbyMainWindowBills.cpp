@@ -91,6 +91,18 @@ void QuenbyMainWindow::OpenEntryForm(int row, bool added) {
     connect(form, &BillEntryForm::SaveClicked, this, [this] { SaveBillCommand(); });
     connect(form, &BillEntryForm::DeleteClicked, this, [this] { DeleteCommand(); });
     connect(form, &BillEntryForm::AddClicked, this, [this] { AddCommand(); });
+    // The bill is printed as stored: changes are saved first or given up,
+    // and the form then shows what is printed.
+    connect(form, &BillEntryForm::PrintClicked, this, [this] {
+        const bool changed = ws_.ModifiedRecord;
+        if (ResolveUnsavedChanges() == Unsaved::Stop) {
+            return;
+        }
+        if (changed) {
+            ShowRowInForm(ws_.CurrentRow());
+        }
+        PrintCurrentBillCommand();
+    });
     connect(form, &BillEntryForm::FindClicked, this, [this] {
         // A search from the form runs once the form is closed.
         if (form_) {
