@@ -6,6 +6,7 @@
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
+#include "tools/kiv5/PeriodicCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/Usage.h"
 
@@ -35,6 +36,7 @@ constexpr std::array kCommands = {
     Command{kPrintCheckCommand, RunPrintCheck},
     Command{kBillCommand, RunBill},
     Command{kImportCalendarCommand, RunImportCalendar},
+    Command{kPeriodicCommand, RunPeriodic},
 };
 // clang-format on
 
