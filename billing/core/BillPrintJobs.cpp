@@ -74,10 +74,12 @@ PeriodicCheck BillPrintJobs::CheckNextPeriodName(const QString& nextName) const 
     return CheckNextPeriodFile(NextFiles(nextName), workspace_.Files().dataFile);
 }
 
-PeriodicOutcome BillPrintJobs::RunPeriodicBilling(const QString& nextName, DayCount billDate) {
+PeriodicOutcome BillPrintJobs::RunPeriodicBilling(const QString& nextName, DayCount billDate,
+                                                  const std::function<void(int)>& progress) {
     const BillPrintSetup setup = Setup();
     return billing::RunPeriodicBilling(workspace_.Table(), workspace_.Files().dataFile,
-                                       NextFiles(nextName), billDate, setup, answers_, Notices());
+                                       NextFiles(nextName), billDate, setup, answers_, Notices(),
+                                       progress);
 }
 
 } // namespace kiv5::billing

@@ -67,8 +67,10 @@ public:
     // about (the data file in the billing files folder).
     PeriodicCheck CheckNextPeriodName(const QString& nextName) const;
     // After the questions and the date dialog: checks again (an existing
-    // next-period file is replaced), prints and writes.
-    PeriodicOutcome RunPeriodicBilling(const QString& nextName, DayCount billDate);
+    // next-period file is replaced), prints and writes. progress: the
+    // share of the marked bills printed.
+    PeriodicOutcome RunPeriodicBilling(const QString& nextName, DayCount billDate,
+                                       const std::function<void(int percent)>& progress = {});
 
 private:
     BillPrintSetup Setup() const;

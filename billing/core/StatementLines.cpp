@@ -7,14 +7,27 @@
 
 namespace kiv5::billing {
 
-QString StatementFontFamily() {
+namespace {
+
+QString InstalledStatementFamily() {
     const QString arialNarrow = QStringLiteral("Arial Narrow");
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr ||
-        QFontDatabase::hasFamily(arialNarrow)) {
+    if (QFontDatabase::hasFamily(arialNarrow)) {
         return arialNarrow;
     }
     const QString twin = QStringLiteral("Liberation Sans Narrow");
     return QFontDatabase::hasFamily(twin) ? twin : arialNarrow;
+}
+
+} // namespace
+
+QString StatementFontFamily() {
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return QStringLiteral("Arial Narrow");
+    }
+    // The installed fonts stay as they are while the program runs; asking
+    // the font database for every description cost more than the wrapping.
+    static const QString family = InstalledStatementFamily();
+    return family;
 }
 
 QStringList StatementDescriptionLines(const QString& description) {

@@ -7,6 +7,7 @@
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
+#include "tools/kiv5/PeriodicCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/Usage.h"
 
@@ -37,6 +38,7 @@ constexpr std::array kCommands = {
     Command{kBillCommand, RunBill},
     Command{kImportCalendarCommand, RunImportCalendar},
     Command{kCalendarCommand, RunCalendar},
+    Command{kPeriodicCommand, RunPeriodic},
 };
 // clang-format on
 

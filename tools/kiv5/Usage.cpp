@@ -2,6 +2,7 @@
 
 #include "tools/kiv5/CalendarCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/PeriodicCommand.h"
 
 namespace kiv5::tool {
 
@@ -19,6 +20,7 @@ QString GeneralUsage() {
         "  bill ...          write a bill with its statements as quenby5 prints it (RTF)\n"
         "  import-calendar   add a client's calendar entries to an itemized statement\n"
         "  calendar ...      write a day, week or month of the calendar as quenby5 prints it\n"
+        "  periodic ...      print the marked bills and write the next period's billing file\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -165,6 +167,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String(kCalendarCommand)) {
         return CalendarUsage();
+    }
+    if (command == QLatin1String(kPeriodicCommand)) {
+        return PeriodicUsage();
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "tools/kiv5/BillCommand.h"
 #include "tools/kiv5/Commands.h"
+#include "tools/kiv5/PeriodicCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,8 @@ int main(int argc, char** argv) {
     // need the graphics libraries; they run headless on the offscreen
     // platform. Every other command is plain.
     const bool printing = argc > 1 && (qstrcmp(argv[1], kiv5::tool::kPrintCheckCommand) == 0 ||
-                                       qstrcmp(argv[1], kiv5::tool::kBillCommand) == 0);
+                                       qstrcmp(argv[1], kiv5::tool::kBillCommand) == 0 ||
+                                       qstrcmp(argv[1], kiv5::tool::kPeriodicCommand) == 0);
     std::unique_ptr<QCoreApplication> app;
     if (printing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -37,10 +37,13 @@ private slots:
         QCOMPARE(desk.jobs.CheckPeriodicBilling().kind, Kind::Ok);
         QCOMPARE(desk.jobs.CheckNextPeriodName(next).kind, Kind::Ok);
 
-        const PeriodicOutcome outcome = desk.jobs.RunPeriodicBilling(next, kMarch7);
+        QList<int> progress;
+        const PeriodicOutcome outcome = desk.jobs.RunPeriodicBilling(
+            next, kMarch7, [&progress](int percent) { progress.append(percent); });
 
         QVERIFY(outcome.Written());
         QCOMPARE(outcome.bills, 3);
+        QCOMPARE(progress, QList<int>({33, 66, 100}));
         QCOMPARE(outcome.print.documentPath, desk.folder.Document());
         QVERIFY(!outcome.print.pdf);
         const std::vector<TBillRec> stored = desk.folder.StoredBills(QStringLiteral("july"));

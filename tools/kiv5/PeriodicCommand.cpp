@@ -1,0 +1,244 @@
+#include "tools/kiv5/PeriodicCommand.h"
+
+#include "billing/core/BillColumns.h"
+#include "billing/core/BillPrintTexts.h"
+#include "billing/core/BillingFile.h"
+#include "billing/core/BillingSettings.h"
+#include "billing/core/PeriodicBilling.h"
+#include "common/core/ErrorCatalogue.h"
+#include "common/core/Exceptions.h"
+#include "common/core/MatchFileNameCase.h"
+#include "common/core/Misc.h"
+#include "common/core/RtfDocument.h"
+#include "common/core/RtfTemplateFolder.h"
+#include "common/core/TableSort.h"
+#include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/Usage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace kiv5::tool {
+namespace {
+
+using namespace kiv5::billing;
+
+const QString kDate = QStringLiteral("--date");
+const QString kNext = QStringLiteral("--next");
+const QString kClients = QStringLiteral("--clients");
+const QString kBooks = QStringLiteral("--books");
+const QString kOut = QStringLiteral("--out");
+const QString kIsDir = QStringLiteral("--is-dir");
+const QString kPdf = QStringLiteral("--pdf");
+
+// Only the settings' column widths depend on the screen; none are used here.
+constexpr int kScreenWidth = 1280;
+
+struct Request {
+    QString billFile;
+    DayCount date = 0;
+    QString next;
+    QString clientFile;
+    QString books;
+    QString out;
+    std::optional<QString> statementFolder;
+    bool pdf = false;
+    QString error;
+};
+
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString Prefixed(const QString& message) {
+    return QStringLiteral("kiv5 periodic: ") + message;
+}
+
+Request ReadRequest(const CommandArguments& args) {
+    Request r;
+    for (const QString& option : {kDate, kNext, kClients, kBooks, kOut}) {
+        if (!args.Has(option) || args.Value(option)->isEmpty()) {
+            r.error = QStringLiteral("%1 is missing").arg(option);
+            return r;
+        }
+    }
+    if (args.Positional().size() != 1) {
+        r.error = args.Positional().isEmpty()
+                      ? QStringLiteral("BILLFILE is missing")
+                      : QStringLiteral("unexpected argument %1").arg(args.Positional().at(1));
+        return r;
+    }
+    r.billFile = args.Positional().first();
+    try {
+        r.date = ParseDate(*args.Value(kDate));
+    } catch (const ConversionError&) {
+        r.error = QStringLiteral("--date \"%1\" is not a date (M/D/YYYY)").arg(*args.Value(kDate));
+        return r;
+    }
+    r.next = *args.Value(kNext);
+    r.clientFile = *args.Value(kClients);
+    r.books = *args.Value(kBooks);
+    r.out = *args.Value(kOut);
+    r.statementFolder = args.Value(kIsDir);
+    r.pdf = args.Has(kPdf);
+    return r;
+}
+
+int UsageError(CommandIo& io, const QString& message) {
+    io.err << Prefixed(message) << "\n\n" << PeriodicUsage();
+    return kExitUsage;
+}
+
+BillPrintSetup SetupFor(const Request& request, const OfficeContext& context) {
+    BillingSettings settings = BuiltInBillingSettings(kScreenWidth);
+    SettingsStore store = BillingSettingsStore();
+    ReadTheIniFile(settings, store, kScreenWidth);
+    BillPrintSetup setup;
+    setup.sources.incomePath = MatchFileNameCase(request.books + QStringLiteral(".inc"));
+    setup.sources.expensePath = MatchFileNameCase(request.books + QStringLiteral(".exp"));
+    setup.sources.clientPath = request.clientFile;
+    setup.sources.statementFolder = request.statementFolder.value_or(settings.ISDirectory);
+    setup.sources.captionLines = settings.CaptionLine;
+    setup.templateFolder =
+        TemplateFolder(context.folders, TemplateProgramFolderName(DocumentProgram::Billing));
+    setup.documentPath = request.out;
+    setup.pdf = request.pdf;
+    return setup;
+}
+
+// NEW.bil, NEW.qy5 beside it; the link file names the client file and the
+// bookkeeping set by their file names, as the settings hold them.
+NextPeriodFiles NextFilesFor(const Request& request) {
+    NextPeriodFiles next;
+    next.name = request.next;
+    next.dataFile = request.next;
+    next.linkFile = FolderPart(request.next) + StripExtension(FileNamePart(request.next)) +
+                    QStringLiteral(".qy5");
+    next.pl5FileName = FileNamePart(request.clientFile);
+    next.su5FileName = FileNamePart(request.books) + QStringLiteral(".su5");
+    return next;
+}
+
+// The bills as the bill table holds them after opening: sorted by name.
+RecordTable ReadBillTable(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        throw IoError(QStringLiteral("\"%1\" does not exist").arg(Native(path)));
+    }
+    RecordTable table = MakeBillTable();
+    ReadBillingFile(path, table);
+    const TableProfile profile = BillTableProfile();
+    SortState sort(profile);
+    SortColumnShell(table, profile, sort, BillColumn::FullName);
+    return table;
+}
+
+ErrorSink MessagesTo(QTextStream& err) {
+    return ErrorSink([&err](int code) {
+        const int message = DecodeErrorCode(code).messageNumber;
+        err << Prefixed(QStringLiteral("error %1: %2")
+                            .arg(code)
+                            .arg(MessageText(Program::Billing, message)))
+            << '\n';
+    });
+}
+
+int Report(const PeriodicOutcome& outcome, const Request& request, const NextPeriodFiles& next,
+           CommandIo& io) {
+    if (!outcome.check.IsOk() || !outcome.message.isEmpty()) {
+        const QString text = outcome.check.IsOk() ? outcome.message : outcome.check.Text();
+        io.err << Prefixed(text) << '\n';
+        return kExitUsage;
+    }
+    io.out << PeriodicBillingDoneText(outcome.bills, next.dataFile) << '\n'
+           << "Document written to " << Native(request.out) << '\n'
+           << "Link file written to " << Native(next.linkFile) << '\n';
+    if (outcome.print.pdf && !outcome.print.pdf->Ok()) {
+        io.err << Prefixed(outcome.print.pdf->message) << '\n';
+        return kExitUsage;
+    }
+    if (outcome.print.pdf) {
+        io.out << "PDF written to " << Native(outcome.print.pdf->pdfPath) << '\n';
+    }
+    return kExitOk;
+}
+
+int Periodic(const Request& request, CommandIo& io, const OfficeContext& context) {
+    const RecordTable table = ReadBillTable(request.billFile);
+    const ErrorSink messages = MessagesTo(io.err);
+    const BillNotices notices{messages, [&io](const QString& path) {
+                                  io.err
+                                      << Prefixed(QString::fromLatin1(kMissingStatementCaption) +
+                                                  QStringLiteral(": ") + MissingStatementText(path))
+                                      << '\n';
+                              }};
+    const BillPrintSetup setup = SetupFor(request, context);
+    const NextPeriodFiles next = NextFilesFor(request);
+    TAnswer answers(DocumentProgram::Billing);
+    const PeriodicOutcome outcome =
+        RunPeriodicBilling(table, request.billFile, next, request.date, setup, answers, notices);
+    const int code = Report(outcome, request, next, io);
+    io.out.flush();
+    return code;
+}
+
+} // namespace
+
+QString PeriodicUsage() {
+    return QStringLiteral(
+        "Usage: kiv5 periodic BILLFILE --date M/D/YYYY --next NEW.bil --clients CLIENTFILE\n"
+        "                     --books BASE --out FILE.rtf [--is-dir DIR] [--pdf]\n"
+        "\n"
+        "Periodic billing as quenby5's menu command does it: the bills of BILLFILE\n"
+        "marked \"X\" and not deleted, in the order of their names, dated M/D/YYYY, each\n"
+        "followed by its attached itemized statements with something to bill, into\n"
+        "FILE.rtf; and the next period's billing file NEW.bil with one bill for each\n"
+        "printed one (the balance due carried forward, last billing date M/D/YYYY,\n"
+        "descriptions, amounts and note cleared), its link file NEW.qy5 beside it.\n"
+        "Payments come from BASE.inc, charges from BASE.exp, the address from\n"
+        "CLIENTFILE, the letterhead and the itemized statement folder from quenby5's\n"
+        "settings; --is-dir DIR names another folder for statements not found at\n"
+        "their own path.\n"
+        "\n"
+        "Nothing is written when no bill is marked, when BASE.inc, BASE.exp or a\n"
+        "statement of a marked bill is missing, when NEW.bil is BILLFILE or when a\n"
+        "balance cannot be carried forward. An existing NEW.bil is replaced. The\n"
+        "three files are replaced together: a failure leaves all of them as they\n"
+        "were.\n"
+        "\n"
+        "  --pdf  also write FILE.pdf beside FILE.rtf (LibreOffice must be installed)\n"
+        "\n"
+        "What the bills' passes report (a client missing from CLIENTFILE) goes to\n"
+        "standard error with its code; the files are still written.\n"
+        "\n"
+        "Exit codes: 0 the files were written, 2 wrong arguments, nothing to write,\n"
+        "a file that cannot be read or written, or a PDF that was not written.\n");
+}
+
+int RunPeriodic(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
+    const CommandArguments args(arguments, {kDate, kNext, kClients, kBooks, kOut, kIsDir}, {kPdf});
+    if (args.WantsHelp() && args.IsValid()) {
+        io.out << PeriodicUsage();
+        return kExitOk;
+    }
+    if (!args.IsValid()) {
+        return UsageError(io, args.Error());
+    }
+    const Request request = ReadRequest(args);
+    if (!request.error.isEmpty()) {
+        return UsageError(io, request.error);
+    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        io.err << Prefixed(QStringLiteral("fonts are not available in this process")) << '\n';
+        return kExitUsage;
+    }
+    try {
+        return Periodic(request, io, context);
+    } catch (const Kiv5Error& error) {
+        io.err << Prefixed(error.Message()) << '\n';
+        return kExitUsage;
+    }
+}
+
+} // namespace kiv5::tool
