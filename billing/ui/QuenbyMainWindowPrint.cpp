@@ -24,6 +24,7 @@ const QString kNextFileTitle = QStringLiteral("Create Next Periodic Billing File
 const QString kBillDateText = QStringLiteral("Select the date for these bills.");
 const QString kPdfTitle = QStringLiteral("PDF Not Written");
 const QString kCalendarTitle = QStringLiteral("Calendar");
+const QString kPeriodicProgressText = QStringLiteral("Printing Periodic Billing");
 
 } // namespace
 
@@ -174,9 +175,8 @@ void QuenbyMainWindow::PeriodicBillingCommand() {
     }
     const DayCount billDate = DateToDayCount(*dateDialog.SelectedDate());
     PeriodicOutcome outcome;
-    const bool done = RunGuarded([&] {
-        kiv5::ui::WaitCursor wait;
-        outcome = jobs.RunPeriodicBilling(*name, billDate);
+    const bool done = RunWithProgress(kPeriodicProgressText, [&](const PercentProgress& progress) {
+        outcome = jobs.RunPeriodicBilling(*name, billDate, progress);
     });
     if (!done) {
         return;

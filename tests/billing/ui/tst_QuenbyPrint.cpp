@@ -45,6 +45,47 @@ class TestQuenbyPrint : public QObject {
     Q_OBJECT
 
 private slots:
+    // Letterhead and PDF need no file; the bill prints need one, the menu
+    // item also a closed worksheet; the statement and calendar buttons their
+    // windows.
+    void printItemsFollowTheWindows() {
+        PrintFiles files;
+        const auto enabled = [](billing::ui::QuenbyActions& a) {
+            QStringList on;
+            const QList<QPair<QString, QAction*>> items = {
+                {"PrintCurrentBill", a.PrintCurrentBill},
+                {"spdPrintBill", a.spdPrintBill},
+                {"PeriodicBilling", a.PeriodicBilling},
+                {"SetBillingCaption", a.SetBillingCaption},
+                {"WritePdf", a.WritePdf},
+                {"spdPrintStatement", a.spdPrintStatement},
+                {"spdPrintDaily", a.spdPrintDaily},
+                {"spdPrintWeekly", a.spdPrintWeekly},
+                {"spdPrintMonthly", a.spdPrintMonthly}};
+            for (const auto& [name, action] : items) {
+                if (action->isEnabled()) {
+                    on << name;
+                }
+            }
+            return on;
+        };
+        PrintWindow none{QString()};
+        QCOMPARE(enabled(none.window.Actions()), (QStringList{"SetBillingCaption", "WritePdf"}));
+
+        PrintWindow print;
+        billing::ui::QuenbyActions& a = print.window.Actions();
+        const QStringList withFile = {"PrintCurrentBill", "spdPrintBill", "PeriodicBilling",
+                                      "SetBillingCaption", "WritePdf"};
+        QCOMPARE(enabled(a), withFile);
+        print.prompts.ExpectOpenFile("Open Itemized Statement File Dialog", files.Statement());
+        print.window.OpenWorksheetCommand();
+        print.window.OpenCalendarCommand();
+        QCOMPARE(enabled(a), (QStringList{"spdPrintBill", "PeriodicBilling", "SetBillingCaption",
+                                          "WritePdf", "spdPrintStatement", "spdPrintDaily",
+                                          "spdPrintWeekly", "spdPrintMonthly"}));
+        QVERIFY(print.prompts.VerifyAllAnswered());
+    }
+
     // The bill of the current row with its statement, opened in the word
     // processor from the billing files folder; the letterhead set a moment
     // before is on it.
