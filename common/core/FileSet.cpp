@@ -28,10 +28,8 @@ void RenameQuietly(const QString& from, const QString& to) {
     RenameFile(from, to);
 }
 
-void RemoveQuietly(const QString& path) {
-    if (QFileInfo(path).isFile()) {
-        RemoveFile(path);
-    }
+bool RemoveQuietly(const QString& path) {
+    return !QFileInfo(path).isFile() || RemoveFile(path);
 }
 
 bool IsFile(const QString& path) {
@@ -130,10 +128,15 @@ void FileSetWriter::Commit() {
         }
     }
     committed_ = true;
+    // Every target is new now. A previous copy that cannot be removed keeps
+    // the journal, so the next open's recovery removes it.
+    bool cleaned = true;
     for (const Member& m : members_) {
-        RemoveQuietly(m.previous);
+        cleaned = RemoveQuietly(m.previous) && cleaned;
     }
-    RemoveFile(FileSetJournalPath(first_));
+    if (cleaned) {
+        RemoveFile(FileSetJournalPath(first_));
+    }
 }
 
 void FileSetWriter::RollBack(std::vector<Member>::reverse_iterator from) {

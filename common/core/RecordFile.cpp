@@ -21,18 +21,63 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
     : path_(path), recordSize_(recordSize), file_(path) {
     QIODevice::OpenMode flags = QIODevice::ReadOnly;
     if (mode != Mode::Read) {
+        writable_ = true;
         flags = QIODevice::ReadWrite;
         if (mode == Mode::ReadWrite) {
             flags |= QIODevice::ExistingOnly;
+        } else {
+            created_ = !QFileInfo::exists(path);
         }
     }
     if (!file_.Open(flags)) {
         Fail(QStringLiteral("open"));
     }
     CheckRecordFileLength(path_, file_.Size(), recordSize_);
+    oldCount_ = Count();
 }
 
-RecordFile::~RecordFile() = default;
+RecordFile::~RecordFile() {
+    if (written_) {
+        PutBackOldRecords();
+    }
+}
+
+void RecordFile::KeepOldRecord() {
+    const qint64 slot = file_.Pos() / recordSize_;
+    if (slot >= oldCount_ || !keptSlots_.insert(slot).second) {
+        return;
+    }
+    if (lastRead_.slot == slot) {
+        kept_.push_back(lastRead_);
+        return;
+    }
+    kept_.push_back({slot, ReadExactly(recordSize_)});
+    Seek(slot);
+}
+
+void RecordFile::PutBackOldRecords() noexcept {
+    written_ = false;
+    if (file_.IsOpen()) {
+        file_.Close();
+    }
+    if (created_) {
+        RemoveFile(path_);
+        return;
+    }
+    DataFile file(path_);
+    if (!file.Open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+        return;
+    }
+    for (const Kept& k : kept_) {
+        if (!file.Seek(k.slot * recordSize_) || !file.Write(k.bytes)) {
+            return;
+        }
+    }
+    if (file.Size() != oldCount_ * recordSize_) {
+        file.Resize(oldCount_ * recordSize_);
+    }
+    file.Close();
+}
 
 void RecordFile::Fail(const QString& action) const {
     throw IoError(QStringLiteral("Cannot %1 \"%2\": %3")
@@ -54,7 +99,14 @@ void RecordFile::Seek(qint64 slot) {
 }
 
 QByteArray RecordFile::Read() {
-    return ReadExactly(recordSize_);
+    if (!writable_) {
+        return ReadExactly(recordSize_);
+    }
+    const qint64 slot = file_.Pos() / recordSize_;
+    lastRead_.slot = -1;
+    lastRead_.bytes = ReadExactly(recordSize_);
+    lastRead_.slot = slot;
+    return lastRead_.bytes;
 }
 
 QByteArray RecordFile::ReadBlock(qint64 maxRecords) {
@@ -76,6 +128,8 @@ QByteArray RecordFile::ReadExactly(qint64 size) {
 
 void RecordFile::Write(QByteArrayView bytes) {
     Q_ASSERT(bytes.size() == recordSize_);
+    KeepOldRecord();
+    written_ = true;
     if (!file_.Write(bytes)) {
         Fail(QStringLiteral("write"));
     }
@@ -90,8 +144,14 @@ qint64 RecordFile::Append(QByteArrayView bytes) {
 
 void RecordFile::Close() {
     if (!file_.Close()) {
-        Fail(QStringLiteral("write"));
+        const QString reason = file_.ErrorString();
+        PutBackOldRecords();
+        throw IoError(
+            QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path_), reason));
     }
+    written_ = false;
+    kept_.clear();
+    keptSlots_.clear();
 }
 
 RecordFileWriter::RecordFileWriter(const QString& path, int recordSize)
