@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QtEndian>
+#include <exception>
 
 namespace kiv5 {
 
@@ -23,6 +24,7 @@ void StatusPatcher::ReadStatuses() {
     // About a megabyte at a time.
     const qint64 chunkRecords = qMax<qint64>(1, (qint64{1} << 20) / recordSize_);
     statuses_.resize(static_cast<std::size_t>(count_));
+    marks_.resize(static_cast<std::size_t>(count_));
     QByteArray chunk;
     for (qint64 first = 0; first < count_; first += chunkRecords) {
         const qint64 records = qMin(chunkRecords, count_ - first);
@@ -35,8 +37,10 @@ void StatusPatcher::ReadStatuses() {
         }
         chunk = std::move(*read);
         for (qint64 k = 0; k < records; ++k) {
+            const char* record = chunk.constData() + k * recordSize_;
             statuses_[static_cast<std::size_t>(first + k)] =
-                qFromLittleEndian<qint32>(chunk.constData() + k * recordSize_ + statusOffset_);
+                qFromLittleEndian<qint32>(record + statusOffset_);
+            marks_[static_cast<std::size_t>(first + k)] = record[markOffset_];
         }
     }
 }
@@ -55,8 +59,32 @@ void StatusPatcher::CheckPosition(int position) const {
     }
 }
 
+StatusPatcher::~StatusPatcher() {
+    if (!kept_.empty()) {
+        PutBackOldFields();
+    }
+}
+
+void StatusPatcher::PutBackOldFields() noexcept {
+    for (auto k = kept_.rbegin(); k != kept_.rend(); ++k) {
+        if (!file_.WriteAt(k->offset, k->bytes)) {
+            break;
+        }
+    }
+    kept_.clear();
+    file_.Close();
+}
+
 void StatusPatcher::WriteAt(int position, int offset, const char* bytes, int size) {
     CheckPosition(position);
+    const auto at = static_cast<std::size_t>(position - 1);
+    QByteArray old(size, '\0');
+    if (offset == statusOffset_) {
+        qToLittleEndian(statuses_[at], old.data());
+    } else {
+        old[0] = marks_[at];
+    }
+    kept_.push_back({qint64{position - 1} * recordSize_ + offset, old});
     if (!file_.WriteAt(qint64{position - 1} * recordSize_ + offset, QByteArrayView(bytes, size))) {
         Fail(QStringLiteral("write"));
     }
@@ -70,6 +98,7 @@ qint32 StatusPatcher::Status(int position) const {
 void StatusPatcher::WriteMark(int position, bool selected) {
     const char byte = selected ? 1 : 0;
     WriteAt(position, markOffset_, &byte, 1);
+    marks_[static_cast<std::size_t>(position - 1)] = byte;
 }
 
 void StatusPatcher::WriteStatus(int position, qint32 status) {
@@ -81,7 +110,29 @@ void StatusPatcher::WriteStatus(int position, qint32 status) {
 
 void StatusPatcher::Close() {
     if (!file_.Close()) {
-        Fail(QStringLiteral("write"));
+        const QString reason = file_.ErrorString();
+        file_.Open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered);
+        PutBackOldFields();
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(file_.Path()), reason));
+    }
+    kept_.clear();
+}
+
+PatchedRowsGuard::PatchedRowsGuard(RecordTable& table, QString deleted)
+    : table_(table), before_(table), deleted_(std::move(deleted)),
+      exceptions_(std::uncaught_exceptions()) {}
+
+PatchedRowsGuard::~PatchedRowsGuard() {
+    if (std::uncaught_exceptions() <= exceptions_) {
+        return;
+    }
+    const int rows = qMin(table_.RowCount(), before_.RowCount());
+    for (int row = 1; row < rows; ++row) {
+        if (table_.Status(row) != deleted_ || before_.Status(row) == deleted_) {
+            table_.Row(row) = before_.Row(row);
+            table_.SetHidden(row, before_.IsHidden(row));
+        }
     }
 }
 

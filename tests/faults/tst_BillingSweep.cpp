@@ -1,3 +1,4 @@
+#include "billing/core/BillingBackup.h"
 #include "billing/core/BillingWorkspace.h"
 #include "billing/core/CalendarFile.h"
 #include "billing/core/CalendarWorkspace.h"
@@ -93,6 +94,9 @@ QList<SweepCommand> BillCommands(const SweepData& data) {
     using W = BillingWorkspace;
     const QString folder = data.set.billingFolder;
     auto backup = std::make_shared<QString>();
+    const BillingBackupFiles firstBackup = BillingBackupFilesFor(data.set.linkFile, 1);
+    const QStringList backupPair = {data.Relative(firstBackup.listing),
+                                    data.Relative(firstBackup.rows)};
     return {
         BillCommand(data, "save bill", {},
                     [](W& ws) {
@@ -116,7 +120,6 @@ QList<SweepCommand> BillCommands(const SweepData& data) {
         BillCommand(data, "delete selected bill", {},
                     Plain<W>([](W& ws) { ws.DeleteSelectedRow(1); })),
         BillCommand(data, "select all", {}, Plain<W>([](W& ws) { ws.SelectAll(true); })),
-        BillCommand(data, "mark one", {}, Plain<W>([](W& ws) { ws.ToggleMark(1); })),
         BillCommand(data, "filter", {}, Plain<W>([](W& ws) { ws.SetFilter(NameFilter()); })),
         BillCommand(
             data, "cancel filter", [](W& ws) { ws.SetFilter(NameFilter()); },
@@ -127,7 +130,8 @@ QList<SweepCommand> BillCommands(const SweepData& data) {
         BillCommand(data, "new file", {},
                     Plain<W>([folder](W& ws) { ws.New(folder + "fresh.qy5"); }),
                     {BillingPair(data, "fresh.qy5")}),
-        BillCommand(data, "billing backup", {}, Plain<W>([](W& ws) { ws.MakeBillingBackup(); })),
+        BillCommand(data, "billing backup", {}, Plain<W>([](W& ws) { ws.MakeBillingBackup(); }),
+                    {backupPair}),
         BillCommand(data, "calendar backup", {}, Plain<W>([](W& ws) { ws.MakeCalendarBackup(); })),
         BillCommand(
             data, "restore billing backup",
@@ -155,7 +159,8 @@ QList<SweepCommand> BillCommands(const SweepData& data) {
             [](W& ws) {
                 const AutomaticBackupOutcome outcome = ws.Close();
                 return outcome.failures.join(u'\n');
-            }),
+            },
+            {backupPair}),
     };
 }
 

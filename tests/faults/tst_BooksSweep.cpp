@@ -58,8 +58,12 @@ QStringList SetMembers(const SweepData& data, const QString& base) {
             data.Relative(files.accounts), data.Relative(files.categories)};
 }
 
+// Record commands change one ledger at a time; commands that replace files
+// replace the set's members together.
+enum class Members { Together, OneLedgerAtATime };
+
 SweepCommand BooksCommand(const SweepData& data, const QString& name, Prepare prepare, Command run,
-                          QList<QStringList> groups = {}) {
+                          QList<QStringList> groups = {}, Members members = Members::Together) {
     const tool::DemoSet set = data.set;
     const auto make = [set, prepare, run](const QString&, TestContext& context) {
         auto ws = std::make_unique<BooksWorkspace>(kScreenWidth, context);
@@ -73,7 +77,9 @@ SweepCommand BooksCommand(const SweepData& data, const QString& name, Prepare pr
         const auto check = [set](BooksWorkspace& w) { return SetVersusDisk(w, set); };
         return std::make_unique<Subject>(std::move(ws), open, run, check);
     };
-    groups.prepend(SetMembers(data, QFileInfo(data.set.setFile).fileName()));
+    if (members == Members::Together) {
+        groups.prepend(SetMembers(data, QFileInfo(data.set.setFile).fileName()));
+    }
     return {name, make, groups};
 }
 
@@ -136,8 +142,6 @@ QList<SweepCommand> BooksCommands(const SweepData& data) {
                      Plain([](BooksWorkspace& ws) { ws.DeleteSelectedRow(LedgerId::Expense, 1); })),
         BooksCommand(data, "select all income", {},
                      Plain([](BooksWorkspace& ws) { ws.SelectAll(LedgerId::Income, true); })),
-        BooksCommand(data, "mark one expense", {},
-                     Plain([](BooksWorkspace& ws) { ws.ToggleMark(LedgerId::Expense, 2); })),
         BooksCommand(data, "filter income", {}, Plain([](BooksWorkspace& ws) {
                          ws.SetFilter(LedgerId::Income, PartyFilter());
                      })),
@@ -147,7 +151,7 @@ QList<SweepCommand> BooksCommands(const SweepData& data) {
                 ws.SetFilter(LedgerId::Income, PartyFilter());
                 ws.SetFilter(LedgerId::Expense, PartyFilter());
             },
-            Plain([](BooksWorkspace& ws) { ws.CancelFilters(); })),
+            Plain([](BooksWorkspace& ws) { ws.CancelFilters(); }), {}, Members::OneLedgerAtATime),
         BooksCommand(data, "save as", {},
                      Plain([folder](BooksWorkspace& ws) { ws.SaveAs(folder + "copy.su5"); }),
                      {SetMembers(data, "copy.su5")}),
@@ -175,8 +179,9 @@ QList<SweepCommand> BooksCommands(const SweepData& data) {
         BooksCommand(data, "set categories", {}, Plain([](BooksWorkspace& ws) {
                          ws.SetCategories({QStringLiteral("Fees"), QStringLiteral("Travel")});
                      })),
-        BooksCommand(data, "add category", {},
-                     Plain([](BooksWorkspace& ws) { ws.AddCategory(QStringLiteral("Postage")); })),
+        BooksCommand(data, "add category", {}, Plain([](BooksWorkspace& ws) {
+                         ws.AddCategory(QStringLiteral("Courier Fees"));
+                     })),
         BooksCommand(data, "link client file", {}, Plain([set = data.set](BooksWorkspace& ws) {
                          ws.SetPL5File(set.clientFiles.clientFile);
                      })),
