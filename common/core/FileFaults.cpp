@@ -58,6 +58,11 @@ int ParseError(const QString& name) {
     return 0;
 }
 
+bool NeedsSpace(FileCall call) {
+    return call == FileCall::Open || call == FileCall::Write || call == FileCall::Flush ||
+           call == FileCall::Resize;
+}
+
 } // namespace
 
 std::atomic<bool> fault_detail::armed{false};
@@ -71,7 +76,7 @@ int fault_detail::Pass(FileCall call, const QString& path) {
     }
     const FileFault& fault = plan.fault;
     if (fault.atCall == 0 || number < fault.atCall ||
-        (number > fault.atCall && !fault.persistent)) {
+        (number > fault.atCall && (!fault.persistent || (fault.spaceOnly && !NeedsSpace(call))))) {
         return 0;
     }
     plan.fired = true;

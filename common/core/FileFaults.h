@@ -39,6 +39,10 @@ struct FileFault {
     int error = EIO;
     // Every call from atCall on fails too, as on a full disk.
     bool persistent = false;
+    // With persistent: only the later calls that need space fail (open,
+    // write, flush, resize); reads, renames, removes and locks go through,
+    // as they do on a full disk.
+    bool spaceOnly = false;
 };
 
 // Exit status of a process stopped by Action::Crash.

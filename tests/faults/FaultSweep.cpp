@@ -184,7 +184,8 @@ QString CompareTables(const RecordTable& held, const RecordTable& fresh) {
 }
 
 SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data,
-                               const SweepCommand& command) {
+                               const SweepCommand& command, FaultPattern pattern) {
+    const bool diskFull = pattern == FaultPattern::DiskFull;
     SweepResult result;
     FolderSnapshot before;
     FolderSnapshot after;
@@ -208,7 +209,8 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
         after = SnapshotFolder(folder);
     }
     for (qint64 call = 1; call <= result.calls; ++call) {
-        const int error = kErrors[static_cast<std::size_t>(call) % kErrors.size()];
+        const int error =
+            diskFull ? ENOSPC : kErrors[static_cast<std::size_t>(call) % kErrors.size()];
         const QString run = QStringLiteral("call %1 (%2): ").arg(call).arg(ErrorName(error));
         RestoreFolder(folder, data);
         TestContext context;
@@ -221,7 +223,9 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
         RunEnd end;
         QString calledAt;
         {
-            const FileFaultScope fault({.atCall = call, .error = error}, true);
+            const FileFaultScope fault(
+                {.atCall = call, .error = error, .persistent = diskFull, .spaceOnly = diskFull},
+                true);
             end = RunOnce(*subject, context);
             if (!fault.Fired()) {
                 result.faults.append(run + QStringLiteral("never reached"));

@@ -53,10 +53,17 @@ struct SweepResult {
     QStringList faults;     // what went wrong, one line per run and kind
 };
 
+// How the injected faults fall: one call fails (its error EIO, ENOSPC and
+// EACCES in turn), or the disk is full from that call on (ENOSPC for every
+// later call that needs space, the clean-up's included; the checks run once
+// space is back, after the next open's recovery).
+enum class FaultPattern { OneCall, DiskFull };
+
 // data: the folder's files before each run, written into folder (a fixed
 // path, so stored paths stay valid).
 SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data,
-                               const SweepCommand& command);
+                               const SweepCommand& command,
+                               FaultPattern pattern = FaultPattern::OneCall);
 
 // Where two tables hold different records (row order aside): the first
 // record only one of them holds; empty when they agree.

@@ -26,8 +26,8 @@ QString SweepData::Relative(const QString& path) const {
     return QDir(folder).relativeFilePath(path);
 }
 
-SweepResult SweepData::Sweep(const SweepCommand& command) const {
-    return SweepCommandFaults(folder, files, command);
+SweepResult SweepData::Sweep(const SweepCommand& command, FaultPattern pattern) const {
+    return SweepCommandFaults(folder, files, command, pattern);
 }
 
 void ReportSweep(const SweepCommand& command, const SweepResult& result) {

@@ -24,7 +24,8 @@ public:
     // A path as the sweep's file groups name it.
     QString Relative(const QString& path) const;
 
-    SweepResult Sweep(const SweepCommand& command) const;
+    SweepResult Sweep(const SweepCommand& command,
+                      FaultPattern pattern = FaultPattern::OneCall) const;
 
 private:
     QTemporaryDir root_;

@@ -348,6 +348,34 @@ private slots:
         ReportSweep(command, data_.Sweep(command));
     }
 
+    // Whole-file commands when the disk fills up at any call.
+    void diskFullFromEveryCall_data() {
+        QTest::addColumn<int>("index");
+        const QStringList wholeFile = {"save as",
+                                       "new file",
+                                       "billing backup",
+                                       "calendar backup",
+                                       "restore billing backup",
+                                       "restore calendar backup",
+                                       "export",
+                                       "link client file",
+                                       "link bookkeeping set",
+                                       "statement backup text",
+                                       "restore statement"};
+        const QList<SweepCommand> commands = AllCommands(data_);
+        for (int k = 0; k < commands.size(); ++k) {
+            if (wholeFile.contains(commands[k].name)) {
+                QTest::newRow(qPrintable(commands[k].name)) << k;
+            }
+        }
+    }
+
+    void diskFullFromEveryCall() {
+        QFETCH(int, index);
+        const SweepCommand command = AllCommands(data_).at(index);
+        ReportSweep(command, data_.Sweep(command, FaultPattern::DiskFull));
+    }
+
 private:
     SweepData data_;
 };

@@ -210,6 +210,26 @@ private slots:
         ReportSweep(command, data_.Sweep(command));
     }
 
+    // Whole-file commands when the disk fills up at any call.
+    void diskFullFromEveryCall_data() {
+        QTest::addColumn<int>("index");
+        const QStringList wholeFile = {"save as",      "new set",        "pack",
+                                       "backup",       "restore",        "export",
+                                       "set accounts", "set categories", "link client file"};
+        const QList<SweepCommand> commands = BooksCommands(data_);
+        for (int k = 0; k < commands.size(); ++k) {
+            if (wholeFile.contains(commands[k].name)) {
+                QTest::newRow(qPrintable(commands[k].name)) << k;
+            }
+        }
+    }
+
+    void diskFullFromEveryCall() {
+        QFETCH(int, index);
+        const SweepCommand command = BooksCommands(data_).at(index);
+        ReportSweep(command, data_.Sweep(command, FaultPattern::DiskFull));
+    }
+
 private:
     SweepData data_;
 };

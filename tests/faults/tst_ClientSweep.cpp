@@ -173,6 +173,25 @@ private slots:
         ReportSweep(command, data_.Sweep(command));
     }
 
+    // Whole-file commands when the disk fills up at any call.
+    void diskFullFromEveryCall_data() {
+        QTest::addColumn<int>("index");
+        const QStringList wholeFile = {
+            "save", "save as", "pack", "restore", "backup", "export", "close with an edited memo"};
+        const QList<SweepCommand> commands = ClientCommands(data_);
+        for (int k = 0; k < commands.size(); ++k) {
+            if (wholeFile.contains(commands[k].name)) {
+                QTest::newRow(qPrintable(commands[k].name)) << k;
+            }
+        }
+    }
+
+    void diskFullFromEveryCall() {
+        QFETCH(int, index);
+        const SweepCommand command = ClientCommands(data_).at(index);
+        ReportSweep(command, data_.Sweep(command, FaultPattern::DiskFull));
+    }
+
 private:
     SweepData data_;
 };

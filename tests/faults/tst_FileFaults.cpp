@@ -1,6 +1,9 @@
 #include "common/core/Exceptions.h"
 #include "common/core/FileFaults.h"
 #include "common/core/FileIo.h"
+#include "common/core/FileSet.h"
+#include "common/core/RecordFile.h"
+#include "common/core/StatusPatcher.h"
 #include "common/core/TextFile.h"
 #include "tests/support/Support.h"
 #include "tests/support/TestMain.h"
@@ -27,6 +30,26 @@ template <class Body> int ExitStatusOf(Body body) {
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+constexpr int kRecordSize = 8;
+
+QByteArray Records(const QList<char>& fills) {
+    QByteArray bytes;
+    for (char fill : fills) {
+        bytes += QByteArray(kRecordSize, fill);
+    }
+    return bytes;
+}
+
+// Writes records 1 and 2 over 'b' and 'c' and appends one, in one object.
+void WriteInPlace(const QString& path, RecordFile::Mode mode) {
+    RecordFile file(path, kRecordSize, mode);
+    file.Seek(1);
+    file.Write(Records({'x'}));
+    file.Write(Records({'y'}));
+    file.Append(Records({'z'}));
+    file.Close();
 }
 
 } // namespace
@@ -104,6 +127,105 @@ private slots:
         FileFaultScope fault({.atCall = 1, .error = ENOSPC, .persistent = persistent});
         QVERIFY(!RemoveFile(folder.Path("gone")));
         QCOMPARE(!RemoveFile(folder.Path("gone")), secondFails);
+    }
+
+    void failedWriteInPlacePutsTheOldRecordsBack_data() {
+        QTest::addColumn<int>("call");
+        QTest::addColumn<bool>("exists");
+        // Calls: open, read (kept record 1), write, read (kept record 2),
+        // write, write (append), flush.
+        QTest::newRow("first write") << 3 << true;
+        QTest::newRow("second write") << 5 << true;
+        QTest::newRow("append") << 6 << true;
+        QTest::newRow("close") << 7 << true;
+        QTest::newRow("new file, close") << 5 << false;
+    }
+
+    void failedWriteInPlacePutsTheOldRecordsBack() {
+        QFETCH(int, call);
+        QFETCH(bool, exists);
+        test::TempFolder folder;
+        const QString path = folder.Path("records.dat");
+        if (exists) {
+            folder.WriteBytes("records.dat", Records({'a', 'b', 'c'}));
+        }
+        {
+            FileFaultScope fault({.atCall = call, .error = EIO});
+            QVERIFY_THROWS_EXCEPTION(IoError,
+                                     WriteInPlace(path, exists ? RecordFile::Mode::ReadWrite
+                                                               : RecordFile::Mode::OpenOrCreate));
+            QVERIFY(fault.Fired());
+        }
+        if (exists) {
+            QCOMPARE(folder.ReadBytes("records.dat"), Records({'a', 'b', 'c'}));
+        } else {
+            QVERIFY(!folder.Exists("records.dat"));
+        }
+        WriteInPlace(path, RecordFile::Mode::OpenOrCreate);
+        QCOMPARE(folder.ReadBytes("records.dat"), Records({exists ? 'a' : '\0', 'x', 'y', 'z'}));
+    }
+
+    void failedPatchPutsTheOldFieldsBack_data() {
+        QTest::addColumn<int>("call");
+        // Calls: open, read, write, write, write, flush.
+        QTest::newRow("second patch") << 4;
+        QTest::newRow("third patch") << 5;
+        QTest::newRow("close") << 6;
+    }
+
+    void failedPatchPutsTheOldFieldsBack() {
+        QFETCH(int, call);
+        test::TempFolder folder;
+        const QByteArray before = Records({'\0', '\0', '\0'});
+        folder.WriteBytes("records.dat", before);
+        {
+            FileFaultScope fault({.atCall = call, .error = ENOSPC});
+            try {
+                StatusPatcher patch(folder.Path("records.dat"), kRecordSize, 4);
+                patch.WriteMark(1, true);
+                patch.WriteStatus(2, -1);
+                patch.WriteMark(3, true);
+                patch.Close();
+                QFAIL("no error reported");
+            } catch (const IoError& e) {
+                QVERIFY(e.Message().contains(SystemErrorText(ENOSPC)));
+            }
+        }
+        QCOMPARE(folder.ReadBytes("records.dat"), before);
+    }
+
+    void setCleanupFailureKeepsTheJournalForTheNextOpen() {
+        test::TempFolder folder;
+        const QString a = folder.Path("a.dat");
+        const QString b = folder.Path("b.dat");
+        folder.WriteBytes("a.dat", kOld);
+        folder.WriteBytes("b.dat", kOld);
+        qint64 calls = 0;
+        {
+            // Count the calls of a replacement; its last removes the journal,
+            // the one before it removes b's previous copy.
+            FileFaultScope count;
+            FileSetWriter set(a);
+            WriteFileAtomically(set.Stage(a), kNew);
+            WriteFileAtomically(set.Stage(b), kNew);
+            set.Commit();
+            calls = count.Calls();
+        }
+        folder.WriteBytes("a.dat", kOld);
+        folder.WriteBytes("b.dat", kOld);
+        {
+            FileFaultScope fault({.atCall = calls - 1, .error = EACCES});
+            FileSetWriter set(a);
+            WriteFileAtomically(set.Stage(a), kNew);
+            WriteFileAtomically(set.Stage(b), kNew);
+            set.Commit();
+        }
+        QCOMPARE(folder.ReadBytes("a.dat"), kNew);
+        QCOMPARE(folder.ReadBytes("b.dat"), kNew);
+        QVERIFY(folder.Exists("a.dat.kiv5-set"));
+        QVERIFY(RecoverFileSet(a, {a, b}));
+        QCOMPARE(QDir(folder.Folder()).entryList(QDir::Files), (QStringList{"a.dat", "b.dat"}));
+        QCOMPARE(folder.ReadBytes("b.dat"), kNew);
     }
 
     void crashStopsTheProcessAtTheCall() {
