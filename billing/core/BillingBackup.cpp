@@ -135,6 +135,9 @@ RestoredBilling ReadBillingBackup(const QString& chosen, const Clock& clock,
     const BackupName name = SplitBackupName(chosen);
     const QString path =
         name.base + QStringLiteral("_bil_") + name.counter + QStringLiteral(".txt");
+    const QString listing = name.base + QLatin1Char('_') + name.counter + QStringLiteral(".bkp");
+    // A backup whose writing was cut short is finished before it is read.
+    RecoverFileSet(listing, {listing, path});
     const QStringList lines = ReadTextLines(path);
     const QString stamp = FormatDateTime(clock.Now(), Midnight::Omit);
     RestoredBilling restored{MakeBillTable(), name.base + QStringLiteral(".qy5")};

@@ -69,6 +69,7 @@ void BillingWorkspace::SelectAll(bool selected, const PercentProgress& progress)
         return;
     }
     ResetOnExit reset(*this);
+    const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
     BillPatcher patch(files_.dataFile);
     const QString mark = selected ? QStringLiteral("X") : QString();
     for (qsizetype k = 0; k < live.size(); ++k) {
@@ -93,8 +94,9 @@ void BillingWorkspace::SetFilter(const BillFilterRec& criteria, const PercentPro
         return;
     }
     ResetOnExit reset(*this);
-    bool hidden = false;
-    try {
+    {
+        // A failed patch leaves the file, the rows and the filter as they were.
+        const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
         BillPatcher patch(files_.dataFile);
         const int rows = table_.DataRowCount();
         for (int row = 1; row <= rows; ++row) {
@@ -107,17 +109,10 @@ void BillingWorkspace::SetFilter(const BillFilterRec& criteria, const PercentPro
                 table_.SetCell(row, BillColumn::Status,
                                stored == -2 ? QStringLiteral("-2") : QStringLiteral("-1"));
                 table_.SetHidden(row, true);
-                hidden = true;
             }
             Report(progress, row, rows);
         }
         patch.Close();
-    } catch (...) {
-        if (hidden) {
-            filterActive_ = true;
-            emit FilterChanged(true);
-        }
-        throw;
     }
     criteria_ = filter.criteria;
     filterActive_ = true;
@@ -133,6 +128,7 @@ void BillingWorkspace::CancelFilter(const PercentProgress& progress) {
     }
     ResetOnExit reset(*this);
     if (!filtered.isEmpty()) {
+        const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
         BillPatcher patch(files_.dataFile);
         for (qsizetype k = 0; k < filtered.size(); ++k) {
             const int row = filtered[k];

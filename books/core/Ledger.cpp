@@ -279,9 +279,18 @@ bool Ledger::DeleteRow(int row, const Clock& clock, const ErrorSink& errors) {
     if (!HasRow(row)) {
         return false;
     }
+    const QStringList before = table_.Row(row);
+    const bool hidden = table_.IsHidden(row);
     table_.SetCell(row, LedgerColumn::Status, QStringLiteral("-2"));
     table_.SetHidden(row, true);
-    return WriteWithStampTest(row, clock, errors);
+    try {
+        return WriteWithStampTest(row, clock, errors);
+    } catch (...) {
+        // A delete that fails leaves the row as the file still holds it.
+        table_.Row(row) = before;
+        table_.SetHidden(row, hidden);
+        throw;
+    }
 }
 
 RecordDeleteOutcome Ledger::Delete(int row, bool formOpen, const Clock& clock,
@@ -378,6 +387,7 @@ void Ledger::PatchInFileOrder(
     // Writes in the order of the file pass through it once; in the table's
     // order they would jump about the whole file.
     const std::vector<RowAtPosition> rows = RowsInFileOrder(table_, LedgerColumn::Position);
+    const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
     LedgerPatcher patcher(path_);
     const auto total = static_cast<qint64>(rows.size());
     qint64 done = 0;

@@ -31,8 +31,20 @@ int SortAndFind(RecordTable& table, const TableProfile& profile, SortState& stat
 EntrySave SaveClientEntry(const ClientFiles& files, RecordTable& table, const TableProfile& profile,
                           SortState& state, int row, const ClientEntry& entry, MemoList& memo,
                           const Clock& clock) {
+    // A save that fails leaves the row and the memo lines as they were.
+    const QStringList cells = table.Row(row);
+    const bool hidden = table.IsHidden(row);
+    const MemoList lines = memo;
     EntryFormToGridRow(entry, table, row, memo);
-    const SlotWrite written = SaveClientRow(files.clientFile, table, row, clock);
+    SlotWrite written;
+    try {
+        written = SaveClientRow(files.clientFile, table, row, clock);
+    } catch (...) {
+        table.Row(row) = cells;
+        table.SetHidden(row, hidden);
+        memo = lines;
+        throw;
+    }
     EntrySave save;
     save.conflict = written.conflict;
     save.stored = written.stored;

@@ -153,8 +153,8 @@ void SetAllMarks(const QString& path, RecordTable& table, bool selected,
         CheckClientSlot(file, recordNumbers.back());
     }
     const QString mark = selected ? QStringLiteral("X") : QString();
+    // The marks change in the table only once every record is written.
     for (int row = 1; row < table.RowCount(); ++row) {
-        table.SetCell(row, ClientCol::Mark, mark);
         const int slot = recordNumbers[static_cast<std::size_t>(row - 1)];
         file.Seek(slot);
         QByteArray stored = file.Read();
@@ -166,6 +166,9 @@ void SetAllMarks(const QString& path, RecordTable& table, bool selected,
         }
     }
     file.Close();
+    for (int row = 1; row < table.RowCount(); ++row) {
+        table.SetCell(row, ClientCol::Mark, mark);
+    }
 }
 
 } // namespace kiv5

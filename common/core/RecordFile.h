@@ -1,17 +1,24 @@
 #pragma once
 
+#include "common/core/FileIo.h"
 #include "common/core/RecordCodec.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
+#include <unordered_set>
+#include <vector>
 
 namespace kiv5 {
 
 // A file of fixed-size records, opened for one operation and closed when the
 // object goes (or by Close, which reports a failed close). Every failure
 // throws IoError with the system's text.
+//
+// Changes in place are all or nothing: the first write over a record keeps
+// the record's old bytes, and when the object goes without a successful
+// Close (a failed write, a failed close, an error between two writes) the
+// old records are put back and the file cut to its old length (a file this
+// object created is removed), so a failed command leaves the file as it was.
 class RecordFile {
 public:
     enum class Mode {
@@ -43,13 +50,30 @@ public:
     const QString& Path() const { return path_; }
 
 private:
+    struct Kept {
+        qint64 slot;
+        QByteArray bytes;
+    };
+
     [[noreturn]] void Fail(const QString& action) const;
     // Up to maxRecords whole records from the current one.
     QByteArray ReadBlock(qint64 maxRecords);
+    QByteArray ReadExactly(qint64 size);
+    void KeepOldRecord();
+    // Best effort on the way out of a failure: the first error is the one told.
+    void PutBackOldRecords() noexcept;
 
     QString path_;
     int recordSize_;
-    QFile file_;
+    DataFile file_;
+    bool writable_ = false;
+    bool created_ = false;
+    bool written_ = false;
+    qint64 oldCount_ = 0;
+    std::vector<Kept> kept_;
+    std::unordered_set<qint64> keptSlots_;
+    // The record last read, which a write over it need not read again.
+    Kept lastRead_{-1, {}};
 };
 
 // Out of line: GCC 12 reports false bounds faults when the decoding of a
@@ -82,7 +106,7 @@ public:
 private:
     QString path_;
     int recordSize_;
-    QSaveFile file_;
+    AtomicFile file_;
 };
 
 // Cuts a record file back to its first slotCount records: takes back a record

@@ -1,0 +1,384 @@
+#include "billing/core/BillingBackup.h"
+#include "billing/core/BillingWorkspace.h"
+#include "billing/core/CalendarFile.h"
+#include "billing/core/CalendarWorkspace.h"
+#include "billing/core/StatementWorkspace.h"
+#include "common/core/DateTime.h"
+#include "common/core/Exceptions.h"
+#include "common/core/RecordCodec.h"
+#include "tests/faults/SweepData.h"
+#include "tests/faults/WorkspaceSubject.h"
+#include "tests/support/TestMain.h"
+
+#include <QFileInfo>
+
+using namespace kiv5;
+using namespace kiv5::billing;
+using namespace kiv5::test;
+
+namespace {
+
+constexpr int kScreenWidth = 1280;
+
+QString Done() {
+    return {};
+}
+
+// --- bills ---------------------------------------------------------------
+
+using BillSubject = WorkspaceSubject<BillingWorkspace>;
+
+void Configure(BillingSettings& settings, const tool::DemoSet& set) {
+    settings.FilesDirectory = set.billingFolder;
+    settings.ISDirectory = set.statementFolder;
+    settings.PL5Directory = set.clientFolder;
+    settings.PL5FileName = QFileInfo(set.clientFiles.clientFile).fileName();
+    settings.SU5Directory = set.booksFolder;
+    settings.SU5FileName = QFileInfo(set.setFile).fileName();
+}
+
+QString BillsVersusDisk(BillingWorkspace& ws, const tool::DemoSet& set) {
+    if (!ws.IsOpen()) {
+        return {};
+    }
+    TestContext context;
+    BillingWorkspace fresh(kScreenWidth, context);
+    Configure(fresh.settings, set);
+    try {
+        fresh.Open(ws.Files().linkFile);
+    } catch (const Kiv5Error& e) {
+        return QStringLiteral("the open file does not read back: ") + e.Message();
+    }
+    return CompareTables(ws.Table(), fresh.Table());
+}
+
+QStringList BillingPair(const SweepData& data, const QString& base) {
+    const BillingFiles files = BillingFilesFor(data.set.billingFolder, base);
+    return {data.Relative(files.linkFile), data.Relative(files.dataFile)};
+}
+
+SweepCommand BillCommand(const SweepData& data, const QString& name, BillSubject::Step prepare,
+                         BillSubject::Command run, QList<QStringList> groups = {}) {
+    const tool::DemoSet set = data.set;
+    const auto make = [set, prepare, run](const QString&, TestContext& context) {
+        auto ws = std::make_unique<BillingWorkspace>(kScreenWidth, context);
+        const BillSubject::Step open = [set, prepare](BillingWorkspace& w) {
+            Configure(w.settings, set);
+            w.settings.AutomaticBackupFlag = false;
+            w.Open(set.linkFile);
+            if (prepare) {
+                prepare(w);
+            }
+        };
+        const auto check = [set](BillingWorkspace& w) { return BillsVersusDisk(w, set); };
+        return std::make_unique<BillSubject>(std::move(ws), open, run, check);
+    };
+    groups.prepend(BillingPair(data, QFileInfo(data.set.linkFile).fileName()));
+    return {name, make, groups};
+}
+
+template <class W, class F> std::function<QString(W&)> Plain(F command) {
+    return [command](W& ws) {
+        command(ws);
+        return Done();
+    };
+}
+
+BillFilterRec NameFilter() {
+    BillFilterRec criteria;
+    criteria.FullName = QStringLiteral("a");
+    return criteria;
+}
+
+QList<SweepCommand> BillCommands(const SweepData& data) {
+    using W = BillingWorkspace;
+    const QString folder = data.set.billingFolder;
+    auto backup = std::make_shared<QString>();
+    const BillingBackupFiles firstBackup = BillingBackupFilesFor(data.set.linkFile, 1);
+    const QStringList backupPair = {data.Relative(firstBackup.listing),
+                                    data.Relative(firstBackup.rows)};
+    return {
+        BillCommand(data, "save bill", {},
+                    [](W& ws) {
+                        BillEntry entry = ws.EntryOf(1);
+                        entry.fullName += QStringLiteral(" Jr.");
+                        const BillSaveOutcome saved = ws.SaveBill(1, entry);
+                        return saved.kind == BillSaveOutcome::Saved
+                                   ? Done()
+                                   : QStringLiteral("save outcome %1").arg(saved.kind);
+                    }),
+        BillCommand(data, "add bill", {},
+                    [](W& ws) {
+                        const BillAddOutcome added = ws.Add();
+                        return added.code == 0 ? Done()
+                                               : QStringLiteral("add code %1").arg(added.code);
+                    }),
+        BillCommand(data, "delete bill", {},
+                    [](W& ws) {
+                        return ws.Delete(1, false).conflict ? QStringLiteral("conflict") : Done();
+                    }),
+        BillCommand(data, "delete selected bill", {},
+                    Plain<W>([](W& ws) { ws.DeleteSelectedRow(1); })),
+        BillCommand(data, "select all", {}, Plain<W>([](W& ws) { ws.SelectAll(true); })),
+        BillCommand(data, "filter", {}, Plain<W>([](W& ws) { ws.SetFilter(NameFilter()); })),
+        BillCommand(
+            data, "cancel filter", [](W& ws) { ws.SetFilter(NameFilter()); },
+            Plain<W>([](W& ws) { ws.CancelFilter(); })),
+        BillCommand(data, "save as", {},
+                    Plain<W>([folder](W& ws) { ws.SaveAs(folder + "copy.qy5"); }),
+                    {BillingPair(data, "copy.qy5")}),
+        BillCommand(data, "new file", {},
+                    Plain<W>([folder](W& ws) { ws.New(folder + "fresh.qy5"); }),
+                    {BillingPair(data, "fresh.qy5")}),
+        BillCommand(data, "billing backup", {}, Plain<W>([](W& ws) { ws.MakeBillingBackup(); }),
+                    {backupPair}),
+        BillCommand(data, "calendar backup", {}, Plain<W>([](W& ws) { ws.MakeCalendarBackup(); })),
+        BillCommand(
+            data, "restore billing backup",
+            [backup](W& ws) {
+                *backup = ws.MakeBillingBackup().listing;
+                ws.Delete(1, false);
+            },
+            Plain<W>([backup](W& ws) { ws.RestoreBillingBackup(*backup); })),
+        BillCommand(
+            data, "restore calendar backup", [backup](W& ws) { *backup = ws.MakeCalendarBackup(); },
+            Plain<W>([backup](W& ws) { ws.RestoreCalendarBackup(*backup); })),
+        BillCommand(data, "export", {},
+                    Plain<W>([folder](W& ws) { ws.Export(folder + "export.txt", false); })),
+        BillCommand(
+            data, "link client file", {},
+            Plain<W>([file = data.set.clientFiles.clientFile](W& ws) { ws.SetPL5File(file); })),
+        BillCommand(data, "link bookkeeping set", {},
+                    [file = data.set.setFile](W& ws) {
+                        const int code = ws.SetSU5File(file);
+                        return code == 0 ? Done() : QStringLiteral("link code %1").arg(code);
+                    }),
+        BillCommand(
+            data, "close with automatic backups",
+            [](W& ws) { ws.settings.AutomaticBackupFlag = true; },
+            [](W& ws) {
+                const AutomaticBackupOutcome outcome = ws.Close();
+                return outcome.failures.join(u'\n');
+            },
+            {backupPair}),
+    };
+}
+
+// --- statements ----------------------------------------------------------
+
+struct Statement {
+    explicit Statement(TestContext& context) : ws(settings, context) {}
+    BillingSettings settings;
+    StatementWorkspace ws;
+};
+
+using StatementSubject = WorkspaceSubject<Statement>;
+
+QString StatementVersusDisk(Statement& s) {
+    if (!s.ws.IsOpen()) {
+        return {};
+    }
+    TestContext context;
+    Statement fresh(context);
+    fresh.settings = s.settings;
+    try {
+        fresh.ws.Open(s.ws.Path());
+    } catch (const Kiv5Error& e) {
+        return QStringLiteral("the statement does not read back: ") + e.Message();
+    }
+    return CompareTables(s.ws.Table(), fresh.ws.Table());
+}
+
+SweepCommand StatementCommand(const SweepData& data, const QString& name,
+                              StatementSubject::Step prepare, StatementSubject::Command run) {
+    const tool::DemoSet set = data.set;
+    const auto make = [set, prepare, run](const QString&, TestContext& context) {
+        auto statement = std::make_unique<Statement>(context);
+        const StatementSubject::Step open = [set, prepare](Statement& s) {
+            Configure(s.settings, set);
+            s.ws.Open(set.statementFiles.first());
+            if (prepare) {
+                prepare(s);
+            }
+        };
+        return std::make_unique<StatementSubject>(std::move(statement), open, run,
+                                                  StatementVersusDisk);
+    };
+    return {name, make, {}};
+}
+
+QList<SweepCommand> StatementCommands(const SweepData& data) {
+    using S = Statement;
+    const QString calendar = data.set.calendarFile;
+    return {
+        StatementCommand(data, "save statement line", {},
+                         [](S& s) {
+                             StatementEntry entry = s.ws.EntryOf(1);
+                             entry.description += QStringLiteral(" again");
+                             return s.ws.SaveToTable(1, entry).kind == StatementSaveOutcome::Saved
+                                        ? Done()
+                                        : QStringLiteral("conflict");
+                         }),
+        StatementCommand(data, "add statement line", {}, Plain<S>([](S& s) { s.ws.Add(); })),
+        StatementCommand(data, "delete statement line", {},
+                         [](S& s) {
+                             const int code = s.ws.Delete(1).code;
+                             return code == 0 ? Done() : QStringLiteral("delete code %1").arg(code);
+                         }),
+        StatementCommand(
+            data, "import calendar",
+            [calendar](S& s) {
+                const DayCount day = s.ws.EntryOf(1).date + 1;
+                TestContext context;
+                DayRec record = MakeBlankDay(day, context.clock);
+                record.SlotText[20] = QStringLiteral("Meeting");
+                record.SlotClientNo[20] = QStringLiteral("C-77");
+                record.SlotHours[20] = 1.5;
+                WriteDay(calendar, record, day);
+                s.ws.ImportCutOff = day - 1;
+            },
+            [calendar](S& s) {
+                const StatementImportOutcome outcome =
+                    s.ws.ImportCalendar(calendar, s.ws.ImportCutOff, QStringLiteral("C-77"));
+                return outcome.code == 0 && outcome.added == 1
+                           ? Done()
+                           : QStringLiteral("import code %1, %2 added")
+                                 .arg(outcome.code)
+                                 .arg(outcome.added);
+            }),
+        StatementCommand(data, "statement backup text", {},
+                         Plain<S>([](S& s) { s.ws.WriteBackupText(); })),
+        StatementCommand(
+            data, "restore statement",
+            [](S& s) {
+                s.ws.WriteBackupText();
+                s.ws.Delete(1);
+            },
+            Plain<S>([](S& s) { s.ws.Restore(s.ws.BackupTextPath()); })),
+    };
+}
+
+// --- calendar ------------------------------------------------------------
+
+struct Calendar {
+    Calendar(const QString& path, TestContext& context) : ws(path, context) {}
+    CalendarWorkspace ws;
+};
+
+using CalendarSubject = WorkspaceSubject<Calendar>;
+
+QString CalendarVersusDisk(Calendar& c) {
+    TestContext context;
+    Calendar fresh(c.ws.Path(), context);
+    try {
+        fresh.ws.GoTo(c.ws.CurrentDate());
+    } catch (const Kiv5Error& e) {
+        return QStringLiteral("the calendar does not read back: ") + e.Message();
+    }
+    if (!c.ws.DayModified &&
+        EncodeRecord(fresh.ws.CurrentDay()) != EncodeRecord(c.ws.CurrentDay())) {
+        return QStringLiteral("the day shown differs from the day stored");
+    }
+    return {};
+}
+
+SweepCommand CalendarCommand(const SweepData& data, const QString& name,
+                             CalendarSubject::Step prepare, CalendarSubject::Command run) {
+    const QString path = data.set.calendarFile;
+    const auto make = [path, prepare, run](const QString&, TestContext& context) {
+        auto calendar = std::make_unique<Calendar>(path, context);
+        return std::make_unique<CalendarSubject>(std::move(calendar), prepare, run,
+                                                 CalendarVersusDisk);
+    };
+    return {name, make, {}};
+}
+
+DayEntries Entries(const QString& text) {
+    DayEntries entries;
+    entries.text[18] = text;
+    entries.clientNo[18] = QStringLiteral("C-2");
+    entries.length[18] = QStringLiteral("1");
+    entries.notes = QStringLiteral("Bring the file");
+    return entries;
+}
+
+QList<SweepCommand> CalendarCommands(const SweepData& data) {
+    using C = Calendar;
+    return {
+        CalendarCommand(
+            data, "store day", [](C& c) { c.ws.GoTo(c.ws.CurrentDate()); },
+            Plain<C>([](C& c) { c.ws.StoreDay(Entries(QStringLiteral("Court"))); })),
+        CalendarCommand(
+            data, "store a day not stored before",
+            [](C& c) { c.ws.GoTo(c.ws.CurrentDate() + 400); },
+            Plain<C>([](C& c) { c.ws.StoreDay(Entries(QStringLiteral("Hearing"))); })),
+        CalendarCommand(
+            data, "store week column", [](C& c) { c.ws.GoTo(c.ws.CurrentDate()); },
+            Plain<C>([](C& c) {
+                std::array<QString, kDaySlots> texts;
+                texts[20] = QStringLiteral("Deposition");
+                c.ws.StoreWeekColumn(c.ws.CurrentQDate().addDays(1), texts);
+            })),
+    };
+}
+
+QList<SweepCommand> AllCommands(const SweepData& data) {
+    return BillCommands(data) + StatementCommands(data) + CalendarCommands(data);
+}
+
+} // namespace
+
+class TestBillingSweep : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(data_.IsValid()); }
+
+    void everyCallFails_data() {
+        QTest::addColumn<int>("index");
+        const QList<SweepCommand> commands = AllCommands(data_);
+        for (int k = 0; k < commands.size(); ++k) {
+            QTest::newRow(qPrintable(commands[k].name)) << k;
+        }
+    }
+
+    void everyCallFails() {
+        QFETCH(int, index);
+        const SweepCommand command = AllCommands(data_).at(index);
+        ReportSweep(command, data_.Sweep(command));
+    }
+
+    // Whole-file commands when the disk fills up at any call.
+    void diskFullFromEveryCall_data() {
+        QTest::addColumn<int>("index");
+        const QStringList wholeFile = {"save as",
+                                       "new file",
+                                       "billing backup",
+                                       "calendar backup",
+                                       "restore billing backup",
+                                       "restore calendar backup",
+                                       "export",
+                                       "link client file",
+                                       "link bookkeeping set",
+                                       "statement backup text",
+                                       "restore statement"};
+        const QList<SweepCommand> commands = AllCommands(data_);
+        for (int k = 0; k < commands.size(); ++k) {
+            if (wholeFile.contains(commands[k].name)) {
+                QTest::newRow(qPrintable(commands[k].name)) << k;
+            }
+        }
+    }
+
+    void diskFullFromEveryCall() {
+        QFETCH(int, index);
+        const SweepCommand command = AllCommands(data_).at(index);
+        ReportSweep(command, data_.Sweep(command, FaultPattern::DiskFull));
+    }
+
+private:
+    SweepData data_;
+};
+
+KIV5_CORE_TEST_MAIN(TestBillingSweep)
+#include "tst_BillingSweep.moc"
