@@ -49,8 +49,12 @@ public:
         const QByteArrayView x = Text(static_cast<std::size_t>(a.row - 1));
         const QByteArrayView y = Text(static_cast<std::size_t>(b.row - 1));
         const auto common = static_cast<std::size_t>(std::min(x.size(), y.size()));
-        if (const int c = std::memcmp(x.data(), y.data(), common); c != 0) {
-            return c;
+        // The texts of a column of empty cells have no bytes at all: memcmp
+        // must not be handed their null pointer.
+        if (common > 0) {
+            if (const int c = std::memcmp(x.data(), y.data(), common); c != 0) {
+                return c;
+            }
         }
         return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
     }
