@@ -380,50 +380,52 @@ int Ledger::Prior(int current) const {
     return row < table_.RowCount() ? row : 0;
 }
 
-void Ledger::PatchInFileOrder(
-    const std::function<bool(int row)>& wanted,
-    const std::function<void(LedgerPatcher&, int row, int position)>& patch,
-    const PercentProgress& progress) {
+void Ledger::PatchInFileOrder(const std::function<bool(int row)>& wanted, FieldPatch patch,
+                              const std::function<void(int row)>& written,
+                              const PercentProgress& progress) {
     // Writes in the order of the file pass through it once; in the table's
     // order they would jump about the whole file.
     const std::vector<RowAtPosition> rows = RowsInFileOrder(table_, LedgerColumn::Position);
-    const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
     LedgerPatcher patcher(path_);
+    std::vector<int> patched;
+    const auto collect = [&patched](int row) { patched.push_back(row); };
     const auto total = static_cast<qint64>(rows.size());
     qint64 done = 0;
     for (const RowAtPosition& at : rows) {
         if (wanted(at.row)) {
-            patch(patcher, at.row, at.position);
+            if (patcher.Status(at.position) == -2) {
+                MarkDeleted(at.row);
+            } else if (patch.status) {
+                patcher.QueueStatus(at.position, patch.value, at.row);
+            } else {
+                patcher.QueueMark(at.position, patch.value != 0, at.row);
+            }
+            if (patcher.QueueFull()) {
+                patcher.Flush(collect);
+            }
         }
         Report(progress, ++done, total);
     }
+    patcher.Flush(collect);
     patcher.Close();
+    for (const int row : patched) {
+        written(row);
+    }
 }
 
 void Ledger::SelectAll(bool selected, const PercentProgress& progress) {
     const QString mark = selected ? QStringLiteral("X") : QString();
     PatchInFileOrder([this](int row) { return table_.IsActive(row); },
-                     [&](LedgerPatcher& patch, int row, int position) {
-                         if (patch.Status(position) == -2) {
-                             MarkDeleted(row);
-                         } else {
-                             patch.WriteMark(position, selected);
-                             table_.SetCell(row, LedgerColumn::Mark, mark);
-                         }
-                     },
-                     progress);
+                     {.status = false, .value = selected ? 1 : 0},
+                     [&](int row) { table_.SetCell(row, LedgerColumn::Mark, mark); }, progress);
 }
 
 void Ledger::SetFilter(const FilterRec& criteria, const PercentProgress& progress) {
     criteria_ = CutFilterRec(criteria);
     const LedgerFilterTest test(criteria_);
     PatchInFileOrder([&](int row) { return table_.IsActive(row) && !test.Passes(table_, row); },
-                     [this](LedgerPatcher& patch, int row, int position) {
-                         if (patch.Status(position) == -2) {
-                             MarkDeleted(row);
-                             return;
-                         }
-                         patch.WriteStatus(position, -1);
+                     {.status = true, .value = -1},
+                     [this](int row) {
                          table_.SetCell(row, LedgerColumn::Status, QStringLiteral("-1"));
                          table_.SetHidden(row, true);
                      },
@@ -435,12 +437,8 @@ void Ledger::CancelFilter(const PercentProgress& progress) {
         return;
     }
     PatchInFileOrder([this](int row) { return table_.Status(row) == QLatin1String("-1"); },
-                     [this](LedgerPatcher& patch, int row, int position) {
-                         if (patch.Status(position) == -2) {
-                             MarkDeleted(row);
-                             return;
-                         }
-                         patch.WriteStatus(position, 0);
+                     {.status = true, .value = 0},
+                     [this](int row) {
                          table_.SetCell(row, LedgerColumn::Status, QStringLiteral("0"));
                          table_.SetHidden(row, false);
                      },

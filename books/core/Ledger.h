@@ -145,10 +145,19 @@ public:
     QList<CompareRow> CompareRowsOf(const QStringList& cells, const ErrorSink& errors) const;
 
 private:
-    // Calls patch for each row wanted, in the order of the records in the
-    // file, with the file open for patching.
-    void PatchInFileOrder(const std::function<bool(int row)>& wanted,
-                          const std::function<void(LedgerPatcher&, int row, int position)>& patch,
+    // One field written to every record wanted: the mark (value 0 or 1) or
+    // the status.
+    struct FieldPatch {
+        bool status = false;
+        qint32 value = 0;
+    };
+    // Writes the field of each row wanted, in the order of the records in
+    // the file; once every record holds it, calls written(row) for each. A
+    // record another user deleted meanwhile is not written: its row stays
+    // deleted. When a write fails the file gets its old fields back and the
+    // other rows stay as they were.
+    void PatchInFileOrder(const std::function<bool(int row)>& wanted, FieldPatch patch,
+                          const std::function<void(int row)>& written,
                           const PercentProgress& progress);
     // The row of a record another user deleted: stays deleted and hidden.
     void MarkDeleted(int row);

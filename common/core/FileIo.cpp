@@ -114,6 +114,13 @@ bool DataFile::WriteAt(qint64 offset, QByteArrayView bytes) {
 #endif
 }
 
+void DataFile::WriteAtMany(std::span<PositionedWrite> writes, PositionedWriter& writer) {
+    for (PositionedWrite& write : writes) {
+        write.error = FileCallGate(FileCall::Write, path_);
+    }
+    writer.Submit(file_.handle(), writes);
+}
+
 bool DataFile::Flush() {
     return Gate(FileCall::Flush) && file_.flush();
 }

@@ -7,12 +7,14 @@
 // (false, ErrorString()); callers turn them into IoError.
 
 #include "common/core/FileFaults.h"
+#include "common/core/PositionedWrites.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace kiv5 {
 
@@ -37,6 +39,9 @@ public:
     // Writes at an offset without moving through the buffer (the file must be
     // open Unbuffered).
     bool WriteAt(qint64 offset, QByteArrayView bytes);
+    // Many small writes at their offsets handed to the system together, each
+    // passing the gate as one write; each entry gets its own error.
+    void WriteAtMany(std::span<PositionedWrite> writes, PositionedWriter& writer);
     bool Flush();
     bool Resize(qint64 size);
     // Flushes and closes; false when either fails.

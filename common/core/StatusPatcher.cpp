@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QtEndian>
+#include <cstring>
 #include <exception>
 
 namespace kiv5 {
@@ -67,7 +68,7 @@ StatusPatcher::~StatusPatcher() {
 
 void StatusPatcher::PutBackOldFields() noexcept {
     for (auto k = kept_.rbegin(); k != kept_.rend(); ++k) {
-        if (!file_.WriteAt(k->offset, k->bytes)) {
+        if (!file_.WriteAt(k->offset, QByteArrayView(k->bytes, k->size))) {
             break;
         }
     }
@@ -75,18 +76,65 @@ void StatusPatcher::PutBackOldFields() noexcept {
     file_.Close();
 }
 
-void StatusPatcher::WriteAt(int position, int offset, const char* bytes, int size) {
+void StatusPatcher::Queue(int position, int offset, const char* bytes, int size, int tag) {
     CheckPosition(position);
     const auto at = static_cast<std::size_t>(position - 1);
-    QByteArray old(size, '\0');
+    Queued queued{tag, {}};
     if (offset == statusOffset_) {
-        qToLittleEndian(statuses_[at], old.data());
+        qToLittleEndian(statuses_[at], queued.old);
     } else {
-        old[0] = marks_[at];
+        queued.old[0] = marks_[at];
     }
-    kept_.push_back({qint64{position - 1} * recordSize_ + offset, old});
-    if (!file_.WriteAt(qint64{position - 1} * recordSize_ + offset, QByteArrayView(bytes, size))) {
-        Fail(QStringLiteral("write"));
+    PositionedWrite write;
+    write.offset = qint64{position - 1} * recordSize_ + offset;
+    std::memcpy(write.bytes, bytes, static_cast<std::size_t>(size));
+    write.size = size;
+    pending_.push_back(write);
+    queued_.push_back(queued);
+}
+
+void StatusPatcher::QueueMark(int position, bool selected, int tag) {
+    const char byte = selected ? 1 : 0;
+    Queue(position, markOffset_, &byte, 1, tag);
+}
+
+void StatusPatcher::QueueStatus(int position, qint32 status, int tag) {
+    char bytes[4];
+    qToLittleEndian(status, bytes);
+    Queue(position, statusOffset_, bytes, 4, tag);
+}
+
+bool StatusPatcher::QueueFull() const {
+    return pending_.size() >= 16384;
+}
+
+void StatusPatcher::Flush(const std::function<void(int tag)>& written) {
+    file_.WriteAtMany(pending_, writer_);
+    int error = 0;
+    for (std::size_t k = 0; k < pending_.size(); ++k) {
+        const PositionedWrite& write = pending_[k];
+        if (write.error != 0) {
+            error = error != 0 ? error : write.error;
+            continue;
+        }
+        PositionedWrite old = write;
+        std::memcpy(old.bytes, queued_[k].old, sizeof old.bytes);
+        kept_.push_back(old);
+        const auto at = static_cast<std::size_t>(write.offset / recordSize_);
+        if (write.offset % recordSize_ == statusOffset_) {
+            statuses_[at] = qFromLittleEndian<qint32>(write.bytes);
+        } else {
+            marks_[at] = write.bytes[0];
+        }
+        if (written) {
+            written(queued_[k].tag);
+        }
+    }
+    pending_.clear();
+    queued_.clear();
+    if (error != 0) {
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(file_.Path()), SystemErrorText(error)));
     }
 }
 
@@ -96,19 +144,19 @@ qint32 StatusPatcher::Status(int position) const {
 }
 
 void StatusPatcher::WriteMark(int position, bool selected) {
-    const char byte = selected ? 1 : 0;
-    WriteAt(position, markOffset_, &byte, 1);
-    marks_[static_cast<std::size_t>(position - 1)] = byte;
+    QueueMark(position, selected, 0);
+    Flush({});
 }
 
 void StatusPatcher::WriteStatus(int position, qint32 status) {
-    char bytes[4];
-    qToLittleEndian(status, bytes);
-    WriteAt(position, statusOffset_, bytes, 4);
-    statuses_[static_cast<std::size_t>(position - 1)] = status;
+    QueueStatus(position, status, 0);
+    Flush({});
 }
 
 void StatusPatcher::Close() {
+    if (!pending_.empty()) {
+        Flush({});
+    }
     if (!file_.Close()) {
         const QString reason = file_.ErrorString();
         file_.Open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered);

@@ -14,6 +14,7 @@
 #include "common/core/RecordTable.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace kiv5 {
@@ -33,21 +34,37 @@ public:
     qint32 Status(int position) const;
     void WriteMark(int position, bool selected);
     void WriteStatus(int position, qint32 status);
+
+    // Writes held back and handed to the file together by Flush: a command
+    // that patches most records of a large file spends its time in system
+    // calls otherwise. The tag names the write to the caller again.
+    void QueueMark(int position, bool selected, int tag);
+    void QueueStatus(int position, qint32 status, int tag);
+    bool QueueFull() const;
+    // Writes what is queued; calls written(tag) for each write that reached
+    // the file, then throws IoError when any did not.
+    void Flush(const std::function<void(int tag)>& written);
+    // For tests: queued writes go one by one, as where the kernel's ring is
+    // not available.
+    void ForceOneByOne() { writer_.ForceOneByOne(); }
+
+    // Flushes what is still queued and closes the file.
     void Close();
 
 private:
     void CheckPosition(int position) const;
-    // Writes the bytes at the offset within the record: one positioned
+    // Queues the bytes for the offset within the record: one positioned
     // write, nothing else of the record touched.
-    void WriteAt(int position, int offset, const char* bytes, int size);
+    void Queue(int position, int offset, const char* bytes, int size, int tag);
     void ReadStatuses();
     [[noreturn]] void Fail(const QString& action) const;
     // Best effort on the way out of a failure: the first error is the one told.
     void PutBackOldFields() noexcept;
 
-    struct Kept {
-        qint64 offset;
-        QByteArray bytes;
+    struct Queued {
+        int tag;
+        // The field's bytes before the write, for putting back.
+        char old[4];
     };
 
     DataFile file_;
@@ -57,8 +74,11 @@ private:
     qint64 count_ = 0;
     std::vector<qint32> statuses_;
     std::vector<char> marks_;
+    std::vector<PositionedWrite> pending_;
+    std::vector<Queued> queued_;
     // Old bytes of every field written, in the order written.
-    std::vector<Kept> kept_;
+    std::vector<PositionedWrite> kept_;
+    PositionedWriter writer_;
 };
 
 // Held by a patch command over its table: when the command fails (its
