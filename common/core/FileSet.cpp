@@ -177,12 +177,16 @@ bool RecoverFileSet(const QString& firstMember, const QStringList& members) {
         }
         return false;
     }
-    const QString folder = FolderPart(firstMember);
     for (const QString& name : ReadTextLines(journal)) {
-        if (name.isEmpty()) {
+        // Only the set's own members are touched, whatever the journal says:
+        // a damaged or foreign line ("../x") never reaches another file.
+        const auto member = std::find_if(members.begin(), members.end(), [&](const QString& m) {
+            return !name.isEmpty() && FileNamePart(m) == name;
+        });
+        if (member == members.end()) {
             continue;
         }
-        const QString target = folder + name;
+        const QString& target = *member;
         if (IsFile(StagedPath(target))) {
             Rename(StagedPath(target), target);
         } else if (!QFileInfo::exists(target) && IsFile(PreviousPath(target))) {

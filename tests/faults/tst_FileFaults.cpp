@@ -228,6 +228,30 @@ private slots:
         QCOMPARE(folder.ReadBytes("b.dat"), kNew);
     }
 
+    // The journal names the files recovery may rename and remove; a line
+    // that is no member of the set (a damaged or foreign journal) is passed
+    // over, so nothing outside the set is touched.
+    void recoveryTouchesOnlyTheSetsMembers() {
+        test::TempFolder folder;
+        QVERIFY(QDir(folder.Folder()).mkdir("set"));
+        const QString a = folder.Path("set/a.dat");
+        const QString b = folder.Path("set/b.dat");
+        folder.WriteBytes("set/a.dat", kOld);
+        folder.WriteBytes("set/b.dat", kOld);
+        folder.WriteBytes("set/a.dat.kiv5-new", kNew);
+        folder.WriteBytes("outside.dat.kiv5-new", kNew);
+        folder.WriteBytes("outside.dat.kiv5-old", kOld);
+        folder.WriteBytes("set/c.dat.kiv5-new", kNew);
+        folder.WriteBytes("set/a.dat.kiv5-set", "a.dat\r\n../outside.dat\r\nc.dat\r\n");
+        QVERIFY(RecoverFileSet(a, {a, b}));
+        QCOMPARE(folder.ReadBytes("set/a.dat"), kNew);
+        QCOMPARE(folder.ReadBytes("set/b.dat"), kOld);
+        QCOMPARE(QDir(folder.Folder()).entryList(QDir::Files),
+                 (QStringList{"outside.dat.kiv5-new", "outside.dat.kiv5-old"}));
+        QCOMPARE(QDir(folder.Path("set")).entryList(QDir::Files),
+                 (QStringList{"a.dat", "b.dat", "c.dat.kiv5-new"}));
+    }
+
     void crashStopsTheProcessAtTheCall() {
         test::TempFolder folder;
         folder.WriteBytes("a.txt", kOld);
