@@ -7,6 +7,7 @@
 #include "tools/kiv5/ImportCalendarCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
+#include "tools/kiv5/SoakCommand.h"
 #include "tools/kiv5/Usage.h"
 
 #include <cstdio>
@@ -35,6 +36,7 @@ constexpr std::array kCommands = {
     Command{kPrintCheckCommand, RunPrintCheck},
     Command{kBillCommand, RunBill},
     Command{kImportCalendarCommand, RunImportCalendar},
+    Command{kSoakCommand, RunSoak},
 };
 // clang-format on
 

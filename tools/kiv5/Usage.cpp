@@ -1,6 +1,7 @@
 #include "tools/kiv5/Usage.h"
 
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/SoakCommand.h"
 
 namespace kiv5::tool {
 
@@ -17,6 +18,7 @@ QString GeneralUsage() {
         "  print-check ...   write a check page as sumora5 prints it into a PDF file\n"
         "  bill ...          write a bill with its statements as quenby5 prints it (RTF)\n"
         "  import-calendar   add a client's calendar entries to an itemized statement\n"
+        "  soak FOLDER ...   several users at once on a demo data set, then a check\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -160,6 +162,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String(kImportCalendarCommand)) {
         return ImportCalendarUsage();
+    }
+    if (command == QLatin1String(kSoakCommand)) {
+        return SoakUsage();
     }
     return {};
 }
