@@ -3,6 +3,7 @@
 #include "billing/core/BillPatch.h"
 #include "billing/core/BillingWorkspace.h"
 #include "billing/core/BillingWorkspaceReset.h"
+#include "common/core/ConflictTest.h"
 #include "common/core/FastFind.h"
 #include "common/core/Misc.h"
 
@@ -69,6 +70,7 @@ void BillingWorkspace::SelectAll(bool selected, const PercentProgress& progress)
         return;
     }
     ResetOnExit reset(*this);
+    const RecordWriteLock lock(files_.dataFile);
     BillPatcher patch(files_.dataFile);
     const QString mark = selected ? QStringLiteral("X") : QString();
     for (qsizetype k = 0; k < live.size(); ++k) {
@@ -95,6 +97,7 @@ void BillingWorkspace::SetFilter(const BillFilterRec& criteria, const PercentPro
     ResetOnExit reset(*this);
     bool hidden = false;
     try {
+        const RecordWriteLock lock(files_.dataFile);
         BillPatcher patch(files_.dataFile);
         const int rows = table_.DataRowCount();
         for (int row = 1; row <= rows; ++row) {
@@ -133,6 +136,7 @@ void BillingWorkspace::CancelFilter(const PercentProgress& progress) {
     }
     ResetOnExit reset(*this);
     if (!filtered.isEmpty()) {
+        const RecordWriteLock lock(files_.dataFile);
         BillPatcher patch(files_.dataFile);
         for (qsizetype k = 0; k < filtered.size(); ++k) {
             const int row = filtered[k];
