@@ -1,5 +1,6 @@
 #include "tools/kiv5/SoakWorker.h"
 
+#include "common/core/ConflictTest.h"
 #include "common/core/Exceptions.h"
 #include "tools/kiv5/SoakDomain.h"
 #include "tools/kiv5/SoakLog.h"
@@ -101,7 +102,14 @@ private:
         } else {
             Log({SoakEvent::Conflict, domain.Name(), slot, seen, saved.storedIdentity});
             const bool keepEdited = rng_.bounded(2u) == 0;
-            domain.Resolve(keepEdited);
+            try {
+                domain.Resolve(keepEdited);
+            } catch (const SavedMeanwhileError&) {
+                // A third user saved meanwhile: found, and nothing written.
+                Log({SoakEvent::Conflict, domain.Name(), slot, saved.storedIdentity,
+                     QStringLiteral("saved meanwhile")});
+                return;
+            }
             if (keepEdited) {
                 // The edited version replaces the one the comparison showed.
                 Log({SoakEvent::Write, domain.Name(), slot, saved.storedIdentity, token});
