@@ -8,7 +8,6 @@
 #include "common/core/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <utility>
 
@@ -16,17 +15,7 @@ namespace kiv5::billing {
 namespace {
 
 QString ReadTemplateText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw IoError(QStringLiteral("Cannot open \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    return FromCp1252(bytes);
+    return FromCp1252(ReadFileBytes(path));
 }
 
 } // namespace

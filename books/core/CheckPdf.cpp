@@ -2,13 +2,13 @@
 
 #include "books/core/PainterCanvas.h"
 #include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
 
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace kiv5::books {
 namespace {
@@ -35,12 +35,12 @@ QString CheckPdfFileName(const QString& checkNumber) {
 
 void WriteCheckPdf(const QString& path, const CheckValues& values, const CheckPageOptions& options,
                    const ErrorSink& errors) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Fail(path, file.errorString());
+    AtomicFile file(path);
+    if (!file.Open()) {
+        Fail(path, file.ErrorString());
     }
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.Device());
         writer.setResolution(kCheckPdfResolution);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                          QMarginsF(0, 0, 0, 0)));
@@ -48,15 +48,15 @@ void WriteCheckPdf(const QString& path, const CheckValues& values, const CheckPa
         writer.setCreator(QStringLiteral("sumora5"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
+            file.Cancel();
             Fail(path, QStringLiteral("the page cannot be opened for drawing"));
         }
         PainterCanvas canvas(painter);
         PrintCheckPage(canvas, values, options, errors);
         painter.end();
     }
-    if (!file.commit()) {
-        Fail(path, file.errorString());
+    if (!file.Commit()) {
+        Fail(path, file.ErrorString());
     }
 }
 

@@ -1,50 +1,36 @@
 #include "common/core/FileSet.h"
 
 #include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
 #include "common/core/Misc.h"
 #include "common/core/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 namespace kiv5 {
 namespace {
-
-std::filesystem::path NativePath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-// Renames over an existing file in one step, as the system does.
 void Rename(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(NativePath(from), NativePath(to), error);
-    if (error) {
-        throw IoError(QStringLiteral("Cannot replace \"%1\": %2")
-                          .arg(Native(to), QString::fromStdString(error.message())));
+    QString error;
+    if (!RenameFile(from, to, &error)) {
+        throw IoError(QStringLiteral("Cannot replace \"%1\": %2").arg(Native(to), error));
     }
 }
 
 // Best effort on the way out of a failure: the first error is the one told.
 void RenameQuietly(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(NativePath(from), NativePath(to), error);
+    RenameFile(from, to);
 }
 
 void RemoveQuietly(const QString& path) {
     if (QFileInfo(path).isFile()) {
-        QFile::remove(path);
+        RemoveFile(path);
     }
 }
 
@@ -147,7 +133,7 @@ void FileSetWriter::Commit() {
     for (const Member& m : members_) {
         RemoveQuietly(m.previous);
     }
-    QFile::remove(FileSetJournalPath(first_));
+    RemoveFile(FileSetJournalPath(first_));
 }
 
 void FileSetWriter::RollBack(std::vector<Member>::reverse_iterator from) {
@@ -162,7 +148,7 @@ void FileSetWriter::RollBack(std::vector<Member>::reverse_iterator from) {
         }
     }
     RemoveStaged();
-    QFile::remove(FileSetJournalPath(first_));
+    RemoveFile(FileSetJournalPath(first_));
 }
 
 void FileSetWriter::RemoveStaged() {
@@ -201,7 +187,7 @@ bool RecoverFileSet(const QString& firstMember, const QStringList& members) {
         }
         RemoveQuietly(PreviousPath(target));
     }
-    QFile::remove(journal);
+    RemoveFile(journal);
     return true;
 }
 

@@ -26,65 +26,57 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
             flags |= QIODevice::ExistingOnly;
         }
     }
-    if (!file_.open(flags)) {
+    if (!file_.Open(flags)) {
         Fail(QStringLiteral("open"));
     }
-    CheckRecordFileLength(path_, file_.size(), recordSize_);
+    CheckRecordFileLength(path_, file_.Size(), recordSize_);
 }
 
-RecordFile::~RecordFile() {
-    if (file_.isOpen()) {
-        file_.close();
-    }
-}
+RecordFile::~RecordFile() = default;
 
 void RecordFile::Fail(const QString& action) const {
     throw IoError(QStringLiteral("Cannot %1 \"%2\": %3")
-                      .arg(action, QDir::toNativeSeparators(path_), file_.errorString()));
+                      .arg(action, QDir::toNativeSeparators(path_), file_.ErrorString()));
 }
 
 qint64 RecordFile::Count() const {
-    return file_.size() / recordSize_;
+    return file_.Size() / recordSize_;
 }
 
 bool RecordFile::AtEnd() const {
-    return file_.pos() + recordSize_ > file_.size();
+    return file_.Pos() + recordSize_ > file_.Size();
 }
 
 void RecordFile::Seek(qint64 slot) {
-    if (slot < 0 || !file_.seek(slot * recordSize_)) {
+    if (slot < 0 || !file_.Seek(slot * recordSize_)) {
         Fail(QStringLiteral("position in"));
     }
 }
 
 QByteArray RecordFile::Read() {
-    QByteArray bytes = file_.read(recordSize_);
-    if (bytes.size() != recordSize_) {
-        if (file_.error() == QFileDevice::NoError) {
-            throw IoError(QStringLiteral("Cannot read \"%1\": read beyond end of file")
-                              .arg(QDir::toNativeSeparators(path_)));
-        }
-        Fail(QStringLiteral("read"));
-    }
-    return bytes;
+    return ReadExactly(recordSize_);
 }
 
 QByteArray RecordFile::ReadBlock(qint64 maxRecords) {
-    const qint64 records = qMin(maxRecords, (file_.size() - file_.pos()) / recordSize_);
-    QByteArray bytes = file_.read(records * recordSize_);
-    if (bytes.size() != records * recordSize_) {
-        if (file_.error() == QFileDevice::NoError) {
-            throw IoError(QStringLiteral("Cannot read \"%1\": read beyond end of file")
-                              .arg(QDir::toNativeSeparators(path_)));
-        }
+    const qint64 records = qMin(maxRecords, (file_.Size() - file_.Pos()) / recordSize_);
+    return ReadExactly(records * recordSize_);
+}
+
+QByteArray RecordFile::ReadExactly(qint64 size) {
+    std::optional<QByteArray> bytes = file_.Read(size);
+    if (!bytes) {
         Fail(QStringLiteral("read"));
     }
-    return bytes;
+    if (bytes->size() != size) {
+        throw IoError(QStringLiteral("Cannot read \"%1\": read beyond end of file")
+                          .arg(QDir::toNativeSeparators(path_)));
+    }
+    return std::move(*bytes);
 }
 
 void RecordFile::Write(QByteArrayView bytes) {
     Q_ASSERT(bytes.size() == recordSize_);
-    if (file_.write(bytes.data(), bytes.size()) != bytes.size()) {
+    if (!file_.Write(bytes)) {
         Fail(QStringLiteral("write"));
     }
 }
@@ -97,43 +89,39 @@ qint64 RecordFile::Append(QByteArrayView bytes) {
 }
 
 void RecordFile::Close() {
-    if (!file_.flush()) {
+    if (!file_.Close()) {
         Fail(QStringLiteral("write"));
-    }
-    file_.close();
-    if (file_.error() != QFileDevice::NoError) {
-        Fail(QStringLiteral("close"));
     }
 }
 
 RecordFileWriter::RecordFileWriter(const QString& path, int recordSize)
     : path_(path), recordSize_(recordSize), file_(path) {
-    if (!file_.open(QIODevice::WriteOnly)) {
+    if (!file_.Open()) {
         throw IoError(QStringLiteral("Cannot create \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path_), file_.errorString()));
+                          .arg(QDir::toNativeSeparators(path_), file_.ErrorString()));
     }
 }
 
 void RecordFileWriter::Write(QByteArrayView bytes) {
     Q_ASSERT(bytes.size() == recordSize_);
-    if (file_.write(bytes.data(), bytes.size()) != bytes.size()) {
+    if (!file_.Write(bytes)) {
         throw IoError(QStringLiteral("Cannot write \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path_), file_.errorString()));
+                          .arg(QDir::toNativeSeparators(path_), file_.ErrorString()));
     }
 }
 
 void RecordFileWriter::Commit() {
-    if (!file_.commit()) {
+    if (!file_.Commit()) {
         throw IoError(QStringLiteral("Cannot replace \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path_), file_.errorString()));
+                          .arg(QDir::toNativeSeparators(path_), file_.ErrorString()));
     }
 }
 
 void TruncateRecordFile(const QString& path, int recordSize, qint64 slotCount) {
-    QFile file(path);
-    if (!file.resize(slotCount * recordSize)) {
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QString error;
+    if (!ResizeFile(path, slotCount * recordSize, &error)) {
+        throw IoError(
+            QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), error));
     }
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "common/core/FileIo.h"
 #include "common/core/RecordCodec.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
@@ -46,10 +45,11 @@ private:
     [[noreturn]] void Fail(const QString& action) const;
     // Up to maxRecords whole records from the current one.
     QByteArray ReadBlock(qint64 maxRecords);
+    QByteArray ReadExactly(qint64 size);
 
     QString path_;
     int recordSize_;
-    QFile file_;
+    DataFile file_;
 };
 
 // Out of line: GCC 12 reports false bounds faults when the decoding of a
@@ -82,7 +82,7 @@ public:
 private:
     QString path_;
     int recordSize_;
-    QSaveFile file_;
+    AtomicFile file_;
 };
 
 // Cuts a record file back to its first slotCount records: takes back a record

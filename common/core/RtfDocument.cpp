@@ -2,6 +2,7 @@
 
 #include "common/core/Cp1252.h"
 #include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
 #include "common/core/RtfChaining.h"
 #include "common/core/RtfDatFile.h"
 #include "common/core/RtfTemplateFolder.h"
@@ -9,7 +10,6 @@
 #include "common/core/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <utility>
 
@@ -18,20 +18,6 @@ namespace {
 
 bool IsPage(int page) {
     return page >= 0 && page < kAnswerPageCount;
-}
-
-QByteArray ReadWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw IoError(QStringLiteral("Cannot open \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    return bytes;
 }
 
 } // namespace
@@ -68,7 +54,7 @@ bool RtfDocument::LoadDatFile(int page) {
 }
 
 QString RtfDocument::LoadTemplate(int page) const {
-    return FromCp1252(ReadWholeFile(FindTemplateFile(templateFolder_, TemplateRtfName(page))));
+    return FromCp1252(ReadFileBytes(FindTemplateFile(templateFolder_, TemplateRtfName(page))));
 }
 
 QString RtfDocument::FillPage(int page) {

@@ -5,7 +5,6 @@
 #include "common/core/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <limits>
 
@@ -173,15 +172,15 @@ bool SettingsStore::Exists() const {
 
 bool SettingsStore::Load() {
     Clear();
-    QFile file(filePath_);
-    if (!QFileInfo(filePath_).isFile() || !file.open(QIODevice::ReadOnly)) {
+    DataFile file(filePath_);
+    if (!QFileInfo(filePath_).isFile() || !file.Open(QIODevice::ReadOnly)) {
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    const std::optional<QByteArray> bytes = file.ReadAll();
+    if (!bytes) {
         return false;
     }
-    for (const QByteArray& line : bytes.split('\n')) {
+    for (const QByteArray& line : bytes->split('\n')) {
         ParseLine(QString::fromUtf8(line.endsWith('\r') ? line.chopped(1) : line));
     }
     modified_ = false;

@@ -5,20 +5,17 @@
 
 #include <QDir>
 #include <QtEndian>
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 
 namespace kiv5 {
 
 StatusPatcher::StatusPatcher(const QString& path, int recordSize, int statusOffset, int markOffset)
     : file_(path), recordSize_(recordSize), statusOffset_(statusOffset), markOffset_(markOffset) {
     // Unbuffered: each patch writes a few bytes at a far-off place.
-    if (!file_.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
+    if (!file_.Open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         Fail(QStringLiteral("open"));
     }
-    CheckRecordFileLength(path, file_.size(), recordSize_);
-    count_ = file_.size() / recordSize_;
+    CheckRecordFileLength(path, file_.Size(), recordSize_);
+    count_ = file_.Size() / recordSize_;
     ReadStatuses();
 }
 
@@ -29,13 +26,14 @@ void StatusPatcher::ReadStatuses() {
     QByteArray chunk;
     for (qint64 first = 0; first < count_; first += chunkRecords) {
         const qint64 records = qMin(chunkRecords, count_ - first);
-        if (!file_.seek(first * recordSize_)) {
+        if (!file_.Seek(first * recordSize_)) {
             Fail(QStringLiteral("position in"));
         }
-        chunk = file_.read(records * recordSize_);
-        if (chunk.size() != records * recordSize_) {
+        std::optional<QByteArray> read = file_.Read(records * recordSize_);
+        if (!read || read->size() != records * recordSize_) {
             Fail(QStringLiteral("read"));
         }
+        chunk = std::move(*read);
         for (qint64 k = 0; k < records; ++k) {
             statuses_[static_cast<std::size_t>(first + k)] =
                 qFromLittleEndian<qint32>(chunk.constData() + k * recordSize_ + statusOffset_);
@@ -44,31 +42,23 @@ void StatusPatcher::ReadStatuses() {
 }
 
 void StatusPatcher::Fail(const QString& action) const {
-    throw IoError(
-        QStringLiteral("Cannot %1 \"%2\": %3")
-            .arg(action, QDir::toNativeSeparators(file_.fileName()), file_.errorString()));
+    throw IoError(QStringLiteral("Cannot %1 \"%2\": %3")
+                      .arg(action, QDir::toNativeSeparators(file_.Path()), file_.ErrorString()));
 }
 
 void StatusPatcher::CheckPosition(int position) const {
     if (position < 1 || position > count_) {
         throw IoError(QStringLiteral("Cannot reach record %1 of \"%2\": the file holds only %3")
                           .arg(position)
-                          .arg(QDir::toNativeSeparators(file_.fileName()))
+                          .arg(QDir::toNativeSeparators(file_.Path()))
                           .arg(count_));
     }
 }
 
 void StatusPatcher::WriteAt(int position, int offset, const char* bytes, int size) {
     CheckPosition(position);
-    const off_t at = static_cast<off_t>(qint64{position - 1} * recordSize_ + offset);
-    ssize_t written = -1;
-    do {
-        written = ::pwrite(file_.handle(), bytes, static_cast<size_t>(size), at);
-    } while (written < 0 && errno == EINTR);
-    if (written != size) {
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(file_.fileName()),
-                               QString::fromLocal8Bit(std::strerror(written < 0 ? errno : EIO))));
+    if (!file_.WriteAt(qint64{position - 1} * recordSize_ + offset, QByteArrayView(bytes, size))) {
+        Fail(QStringLiteral("write"));
     }
 }
 
@@ -90,10 +80,9 @@ void StatusPatcher::WriteStatus(int position, qint32 status) {
 }
 
 void StatusPatcher::Close() {
-    if (!file_.flush()) {
+    if (!file_.Close()) {
         Fail(QStringLiteral("write"));
     }
-    file_.close();
 }
 
 } // namespace kiv5

@@ -6,7 +6,8 @@
 // another user's newer save survives, and a record stored as deleted stays
 // deleted. The file is opened once per command.
 
-#include <QFile>
+#include "common/core/FileIo.h"
+
 #include <QString>
 #include <vector>
 
@@ -36,7 +37,7 @@ private:
     void ReadStatuses();
     [[noreturn]] void Fail(const QString& action) const;
 
-    QFile file_;
+    DataFile file_;
     int recordSize_;
     int statusOffset_;
     int markOffset_;

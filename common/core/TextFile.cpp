@@ -1,11 +1,6 @@
 #include "common/core/TextFile.h"
 
 #include "common/core/Cp1252.h"
-#include "common/core/Exceptions.h"
-
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
 
 namespace kiv5 {
 
@@ -38,29 +33,7 @@ QByteArray JoinTextLines(const QStringList& lines) {
 }
 
 QStringList ReadTextLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw IoError(QStringLiteral("Cannot open \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    return SplitTextLines(bytes);
-}
-
-void WriteFileAtomically(const QString& path, QByteArrayView bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw IoError(QStringLiteral("Cannot create \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.commit()) {
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    }
+    return SplitTextLines(ReadFileBytes(path));
 }
 
 void WriteTextLines(const QString& path, const QStringList& lines) {

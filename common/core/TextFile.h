@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/core/FileIo.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,5 @@ QByteArray JoinTextLines(const QStringList& lines);
 QStringList ReadTextLines(const QString& path);
 // Writes through a temporary file renamed over the target.
 void WriteTextLines(const QString& path, const QStringList& lines);
-void WriteFileAtomically(const QString& path, QByteArrayView bytes);
 
 } // namespace kiv5
