@@ -5,6 +5,7 @@
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/KillTestCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
 #include "tools/kiv5/SoakCommand.h"
@@ -37,6 +38,7 @@ constexpr std::array kCommands = {
     Command{kBillCommand, RunBill},
     Command{kImportCalendarCommand, RunImportCalendar},
     Command{kSoakCommand, RunSoak},
+    Command{kKillTestCommand, RunKillTest},
 };
 // clang-format on
 

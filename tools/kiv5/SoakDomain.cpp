@@ -8,6 +8,7 @@
 #include "clientdb/core/ClientWorkspace.h"
 #include "common/core/Misc.h"
 #include "tools/kiv5/DemoSet.h"
+#include "tools/kiv5/DemoWorkspaces.h"
 
 namespace kiv5::tool {
 namespace {
@@ -22,7 +23,7 @@ class ClientDomain final : public SoakDomain {
 public:
     ClientDomain(const DemoSet& set, const OfficeContext& context)
         : SoakDomain(ClientCol::Note1), ws_(kScreenWidth, context) {
-        ws_.settings.FilesDirectory = set.clientFolder;
+        ConfigureForDemo(ws_, set);
         name_ = FileNamePart(set.clientFiles.clientFile);
         ws_.Open(name_);
     }
@@ -139,11 +140,7 @@ class BillDomain final : public SoakDomain {
 public:
     BillDomain(const DemoSet& set, const OfficeContext& context)
         : SoakDomain(billing::BillColumn::Note), ws_(kScreenWidth, context) {
-        ws_.settings.FilesDirectory = set.billingFolder;
-        ws_.settings.PL5Directory = set.clientFolder;
-        ws_.settings.PL5FileName = FileNamePart(set.clientFiles.clientFile);
-        ws_.settings.SU5Directory = set.booksFolder;
-        ws_.settings.SU5FileName = FileNamePart(set.setFile);
+        ConfigureForDemo(ws_, set);
         linkFile_ = set.linkFile;
         ws_.Open(linkFile_);
     }
@@ -209,9 +206,7 @@ std::vector<std::unique_ptr<SoakDomain>> OpenSoakDomains(const DemoSet& set,
     std::vector<std::unique_ptr<SoakDomain>> domains;
     domains.push_back(std::make_unique<ClientDomain>(set, context));
     auto books = std::make_shared<books::BooksWorkspace>(kScreenWidth, context);
-    books->settings.FilesDirectory = set.booksFolder;
-    books->settings.PL5Directory = set.clientFolder;
-    books->settings.PL5FileName = FileNamePart(set.clientFiles.clientFile);
+    ConfigureForDemo(*books, set);
     books->Open(set.setFile);
     domains.push_back(std::make_unique<LedgerDomain>(books, books::LedgerId::Income));
     domains.push_back(std::make_unique<LedgerDomain>(books, books::LedgerId::Expense));

@@ -1,6 +1,7 @@
 #include "tools/kiv5/Usage.h"
 
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/KillTestCommand.h"
 #include "tools/kiv5/SoakCommand.h"
 
 namespace kiv5::tool {
@@ -19,6 +20,7 @@ QString GeneralUsage() {
         "  bill ...          write a bill with its statements as quenby5 prints it (RTF)\n"
         "  import-calendar   add a client's calendar entries to an itemized statement\n"
         "  soak FOLDER ...   several users at once on a demo data set, then a check\n"
+        "  kill-test FOLDER  whole-file writes killed at random moments, then a check\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -165,6 +167,9 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String(kSoakCommand)) {
         return SoakUsage();
+    }
+    if (command == QLatin1String(kKillTestCommand)) {
+        return KillTestUsage();
     }
     return {};
 }
