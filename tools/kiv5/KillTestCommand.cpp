@@ -391,10 +391,12 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
     const auto ledger = ReadNumber(args, "--ledger", 0, kMaxLedger, 0);
     const auto seed = ReadNumber(args, "--seed", 0, std::numeric_limits<int>::max(), 1);
     const auto generation = ReadNumber(args, "--generation", 1, std::numeric_limits<int>::max(), 1);
-    if (!runs || !clients || !ledger || !seed || !generation) {
-        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed and "
-                                             "--generation take whole numbers in range"));
+    const auto callStep = ReadNumber(args, "--call-step", 1, kMaxRuns, 1);
+    if (!runs || !clients || !ledger || !seed || !generation || !callStep) {
+        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step "
+                                             "and --generation take whole numbers in range"));
     }
+    plan.callStep = *callStep;
     plan.runs = *runs;
     plan.clients = *clients;
     plan.ledger = *ledger;

@@ -39,20 +39,24 @@ void CheckNoLocks(const DemoSet& set, SoakFigures& figures) {
 // and every slot the file holds now was there or was added.
 void CheckAdds(const QString& domain, const QMap<int, QString>& before,
                const QMap<int, QString>& after, const QList<int>& added, SoakFigures& figures) {
-    QSet<int> seen;
+    QMap<int, int> adds;
     for (const int slot : added) {
-        if (before.contains(slot) || seen.contains(slot)) {
-            figures.problems.append(
-                QStringLiteral("%1: slot %2 was given to two adds").arg(domain).arg(slot));
+        ++adds[slot];
+    }
+    for (auto it = adds.begin(); it != adds.end(); ++it) {
+        if (before.contains(it.key()) || it.value() > 1) {
+            figures.problems.append(QStringLiteral("%1: slot %2 was given to %3 adds")
+                                        .arg(domain)
+                                        .arg(it.key())
+                                        .arg(it.value() + (before.contains(it.key()) ? 1 : 0)));
         }
-        if (!after.contains(slot)) {
+        if (!after.contains(it.key())) {
             figures.problems.append(
-                QStringLiteral("%1: the add at slot %2 is missing").arg(domain).arg(slot));
+                QStringLiteral("%1: the add at slot %2 is missing").arg(domain).arg(it.key()));
         }
-        seen.insert(slot);
     }
     for (auto it = after.begin(); it != after.end(); ++it) {
-        if (!before.contains(it.key()) && !seen.contains(it.key())) {
+        if (!before.contains(it.key()) && !adds.contains(it.key())) {
             figures.problems.append(QStringLiteral("%1: slot %2 holds a record nobody added")
                                         .arg(domain)
                                         .arg(it.key()));
