@@ -280,6 +280,14 @@ private:
             }
         }
         figures_.leftovers += CountLeftovers();
+        // Progress of long runs, on standard error.
+        io_.err << "run " << figures_.runs << ": " << KillWriteName(write) << ' '
+                << (run.killed    ? "killed"
+                    : run.crashed ? "stopped"
+                                  : "completed")
+                << ", found "
+                << "generation " << first << '\n';
+        io_.err.flush();
     }
 
     const KillPlan& plan_;
