@@ -79,6 +79,11 @@ ChildRun RunChild(const QStringList& arguments, const QString& faultPlan,
     child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), arguments);
     ChildRun run;
+    if (!child.waitForStarted(-1)) {
+        // Not a kill: the run is reported as a write that failed.
+        run.err = child.errorString();
+        return run;
+    }
     if (killAfterMs) {
         QByteArray out;
         while (!out.contains(kWritingLine) && child.state() != QProcess::NotRunning) {
