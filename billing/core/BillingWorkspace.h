@@ -299,6 +299,11 @@ private:
     void ReSort();
     int RowOfRecNo(int recNo) const;
     int RecNoOf(int row) const;
+    // Writes the row's bill with fresh stamps unless another user wrote it
+    // after this copy read it; then nothing is written and the stored bill
+    // comes back. The bill's read, test and write hold the lock.
+    std::optional<TBillRec> WriteUnlessForeign(int row);
+    // True on a conflict; the row then holds the stored bill.
     bool WriteWithStampTest(int row);
     void SetStamps(int row, DayCount now);
     QList<CompareRow> CompareRowsOf(const QStringList& cells) const;

@@ -168,12 +168,10 @@ BillSaveOutcome BillingWorkspace::SaveBill(int row, const BillEntry& entry) {
     try {
         ApplyBillEntry(table_, row, entry);
         const int recNo = RecNoOf(row);
-        TBillRec record = PopulateBillRec(table_, row, context_.errors);
-        const TBillRec stored = ReadBillRecord(files_.dataFile, recNo);
-        if (IsForeignWrite(stored.PostTime, record.PullTime)) {
+        if (const auto stored = WriteUnlessForeign(row)) {
             RecordTable scratch = MakeBillTable();
             scratch.SetRowCount(2);
-            ConvertBillRecToStringGrid(scratch, stored, 1, recNo);
+            ConvertBillRecToStringGrid(scratch, *stored, 1, recNo);
             outcome.kind = BillSaveOutcome::Conflict;
             outcome.conflict = {row,
                                 recNo,
@@ -183,12 +181,6 @@ BillSaveOutcome BillingWorkspace::SaveBill(int row, const BillEntry& entry) {
                                 CompareRowsOf(table_.Row(row))};
             return outcome;
         }
-        const DayCount now = context_.Now();
-        record.PostTime = now;
-        record.PullTime = now;
-        record.RecNo = recNo;
-        WriteBillRecord(files_.dataFile, record);
-        SetStamps(row, now);
         ReSort();
         outcome.row = RowOfRecNo(recNo);
     } catch (...) {
@@ -209,14 +201,13 @@ int BillingWorkspace::ResolveConflict(const BillConflict& conflict, bool keepEdi
     const QStringList before = table_.Row(row);
     try {
         if (keepEdited) {
+            // The edited version has now seen the stored one, and no later.
             table_.Row(row) = conflict.editedRow;
-            const DayCount now = context_.Now();
-            TBillRec record = PopulateBillRec(table_, row, context_.errors);
-            record.PostTime = now;
-            record.PullTime = now;
-            record.RecNo = conflict.recNo;
-            WriteBillRecord(files_.dataFile, record);
-            SetStamps(row, now);
+            table_.SetCell(row, BillColumn::PullTime,
+                           conflict.storedRow.value(BillColumn::PostTime));
+            if (WriteWithStampTest(row)) {
+                throw SavedMeanwhileError();
+            }
         } else {
             table_.Row(row) = conflict.storedRow;
         }
@@ -232,24 +223,32 @@ int BillingWorkspace::ResolveConflict(const BillConflict& conflict, bool keepEdi
     return currentRow_;
 }
 
-bool BillingWorkspace::WriteWithStampTest(int row) {
+std::optional<TBillRec> BillingWorkspace::WriteUnlessForeign(int row) {
     const int recNo = RecNoOf(row);
     TBillRec record = PopulateBillRec(table_, row, context_.errors);
+    const RecordWriteLock lock(files_.dataFile);
     const TBillRec stored = ReadBillRecord(files_.dataFile, recNo);
     if (IsForeignWrite(stored.PostTime, record.PullTime)) {
-        // Memory never disagrees with the disk: the other user's version
-        // comes back into the row.
-        ConvertBillRecToStringGrid(table_, stored, row, recNo);
-        table_.ApplyStatusHeight(row);
-        return true;
+        return stored;
     }
-    const DayCount now = context_.Now();
+    const DayCount now = StampAfter(context_.Now(), stored.PostTime);
     record.PostTime = now;
     record.PullTime = now;
     record.RecNo = recNo;
     WriteBillRecord(files_.dataFile, record);
     SetStamps(row, now);
-    return false;
+    return std::nullopt;
+}
+
+bool BillingWorkspace::WriteWithStampTest(int row) {
+    const auto stored = WriteUnlessForeign(row);
+    if (stored) {
+        // Memory never disagrees with the disk: the other user's version
+        // comes back into the row.
+        ConvertBillRecToStringGrid(table_, *stored, row, RecNoOf(row));
+        table_.ApplyStatusHeight(row);
+    }
+    return stored.has_value();
 }
 
 bool BillingWorkspace::DeleteSelectedRow(int row) {

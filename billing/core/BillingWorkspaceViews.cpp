@@ -3,6 +3,7 @@
 #include "billing/core/BillPatch.h"
 #include "billing/core/BillingWorkspace.h"
 #include "billing/core/BillingWorkspaceReset.h"
+#include "common/core/ConflictTest.h"
 #include "common/core/FastFind.h"
 #include "common/core/Misc.h"
 
@@ -70,6 +71,7 @@ void BillingWorkspace::SelectAll(bool selected, const PercentProgress& progress)
     }
     ResetOnExit reset(*this);
     const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
+    const RecordWriteLock lock(files_.dataFile);
     BillPatcher patch(files_.dataFile);
     const QString mark = selected ? QStringLiteral("X") : QString();
     for (qsizetype k = 0; k < live.size(); ++k) {
@@ -97,6 +99,7 @@ void BillingWorkspace::SetFilter(const BillFilterRec& criteria, const PercentPro
     {
         // A failed patch leaves the file, the rows and the filter as they were.
         const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
+        const RecordWriteLock lock(files_.dataFile);
         BillPatcher patch(files_.dataFile);
         const int rows = table_.DataRowCount();
         for (int row = 1; row <= rows; ++row) {
@@ -129,6 +132,7 @@ void BillingWorkspace::CancelFilter(const PercentProgress& progress) {
     ResetOnExit reset(*this);
     if (!filtered.isEmpty()) {
         const PatchedRowsGuard guard(table_, QStringLiteral("-2"));
+        const RecordWriteLock lock(files_.dataFile);
         BillPatcher patch(files_.dataFile);
         for (qsizetype k = 0; k < filtered.size(); ++k) {
             const int row = filtered[k];

@@ -138,12 +138,14 @@ void BooksWorkspace::AdoptSet(const QString& name, const BooksFiles& files, Load
     emit FileChanged();
 }
 
-void BooksWorkspace::WriteWholeSet(const QString& name, const BooksFiles& files,
-                                   RecordTable& income, RecordTable& expense,
-                                   const QStringList& accounts, const QStringList& categories,
+void BooksWorkspace::WriteWholeSet(const BooksFiles& files, RecordTable& income,
+                                   RecordTable& expense, const QStringList& accounts,
+                                   const QStringList& categories,
                                    const StepProgress& progress) const {
+    // The set file goes into the files folder with its members, never to
+    // the name as given (a bare name would land in the working folder).
     FileSetWriter set(files.income);
-    WriteTextLines(set.Stage(name), SetFileLines(name, settings.PL5FileName));
+    WriteTextLines(set.Stage(files.setFile), SetFileLines(files.setFile, settings.PL5FileName));
     Announce(progress, IncomeKind().savingText);
     WriteLedgerTable(LedgerId::Income, set.Stage(files.income), income, context_.errors);
     Announce(progress, ExpenseKind().savingText);
@@ -214,7 +216,7 @@ void BooksWorkspace::New(const QString& name, const StepProgress& progress) {
     LoadedSet set{
         MakeLedgerTable(), MakeLedgerTable(), {}, ReadDefaultCategoryList(settings.FilesDirectory)};
     CancelFilters(progress);
-    WriteWholeSet(name, files, set.income, set.expense, set.accounts, set.categories, progress);
+    WriteWholeSet(files, set.income, set.expense, set.accounts, set.categories, progress);
     AdoptSet(name, files, std::move(set));
     settings.History.Add(name);
 }
@@ -222,7 +224,7 @@ void BooksWorkspace::New(const QString& name, const StepProgress& progress) {
 void BooksWorkspace::SaveAs(const QString& name, const StepProgress& progress) {
     CancelFilters(progress);
     const BooksFiles files = BooksFilesFor(settings.FilesDirectory, name);
-    WriteWholeSet(name, files, income_.Table(), expense_.Table(), accounts_, categories_, progress);
+    WriteWholeSet(files, income_.Table(), expense_.Table(), accounts_, categories_, progress);
     fileName_ = name;
     files_ = files;
     income_.MoveTo(files.income);
@@ -277,8 +279,8 @@ BackupFiles BooksWorkspace::Backup(const StepProgress& progress) {
 void BooksWorkspace::Restore(const QString& chosen, const StepProgress& progress) {
     RestoredBooks restored = ReadBooksBackup(chosen, context_.clock, progress);
     const BooksFiles files = BooksFilesFor(settings.FilesDirectory, restored.FileName);
-    WriteWholeSet(restored.FileName, files, restored.income, restored.expense, restored.accounts,
-                  restored.categories, progress);
+    WriteWholeSet(files, restored.income, restored.expense, restored.accounts, restored.categories,
+                  progress);
     AdoptSet(restored.FileName, files,
              {std::move(restored.income), std::move(restored.expense), std::move(restored.accounts),
               std::move(restored.categories)});

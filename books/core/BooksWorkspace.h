@@ -160,9 +160,9 @@ private:
     LoadedSet ReadSet(const BooksFiles& files, const StepProgress& progress) const;
     void AdoptSet(const QString& name, const BooksFiles& files, LoadedSet set);
     // Writes set file, both ledgers and both lists as one unit.
-    void WriteWholeSet(const QString& name, const BooksFiles& files, RecordTable& income,
-                       RecordTable& expense, const QStringList& accounts,
-                       const QStringList& categories, const StepProgress& progress) const;
+    void WriteWholeSet(const BooksFiles& files, RecordTable& income, RecordTable& expense,
+                       const QStringList& accounts, const QStringList& categories,
+                       const StepProgress& progress) const;
     void Forget();
     void ResetAll();
 

@@ -190,31 +190,15 @@ RecordSaveOutcome Ledger::Save(int row, const LedgerEntry& entry, const Clock& c
     try {
         ApplyEntryToRow(table_, row, entry);
         const int position = Position(row);
-        WithRecordType(kind_.id, [&]<class R>() {
-            R record = PopulateLedgerRec<R>(table_, row, errors);
-            const R stored = ReadLedgerRecord<R>(path_, position);
-            if (IsForeignWrite(stored.PostTime, record.PullTime)) {
-                RecordTable scratch = MakeLedgerTable();
-                scratch.SetRowCount(2);
-                ConvertLedgerRecToStringGrid(scratch, stored, 1, position);
-                outcome.kind = RecordSaveOutcome::Conflict;
-                outcome.conflict = {row,
-                                    position,
-                                    stored.RecNo,
-                                    scratch.Row(1),
-                                    table_.Row(row),
-                                    CompareRowsOf(scratch.Row(1), errors),
-                                    CompareRowsOf(table_.Row(row), errors)};
-                return;
-            }
-            const DayCount now = clock.Now();
-            record.PostTime = now;
-            record.PullTime = now;
-            record.RecNo = position;
-            WriteLedgerRecord(path_, record, position);
-            SetStamps(table_, row, now);
-        });
-        if (outcome.kind == RecordSaveOutcome::Conflict) {
+        if (const auto stored = WriteUnlessForeign(row, clock, errors)) {
+            outcome.kind = RecordSaveOutcome::Conflict;
+            outcome.conflict = {row,
+                                position,
+                                stored->recNo,
+                                stored->row,
+                                table_.Row(row),
+                                CompareRowsOf(stored->row, errors),
+                                CompareRowsOf(table_.Row(row), errors)};
             return outcome;
         }
         ReSort();
@@ -235,13 +219,13 @@ int Ledger::Resolve(const LedgerConflict& conflict, bool keepEdited, const Clock
     const QStringList before = table_.Row(conflict.row);
     try {
         if (keepEdited) {
+            // The edited version has now seen the stored one, and no later.
             table_.Row(conflict.row) = conflict.editedRow;
-            SetStamps(table_, conflict.row, clock.Now());
-            WithRecordType(kind_.id, [&]<class R>() {
-                R record = PopulateLedgerRec<R>(table_, conflict.row, errors);
-                record.RecNo = conflict.position;
-                WriteLedgerRecord(path_, record, conflict.position);
-            });
+            table_.SetCell(conflict.row, LedgerColumn::PullTime,
+                           conflict.storedRow.value(LedgerColumn::PostTime));
+            if (WriteWithStampTest(conflict.row, clock, errors)) {
+                throw SavedMeanwhileError();
+            }
         } else {
             table_.Row(conflict.row) = conflict.storedRow;
         }
@@ -255,24 +239,33 @@ int Ledger::Resolve(const LedgerConflict& conflict, bool keepEdited, const Clock
     return CurrentRow;
 }
 
-bool Ledger::WriteWithStampTest(int row, const Clock& clock, const ErrorSink& errors) {
+std::optional<Ledger::StoredRecord> Ledger::WriteUnlessForeign(int row, const Clock& clock,
+                                                               const ErrorSink& errors) {
     const int position = Position(row);
-    bool conflict = false;
+    std::optional<StoredRecord> found;
     WithRecordType(kind_.id, [&]<class R>() {
         R record = PopulateLedgerRec<R>(table_, row, errors);
+        const RecordWriteLock lock(path_);
         const R stored = ReadLedgerRecord<R>(path_, position);
         if (IsForeignWrite(stored.PostTime, record.PullTime)) {
-            conflict = true;
+            RecordTable scratch = MakeLedgerTable();
+            scratch.SetRowCount(2);
+            ConvertLedgerRecToStringGrid(scratch, stored, 1, position);
+            found = StoredRecord{scratch.Row(1), stored.RecNo};
             return;
         }
-        const DayCount now = clock.Now();
+        const DayCount now = StampAfter(clock.Now(), stored.PostTime);
         record.PostTime = now;
         record.PullTime = now;
         record.RecNo = position;
         WriteLedgerRecord(path_, record, position);
         SetStamps(table_, row, now);
     });
-    return conflict;
+    return found;
+}
+
+bool Ledger::WriteWithStampTest(int row, const Clock& clock, const ErrorSink& errors) {
+    return WriteUnlessForeign(row, clock, errors).has_value();
 }
 
 bool Ledger::DeleteRow(int row, const Clock& clock, const ErrorSink& errors) {
@@ -386,6 +379,7 @@ void Ledger::PatchInFileOrder(const std::function<bool(int row)>& wanted, FieldP
     // Writes in the order of the file pass through it once; in the table's
     // order they would jump about the whole file.
     const std::vector<RowAtPosition> rows = RowsInFileOrder(table_, LedgerColumn::Position);
+    const RecordWriteLock lock(path_);
     LedgerPatcher patcher(path_);
     std::vector<int> patched;
     const auto collect = [&patched](int row) { patched.push_back(row); };

@@ -20,6 +20,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace kiv5::books {
 
@@ -161,6 +162,16 @@ private:
                           const PercentProgress& progress);
     // The row of a record another user deleted: stays deleted and hidden.
     void MarkDeleted(int row);
+    struct StoredRecord {
+        QStringList row;
+        int recNo = 0;
+    };
+    // Writes the row's record with fresh stamps unless another user wrote it
+    // after this copy read it; then nothing is written and the stored record
+    // comes back as a row. The record's read, test and write hold the lock.
+    std::optional<StoredRecord> WriteUnlessForeign(int row, const Clock& clock,
+                                                   const ErrorSink& errors);
+    // True on a conflict.
     bool WriteWithStampTest(int row, const Clock& clock, const ErrorSink& errors);
     void ReSort();
     int Position(int row) const;

@@ -50,9 +50,10 @@ void ReadClientFile(const QString& path, RecordTable& table, const PercentProgre
     RecordTable loaded(table.ColumnCount(), table.StatusColumn());
     RecordFile file(path, kNameRecSize, RecordFile::Mode::Read);
     const qint64 count = file.Count();
-    // The length was checked to be whole records, so the count is exact.
+    // The length was checked to be whole records, so the count is exact;
+    // records another user appends during the read belong to the next one.
     loaded.SetRowCount(static_cast<int>(count));
-    for (int k = 0; !file.AtEnd(); ++k) {
+    for (int k = 0; k < count; ++k) {
         ConvertNameRecToStringGrid(loaded, file.ReadRecord<NameRec>(), k, k);
         Report(progress, k + 1, count);
     }

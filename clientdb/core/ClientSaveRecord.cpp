@@ -57,7 +57,8 @@ int ResolveSaveConflict(const ClientFiles& files, RecordTable& table, const Tabl
                         SortState& state, int row, const EntrySave& save, bool keepEdited,
                         MemoList& memo, const Clock& clock) {
     if (keepEdited) {
-        const NameRec kept = KeepEditedRecord(files.clientFile, table, row, save.edited, clock);
+        const NameRec kept = KeepEditedRecord(files.clientFile, table, row, save.edited,
+                                              save.stored.PostTime, clock);
         return SortAndFind(table, profile, state, kept);
     }
     KeepStoredRecord(files, table, row, save.stored, memo);

@@ -61,6 +61,7 @@ void PatchMarkAndStatus(QByteArray& stored, bool selected, const QString& rowSta
 
 SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row, const Clock& clock) {
     NameRec rec = PopulateNameRec(table, row);
+    const RecordWriteLock lock(path);
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     CheckClientSlot(file, rec.RecNo);
     file.Seek(rec.RecNo);
@@ -72,7 +73,7 @@ SlotWrite SaveClientRow(const QString& path, RecordTable& table, int row, const 
         result.edited = AsStored(rec);
         return result;
     }
-    const DayCount now = clock.Now();
+    const DayCount now = StampAfter(clock.Now(), result.stored.PostTime);
     rec.PostTime = now;
     rec.PullTime = now;
     file.Seek(rec.RecNo);
@@ -103,14 +104,20 @@ SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row, cons
 }
 
 NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited,
-                         const Clock& clock) {
-    // Fresh stamps make the other user's next save a conflict too, instead of
-    // silently replacing the version just chosen.
-    const DayCount now = clock.Now();
-    edited.PostTime = now;
-    edited.PullTime = now;
+                         DayCount comparedPostTime, const Clock& clock) {
+    const RecordWriteLock lock(path);
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     CheckClientSlot(file, edited.RecNo);
+    file.Seek(edited.RecNo);
+    const NameRec stored = file.ReadRecord<NameRec>();
+    if (IsForeignWrite(stored.PostTime, comparedPostTime)) {
+        throw SavedMeanwhileError();
+    }
+    // Fresh stamps make the other user's next save a conflict too, instead of
+    // silently replacing the version just chosen.
+    const DayCount now = StampAfter(clock.Now(), stored.PostTime);
+    edited.PostTime = now;
+    edited.PullTime = now;
     file.Seek(edited.RecNo);
     file.WriteRecord(edited);
     file.Close();
@@ -144,6 +151,7 @@ void KeepStoredRecord(const ClientFiles& files, RecordTable& table, int row, con
 
 void SetAllMarks(const QString& path, RecordTable& table, bool selected,
                  const PercentProgress& progress) {
+    const RecordWriteLock lock(path);
     RecordFile file(path, kNameRecSize, RecordFile::Mode::ReadWrite);
     const qint64 count = file.Count();
     std::vector<int> recordNumbers;

@@ -33,8 +33,10 @@ SlotWrite DeleteClientRow(const QString& path, RecordTable& table, int row, cons
 
 // Conflict resolved for the edited version: writes it to its own slot with
 // both stamps renewed, in the record and in the row. Returns it as stored.
+// Throws SavedMeanwhileError, writing nothing, when the slot holds a version
+// saved after the one compared (its PostTime comparedPostTime).
 NameRec KeepEditedRecord(const QString& path, RecordTable& table, int row, NameRec edited,
-                         const Clock& clock);
+                         DayCount comparedPostTime, const Clock& clock);
 
 // Conflict resolved for the stored version: the row shows the stored record
 // under the stored record number, and memo line RecNo is what belongs to the

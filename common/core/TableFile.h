@@ -20,9 +20,15 @@ void ReadRecordsIntoTable(const QString& path, RecordTable& table, Convert conve
     RecordTable fresh(table.ColumnCount(), table.StatusColumn());
     fresh.Row(0) = table.Row(0);
     fresh.SetHidden(0, table.IsHidden(0));
-    fresh.SetRowCount(static_cast<int>(file.Count()) + 1);
+    const int count = static_cast<int>(file.Count());
+    fresh.SetRowCount(count + 1);
     int row = 0;
-    file.ForEachRecord<R>([&](const R& record) { convert(fresh, record, ++row); });
+    file.ForEachRecord<R>([&](const R& record) {
+        // Records another user appends during the read belong to the next one.
+        if (row < count) {
+            convert(fresh, record, ++row);
+        }
+    });
     file.Close();
     table = std::move(fresh);
 }

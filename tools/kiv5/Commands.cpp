@@ -6,9 +6,11 @@
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/DumpCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/KillTestCommand.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/PeriodicCommand.h"
 #include "tools/kiv5/PrintCheckCommand.h"
+#include "tools/kiv5/SoakCommand.h"
 #include "tools/kiv5/Usage.h"
 
 #include <cstdio>
@@ -39,6 +41,8 @@ constexpr std::array kCommands = {
     Command{kImportCalendarCommand, RunImportCalendar},
     Command{kCalendarCommand, RunCalendar},
     Command{kPeriodicCommand, RunPeriodic},
+    Command{kSoakCommand, RunSoak},
+    Command{kKillTestCommand, RunKillTest},
 };
 // clang-format on
 

@@ -2,7 +2,9 @@
 
 #include "tools/kiv5/CalendarCommand.h"
 #include "tools/kiv5/ImportCalendarCommand.h"
+#include "tools/kiv5/KillTestCommand.h"
 #include "tools/kiv5/PeriodicCommand.h"
+#include "tools/kiv5/SoakCommand.h"
 
 namespace kiv5::tool {
 
@@ -21,6 +23,8 @@ QString GeneralUsage() {
         "  import-calendar   add a client's calendar entries to an itemized statement\n"
         "  calendar ...      write a day, week or month of the calendar as quenby5 prints it\n"
         "  periodic ...      print the marked bills and write the next period's billing file\n"
+        "  soak FOLDER ...   several users at once on a demo data set, then a check\n"
+        "  kill-test FOLDER  whole-file writes killed at random moments, then a check\n"
         "\n"
         "Data files are known by their extension (letter case does not matter):\n"
         "  .pl5 client file, .inc income, .exp expenses, .bil bills,\n"
@@ -170,6 +174,12 @@ QString CommandUsage(const QString& command) {
     }
     if (command == QLatin1String(kPeriodicCommand)) {
         return PeriodicUsage();
+    }
+    if (command == QLatin1String(kSoakCommand)) {
+        return SoakUsage();
+    }
+    if (command == QLatin1String(kKillTestCommand)) {
+        return KillTestUsage();
     }
     return {};
 }

@@ -568,6 +568,26 @@ private slots:
                  (QStringList{"other.inc", "other.exp", "other.acc", "other.cat", "kiv5.pl5"}));
     }
 
+    void saveAsPutsTheSetFileBesideItsMembers_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("a bare file name") << "other.su5";
+        QTest::newRow("a path in another folder") << "elsewhere/other.su5";
+    }
+    void saveAsPutsTheSetFileBesideItsMembers() {
+        QFETCH(QString, chosen);
+        BooksSetFolder set;
+        set.WriteSet("kiv5", ThreeReceipts(), TwoChecks());
+        TestContext context;
+        BooksWorkspace ws(1044, context);
+        set.Configure(ws);
+        ws.Open(set.BooksFile("kiv5.su5"));
+        const QString elsewhere = QDir::current().filePath(chosen);
+        ws.SaveAs(chosen);
+        QCOMPARE(ReadTextLines(set.BooksFile("other.su5")),
+                 (QStringList{"other.inc", "other.exp", "other.acc", "other.cat", "kiv5.pl5"}));
+        QVERIFY(!QFileInfo::exists(elsewhere));
+    }
+
     void packDropsDeletedRecords() {
         BooksSetFolder set;
         auto receipts = ThreeReceipts();

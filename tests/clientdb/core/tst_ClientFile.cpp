@@ -294,7 +294,8 @@ private slots:
         QCOMPARE(folder.ReadBytes("clients.pl5"), afterA);
 
         if (keepEdited) {
-            KeepEditedRecord(files.clientFile, b, row, result.edited, *clock_);
+            KeepEditedRecord(files.clientFile, b, row, result.edited, result.stored.PostTime,
+                             *clock_);
             const QByteArray after = folder.ReadBytes("clients.pl5");
             const NameRec stored = DecodeRecord<NameRec>(Slot(after, 2));
             QCOMPARE(stored.LastName, QString("B-version"));

@@ -1,0 +1,82 @@
+// Crash runs through the kiv5 executable: a child stopped at each file call
+// of a whole-file write in turn, and children killed at random moments; after
+// each, a fresh process must find every file old or new (pairs and sets of
+// one generation, a half-done replacement finished) and kiv5 check nothing.
+
+#include "tests/reliability/ToolProcess.h"
+#include "tests/support/Support.h"
+#include "tests/support/TestMain.h"
+
+using namespace kiv5::test;
+
+class TestKillTestRun : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stopAtEveryFileCall_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("client file and memo file")
+            << QStringList{"--writes", "clients", "--clients", "5"};
+        QTest::newRow("billing file and link file")
+            << QStringList{"--writes", "bills", "--clients", "5"};
+        QTest::newRow("bookkeeping set, every sixth call")
+            << QStringList{"--writes", "books", "--clients", "5", "--call-step", "6"};
+    }
+    void stopAtEveryFileCall() {
+        QFETCH(QStringList, options);
+        TempFolder folder;
+        const ToolProcess run = RunToolProcess(
+            KIV5_TOOL_PATH,
+            QStringList{"kill-test", folder.Path("crash"), "--every-call"} + options);
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QCOMPARE(run.Faults(), QStringList());
+        QVERIFY(run.out.endsWith("kill test passed\n"));
+        // The counting run completes; every other run stops at its call.
+        QCOMPARE(run.Figure("completed"), 1);
+        QCOMPARE(run.Figure("stopped at a file call"), run.Figure("runs") - 1);
+        QVERIFY(run.Figure("runs") > 5);
+        QCOMPARE(run.Figure("found old") + run.Figure("found new"), run.Figure("runs"));
+        QVERIFY(run.Figure("found old") > 0);
+        QVERIFY(run.Figure("found new") > 1);
+        // Some stops fell between the renames of the pair or set, and the
+        // fresh open finished the replacement.
+        QVERIFY(run.Figure("replacements finished at open") > 0);
+    }
+
+    void killAtRandomMoments() {
+        TempFolder folder;
+        const ToolProcess run =
+            RunToolProcess(KIV5_TOOL_PATH, {"kill-test", folder.Path("kill"), "--runs", "6",
+                                            "--clients", "300", "--seed", "3"});
+        QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
+        QCOMPARE(run.Faults(), QStringList());
+        QCOMPARE(run.Figure("runs"), 6);
+        QCOMPARE(run.Figure("found old") + run.Figure("found new"), 6);
+        QVERIFY(run.Figure("files checked") >= 6);
+    }
+
+    void wrongArgumentsAreRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no runs") << QStringList{"kill-test", "x"}
+                                 << "kiv5 kill-test: give --runs N or --every-call";
+        QTest::newRow("unknown write")
+            << QStringList{"kill-test", "x", "--runs", "1", "--writes", "clients,labels"}
+            << "kiv5 kill-test: unknown write \"labels\"";
+        QTest::newRow("text for a number")
+            << QStringList{"kill-test", "x", "--runs", "some"}
+            << "kiv5 kill-test: --runs, --clients, --ledger, --seed, --call-step and "
+               "--generation take whole numbers in range";
+    }
+    void wrongArgumentsAreRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const ToolProcess run = RunToolProcess(KIV5_TOOL_PATH, arguments);
+        QCOMPARE(run.code, 2);
+        QCOMPARE(run.err.section('\n', 0, 0), message);
+        QVERIFY(run.err.contains("Usage: kiv5 kill-test FOLDER"));
+    }
+};
+
+KIV5_CORE_TEST_MAIN(TestKillTestRun)
+#include "tst_KillTestRun.moc"
