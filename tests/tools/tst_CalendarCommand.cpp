@@ -104,6 +104,20 @@ private slots:
                                  QDir::toNativeSeparators(folder.Path("page.rtf")) + "\n");
     }
 
+    void pdfBesideThePage() {
+        TempFolder folder;
+        MakeCalendar(folder);
+        const ToolResult result = RunTool(Arguments(folder, "--month", "3/7/2011") << "--pdf");
+        if (result.err.contains("LibreOffice is not installed")) {
+            QSKIP("LibreOffice is not installed");
+        }
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.OutLines().value(1),
+                 "PDF written to " + QDir::toNativeSeparators(folder.Path("page.pdf")));
+        QVERIFY(folder.ReadBytes("page.pdf").startsWith("%PDF"));
+    }
+
     void missingCalendarIsToldOnce() {
         TempFolder folder;
         const ToolResult result = RunTool(Arguments(folder, "--month", "8/1/2026") << "--answers");

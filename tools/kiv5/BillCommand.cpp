@@ -2,14 +2,14 @@
 
 #include "billing/core/BillDocument.h"
 #include "billing/core/BillingFile.h"
-#include "billing/core/BillingSettings.h"
 #include "common/core/ErrorCatalogue.h"
 #include "common/core/Exceptions.h"
-#include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
 #include "common/core/RecordFile.h"
 #include "common/core/RtfDocument.h"
 #include "common/core/RtfTemplateFolder.h"
+#include "tools/kiv5/AnswerLines.h"
+#include "tools/kiv5/BillToolSources.h"
 #include "tools/kiv5/CommandArguments.h"
 #include "tools/kiv5/Usage.h"
 
@@ -30,9 +30,6 @@ const QString kBooks = QStringLiteral("--books");
 const QString kOut = QStringLiteral("--out");
 const QString kIsDir = QStringLiteral("--is-dir");
 const QString kAnswers = QStringLiteral("--answers");
-
-// Only the settings' column widths depend on the screen; none are used here.
-constexpr int kScreenWidth = 1280;
 
 struct Request {
     QString billFile;
@@ -111,70 +108,29 @@ std::optional<TBillRec> ReadBill(const QString& path, int record, QString& error
     return bill;
 }
 
-BillSources SourcesFor(const Request& request) {
-    BillingSettings settings = BuiltInBillingSettings(kScreenWidth);
-    SettingsStore store = BillingSettingsStore();
-    ReadTheIniFile(settings, store, kScreenWidth);
-    BillSources sources;
-    sources.incomePath = MatchFileNameCase(request.books + QStringLiteral(".inc"));
-    sources.expensePath = MatchFileNameCase(request.books + QStringLiteral(".exp"));
-    sources.clientPath = request.clientFile;
-    sources.statementFolder = request.statementFolder.value_or(settings.ISDirectory);
-    sources.captionLines = settings.CaptionLine;
-    return sources;
-}
-
-// A tab or line break of an answer as \t and \n, so that each is one line.
-QString AnswerLineText(const QString& text) {
-    QString shown = text;
-    shown.replace(QLatin1Char('\t'), QLatin1String("\\t"));
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
-    shown.replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1String("\\n"));
-    return shown;
-}
-
-ErrorSink MessagesTo(QTextStream& err) {
-    return ErrorSink([&err](int code) {
-        const int message = DecodeErrorCode(code).messageNumber;
-        err << "kiv5 bill: error " << code << ": " << MessageText(Program::Billing, message)
-            << '\n';
-    });
-}
-
 int Render(const Request& request, const TBillRec& bill, CommandIo& io,
            const OfficeContext& context) {
-    const ErrorSink messages = MessagesTo(io.err);
+    const ErrorSink messages = CodeMessagesTo(io.err, QString::fromLatin1(kBillCommand));
     BillNotices notices{messages, [&io](const QString& path) {
                             io.err << "kiv5 bill: " << kMissingStatementCaption << ": "
                                    << MissingStatementText(path) << '\n';
                         }};
-    BillInputs inputs(SourcesFor(request));
+    BillInputs inputs(BillToolSources(request.books, request.clientFile, request.statementFolder));
     TAnswer answers(DocumentProgram::Billing);
     TemplateDocument document(
         answers,
         TemplateFolder(context.folders, TemplateProgramFolderName(DocumentProgram::Billing)),
         messages);
-    QStringList answerLines;
+    AnswerLines lines;
     if (request.answers) {
-        document.SetPageObserver([&](int, const TAnswerPage& page) {
-            const int number = document.PageCount();
-            for (qsizetype slot = 0; slot < page.size(); ++slot) {
-                if (!page[slot].Text.isEmpty()) {
-                    answerLines.append(QStringLiteral("%1\t%2\t%3")
-                                           .arg(number)
-                                           .arg(slot)
-                                           .arg(AnswerLineText(page[slot].Text)));
-                }
-            }
-        });
+        lines.Watch(document);
     }
     BillCalculation calculation(inputs, answers, notices);
     // The date column's flag starts ascending.
     StatementDocument statements(inputs, answers, messages, true);
     AddBillWithStatements(calculation, statements, bill, request.date, document);
     document.Write(request.out);
-    for (const QString& line : answerLines) {
+    for (const QString& line : lines.Lines()) {
         io.out << line << '\n';
     }
     if (!request.answers) {

@@ -2,6 +2,7 @@
 
 #include "billing/core/CalendarPages.h"
 #include "common/core/Exceptions.h"
+#include "common/core/PdfExport.h"
 #include "common/core/RtfDocument.h"
 #include "common/core/RtfTemplateFolder.h"
 #include "tools/kiv5/AnswerLines.h"
@@ -19,6 +20,7 @@ const QString kWeek = QStringLiteral("--week");
 const QString kMonth = QStringLiteral("--month");
 const QString kOut = QStringLiteral("--out");
 const QString kAnswers = QStringLiteral("--answers");
+const QString kPdf = QStringLiteral("--pdf");
 
 const QString kName = QString::fromLatin1(kCalendarCommand);
 
@@ -28,6 +30,7 @@ struct Request {
     QDate date;
     QString out;
     bool answers = false;
+    bool pdf = false;
     QString error;
 };
 
@@ -86,6 +89,7 @@ Request ReadRequest(const CommandArguments& args) {
         return r;
     }
     r.answers = args.Has(kAnswers);
+    r.pdf = args.Has(kPdf);
     return r;
 }
 
@@ -117,6 +121,14 @@ int Render(const Request& request, CommandIo& io, const OfficeContext& context) 
         io.out << "Calendar page written to " << QDir::toNativeSeparators(request.out) << '\n';
     }
     io.out.flush();
+    if (request.pdf) {
+        const PdfExportOutcome pdf = ExportPdf(request.out);
+        if (!pdf.Ok()) {
+            io.err << "kiv5 calendar: " << pdf.message << '\n';
+            return kExitUsage;
+        }
+        io.out << "PDF written to " << QDir::toNativeSeparators(pdf.pdfPath) << '\n';
+    }
     return kExitOk;
 }
 
@@ -125,7 +137,7 @@ int Render(const Request& request, CommandIo& io, const OfficeContext& context) 
 QString CalendarUsage() {
     return QStringLiteral(
         "Usage: kiv5 calendar CALFILE --day|--week|--month M/D/YYYY --out FILE.rtf\n"
-        "                     [--answers]\n"
+        "                     [--answers] [--pdf]\n"
         "\n"
         "Writes the calendar printout quenby5 makes when M/D/YYYY is the calendar's\n"
         "current date, from the calendar file CALFILE (orvcal5.cal), on quenby5's\n"
@@ -139,6 +151,8 @@ QString CalendarUsage() {
         "  --answers  also print every non-empty answer of the page as one UTF-8 line\n"
         "             \"1<TAB>slot<TAB>text\", the text as it goes into the template (a\n"
         "             tab or line break in it written as \\t or \\n)\n"
+        "  --pdf      also write FILE.pdf beside FILE.rtf (LibreOffice must be\n"
+        "             installed)\n"
         "\n"
         "A CALFILE that does not exist prints a page without entries and says\n"
         "\"Could not find file: CALFILE\" on standard error.\n"
@@ -148,7 +162,7 @@ QString CalendarUsage() {
 }
 
 int RunCalendar(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(arguments, {kDay, kWeek, kMonth, kOut}, {kAnswers});
+    const CommandArguments args(arguments, {kDay, kWeek, kMonth, kOut}, {kAnswers, kPdf});
     if (args.WantsHelp() && args.IsValid()) {
         io.out << CalendarUsage();
         return kExitOk;

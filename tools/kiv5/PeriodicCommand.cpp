@@ -3,15 +3,15 @@
 #include "billing/core/BillColumns.h"
 #include "billing/core/BillPrintTexts.h"
 #include "billing/core/BillingFile.h"
-#include "billing/core/BillingSettings.h"
 #include "billing/core/PeriodicBilling.h"
 #include "common/core/ErrorCatalogue.h"
 #include "common/core/Exceptions.h"
-#include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
 #include "common/core/RtfDocument.h"
 #include "common/core/RtfTemplateFolder.h"
 #include "common/core/TableSort.h"
+#include "tools/kiv5/AnswerLines.h"
+#include "tools/kiv5/BillToolSources.h"
 #include "tools/kiv5/CommandArguments.h"
 #include "tools/kiv5/Usage.h"
 
@@ -32,9 +32,6 @@ const QString kBooks = QStringLiteral("--books");
 const QString kOut = QStringLiteral("--out");
 const QString kIsDir = QStringLiteral("--is-dir");
 const QString kPdf = QStringLiteral("--pdf");
-
-// Only the settings' column widths depend on the screen; none are used here.
-constexpr int kScreenWidth = 1280;
 
 struct Request {
     QString billFile;
@@ -92,15 +89,8 @@ int UsageError(CommandIo& io, const QString& message) {
 }
 
 BillPrintSetup SetupFor(const Request& request, const OfficeContext& context) {
-    BillingSettings settings = BuiltInBillingSettings(kScreenWidth);
-    SettingsStore store = BillingSettingsStore();
-    ReadTheIniFile(settings, store, kScreenWidth);
     BillPrintSetup setup;
-    setup.sources.incomePath = MatchFileNameCase(request.books + QStringLiteral(".inc"));
-    setup.sources.expensePath = MatchFileNameCase(request.books + QStringLiteral(".exp"));
-    setup.sources.clientPath = request.clientFile;
-    setup.sources.statementFolder = request.statementFolder.value_or(settings.ISDirectory);
-    setup.sources.captionLines = settings.CaptionLine;
+    setup.sources = BillToolSources(request.books, request.clientFile, request.statementFolder);
     setup.templateFolder =
         TemplateFolder(context.folders, TemplateProgramFolderName(DocumentProgram::Billing));
     setup.documentPath = request.out;
@@ -134,16 +124,6 @@ RecordTable ReadBillTable(const QString& path) {
     return table;
 }
 
-ErrorSink MessagesTo(QTextStream& err) {
-    return ErrorSink([&err](int code) {
-        const int message = DecodeErrorCode(code).messageNumber;
-        err << Prefixed(QStringLiteral("error %1: %2")
-                            .arg(code)
-                            .arg(MessageText(Program::Billing, message)))
-            << '\n';
-    });
-}
-
 int Report(const PeriodicOutcome& outcome, const Request& request, const NextPeriodFiles& next,
            CommandIo& io) {
     if (!outcome.check.IsOk() || !outcome.message.isEmpty()) {
@@ -166,7 +146,7 @@ int Report(const PeriodicOutcome& outcome, const Request& request, const NextPer
 
 int Periodic(const Request& request, CommandIo& io, const OfficeContext& context) {
     const RecordTable table = ReadBillTable(request.billFile);
-    const ErrorSink messages = MessagesTo(io.err);
+    const ErrorSink messages = CodeMessagesTo(io.err, QString::fromLatin1(kPeriodicCommand));
     const BillNotices notices{messages, [&io](const QString& path) {
                                   io.err
                                       << Prefixed(QString::fromLatin1(kMissingStatementCaption) +
