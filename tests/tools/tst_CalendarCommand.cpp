@@ -150,8 +150,8 @@ private slots:
             << QStringList{"calendar", "--day", "3/7/2011", "--out", "@OUT"}
             << "kiv5 calendar: CALFILE is missing";
         QTest::newRow("unknown option")
-            << QStringList{"calendar", "@CAL", "--day", "3/7/2011", "--out", "@OUT", "--pdf"}
-            << "kiv5 calendar: unknown option --pdf";
+            << QStringList{"calendar", "@CAL", "--day", "3/7/2011", "--out", "@OUT", "--fax"}
+            << "kiv5 calendar: unknown option --fax";
         QTest::newRow("damaged calendar")
             << QStringList{"calendar", "@TORN", "--day", "3/7/2011", "--out", "@OUT"}
             << "kiv5 calendar: The file \"@TORN\" is damaged: its length of 4236 bytes is not a "
