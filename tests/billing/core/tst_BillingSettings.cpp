@@ -75,8 +75,9 @@ private slots:
         QVERIFY(!saved.Contains(QStringLiteral("BColumnWidth7")));
         QVERIFY(!saved.Contains(QStringLiteral("ISColumnWidth5")));
         const QStringList names = saved.Names();
-        // The last 1: the PDF option.
-        QCOMPARE(names.size(), 10 + 5 + 11 + 5 + 4 + 10 + 12 + 1);
+        // + 1: WritePdfFlag, after the caption lines.
+        QCOMPARE(names.size(), 10 + 5 + 1 + 11 + 5 + 4 + 10 + 12);
+        QCOMPARE(saved.ReadFlag(QStringLiteral("WritePdfFlag")), false);
         QCOMPARE(names.first(), QStringLiteral("PL5FileName"));
         QCOMPARE(names.indexOf(QStringLiteral("HistoryCount")),
                  names.indexOf(QStringLiteral("ShortHandArray1")) - 10);

@@ -4,6 +4,7 @@
 #include "billing/core/BillPrintTexts.h"
 #include "billing/core/CalendarFile.h"
 #include "billing/core/DayRec.h"
+#include "billing/core/StatementWorkspace.h"
 #include "billing/ui/BillingCaptionDialog.h"
 #include "billing/ui/CalendarWindow.h"
 #include "common/core/PdfExport.h"
@@ -284,18 +285,31 @@ private slots:
     }
 
     // The statement open in the worksheet, every dated line, no client name.
+    // Its dates in the order of the worksheet's date column flag.
+    void completeStatementOfTheWorksheet_data() {
+        QTest::addColumn<bool>("ascending");
+        QTest::newRow("oldest first") << true;
+        QTest::newRow("newest first") << false;
+    }
     void completeStatementOfTheWorksheet() {
+        QFETCH(bool, ascending);
         PrintFiles files;
         PrintWindow print;
         QVERIFY(!print.window.Actions().spdPrintStatement->isEnabled());
         print.prompts.ExpectOpenFile("Open Itemized Statement File Dialog", files.Statement());
         print.window.OpenWorksheetCommand();
+        auto* sheet = print.window.WorksheetChild()->findChild<StatementWorkspace*>();
+        QVERIFY(sheet);
+        if (!ascending) {
+            sheet->Sort().FlipFlag(ISColumn::ServiceDate);
+        }
         QVERIFY(print.window.Actions().spdPrintStatement->isEnabled());
         print.window.Actions().spdPrintStatement->trigger();
         QVERIFY(print.prompts.VerifyAllAnswered());
         const QString text = files.DocumentText();
         QVERIFY(text.contains("Billed before"));
         QVERIFY(text.contains("Drafting"));
+        QCOMPARE(text.indexOf("Billed before") < text.indexOf("Drafting"), ascending);
         QVERIFY(!text.contains("Smith"));
         QCOMPARE(print.started.size(), 1);
     }
