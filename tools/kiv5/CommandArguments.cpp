@@ -43,4 +43,18 @@ std::optional<QString> CommandArguments::Value(const QString& option) const {
     return std::nullopt;
 }
 
+std::optional<int> CommandArguments::IntegerValue(const QString& option, int low, int high,
+                                                  int fallback) const {
+    const std::optional<QString> text = Value(option);
+    if (!text) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = text->toInt(&ok);
+    if (!ok || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 } // namespace kiv5::tool

@@ -21,6 +21,9 @@ public:
     bool WantsHelp() const { return help_; }
     bool Has(const QString& option) const;
     std::optional<QString> Value(const QString& option) const;
+    // The option's value as a whole number from low to high; fallback when
+    // the option is not given, nothing when its value is no such number.
+    std::optional<int> IntegerValue(const QString& option, int low, int high, int fallback) const;
     const QStringList& Positional() const { return positional_; }
 
 private:

@@ -309,20 +309,6 @@ int UsageError(CommandIo& io, const QString& message) {
     return kExitUsage;
 }
 
-std::optional<int> ReadNumber(const CommandArguments& args, const char* option, int low, int high,
-                              int fallback) {
-    const auto text = args.Value(QLatin1String(option));
-    if (!text) {
-        return fallback;
-    }
-    bool ok = false;
-    const int value = text->toInt(&ok);
-    if (!ok || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 DemoSet MakeKillTestSet(const KillPlan& plan, const OfficeContext& context) {
     DemoOptions options;
     options.folder = plan.folder;
@@ -399,12 +385,15 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
     KillPlan plan;
     plan.folder = QDir(args.Positional().first()).absolutePath();
     plan.everyCall = args.Has(QStringLiteral("--every-call"));
-    const auto runs = ReadNumber(args, "--runs", 0, kMaxRuns, 0);
-    const auto clients = ReadNumber(args, "--clients", 1, kMaxDemoClients, plan.clients);
-    const auto ledger = ReadNumber(args, "--ledger", 0, kMaxLedger, 0);
-    const auto seed = ReadNumber(args, "--seed", 0, std::numeric_limits<int>::max(), 1);
-    const auto generation = ReadNumber(args, "--generation", 1, std::numeric_limits<int>::max(), 1);
-    const auto callStep = ReadNumber(args, "--call-step", 1, kMaxRuns, 1);
+    const auto runs = args.IntegerValue(QStringLiteral("--runs"), 0, kMaxRuns, 0);
+    const auto clients =
+        args.IntegerValue(QStringLiteral("--clients"), 1, kMaxDemoClients, plan.clients);
+    const auto ledger = args.IntegerValue(QStringLiteral("--ledger"), 0, kMaxLedger, 0);
+    const auto seed =
+        args.IntegerValue(QStringLiteral("--seed"), 0, std::numeric_limits<int>::max(), 1);
+    const auto generation =
+        args.IntegerValue(QStringLiteral("--generation"), 1, std::numeric_limits<int>::max(), 1);
+    const auto callStep = args.IntegerValue(QStringLiteral("--call-step"), 1, kMaxRuns, 1);
     if (!runs || !clients || !ledger || !seed || !generation || !callStep) {
         return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step "
                                              "and --generation take whole numbers in range"));

@@ -34,20 +34,6 @@ int UsageError(CommandIo& io, const QString& message) {
     return kExitUsage;
 }
 
-std::optional<int> ReadCount(const CommandArguments& args, const char* option, int low, int high,
-                             int fallback) {
-    const auto text = args.Value(QLatin1String(option));
-    if (!text) {
-        return fallback;
-    }
-    bool ok = false;
-    const int value = text->toInt(&ok);
-    if (!ok || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 QString LogPath(const QString& folder, int worker) {
     return QDir(folder).filePath(QStringLiteral("soak-%1.log").arg(worker));
 }
@@ -139,11 +125,15 @@ int RunSoak(const QStringList& arguments, CommandIo& io, const OfficeContext& co
     }
     SoakPlan plan;
     plan.folder = QDir(args.Positional().first()).absolutePath();
-    const auto processes = ReadCount(args, "--processes", 1, kMaxProcesses, plan.processes);
-    const auto operations = ReadCount(args, "--ops", 1, kMaxOperations, plan.operations);
-    const auto seed = ReadCount(args, "--seed", 0, std::numeric_limits<int>::max(), 1);
-    const auto clients = ReadCount(args, "--clients", 1, kMaxDemoClients, plan.clients);
-    const auto worker = ReadCount(args, "--worker", 0, kMaxProcesses, 0);
+    const auto processes =
+        args.IntegerValue(QStringLiteral("--processes"), 1, kMaxProcesses, plan.processes);
+    const auto operations =
+        args.IntegerValue(QStringLiteral("--ops"), 1, kMaxOperations, plan.operations);
+    const auto seed =
+        args.IntegerValue(QStringLiteral("--seed"), 0, std::numeric_limits<int>::max(), 1);
+    const auto clients =
+        args.IntegerValue(QStringLiteral("--clients"), 1, kMaxDemoClients, plan.clients);
+    const auto worker = args.IntegerValue(QStringLiteral("--worker"), 0, kMaxProcesses, 0);
     if (!processes || !operations || !seed || !clients || !worker) {
         return UsageError(io, QStringLiteral("--processes takes 1 to %1, --ops 1 to %2, and "
                                              "--seed, --clients and --worker whole numbers")
