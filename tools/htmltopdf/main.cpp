@@ -3,14 +3,15 @@
 //
 //     kiv5htmltopdf INPUT.html OUTPUT.pdf
 
-#include <QFile>
+#include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -25,15 +26,6 @@ constexpr qreal kMarginMillimetres = 6.0;
 int Fail(const QString& message) {
     std::fprintf(stderr, "kiv5htmltopdf: %s\n", qPrintable(message));
     return 1;
-}
-
-bool ReadHtml(const QString& path, QString& html) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    html = QString::fromUtf8(file.readAll());
-    return true;
 }
 
 void PrepareWriter(QPdfWriter& writer, const QTextDocument& document) {
@@ -61,8 +53,10 @@ int main(int argc, char** argv) {
     const QString output = arguments.at(2);
 
     QString html;
-    if (!ReadHtml(input, html)) {
-        return Fail(QStringLiteral("cannot read ") + input);
+    try {
+        html = QString::fromUtf8(kiv5::ReadFileBytes(input));
+    } catch (const kiv5::IoError& error) {
+        return Fail(error.Message());
     }
     QTextDocument document;
     document.setBaseUrl(QUrl::fromLocalFile(QFileInfo(input).absolutePath() + QLatin1Char('/')));
@@ -70,19 +64,19 @@ int main(int argc, char** argv) {
 
     // Written beside the target and renamed over it, so a failed build never
     // leaves a torn manual behind.
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly)) {
+    kiv5::AtomicFile file(output);
+    if (!file.Open()) {
         return Fail(QStringLiteral("cannot write ") + output + QStringLiteral(": ") +
-                    file.errorString());
+                    file.ErrorString());
     }
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.Device());
         PrepareWriter(writer, document);
         document.print(&writer);
     }
-    if (!file.commit()) {
+    if (!file.Commit()) {
         return Fail(QStringLiteral("cannot write ") + output + QStringLiteral(": ") +
-                    file.errorString());
+                    file.ErrorString());
     }
     return 0;
 }

@@ -1,13 +1,13 @@
 #include "tools/kiv5/CheckCommand.h"
 
 #include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
 #include "common/core/MatchFileNameCase.h"
 #include "common/core/TextFile.h"
 #include "tools/kiv5/CommandArguments.h"
 #include "tools/kiv5/Usage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -18,9 +18,9 @@ namespace {
 // memory whole.
 constexpr qint64 kBlockRecords = 1024;
 
-[[noreturn]] void FailToRead(const QFile& file) {
+[[noreturn]] void FailToRead(const DataFile& file) {
     throw IoError(QStringLiteral("Cannot read \"%1\": %2")
-                      .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+                      .arg(QDir::toNativeSeparators(file.Path()), file.ErrorString()));
 }
 
 Fault LengthFault(qint64 length, int recordSize) {
@@ -81,29 +81,29 @@ FaultList MemoFileFaults(const QString& clientFile, qint64 slotCount) {
 }
 
 FileCheck CheckFile(const QString& path, const FileKind& kind) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    DataFile file(path);
+    if (!file.Open(QIODevice::ReadOnly)) {
         throw IoError(QStringLiteral("Cannot open \"%1\": %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+                          .arg(QDir::toNativeSeparators(path), file.ErrorString()));
     }
     FileCheck check;
-    const qint64 length = file.size();
+    const qint64 length = file.Size();
     check.records = length / kind.recordSize;
     if (length % kind.recordSize != 0) {
         check.faults.append(LengthFault(length, kind.recordSize));
     }
     for (qint64 slot = 0; slot < check.records;) {
         const qint64 count = std::min(kBlockRecords, check.records - slot);
-        const QByteArray block = file.read(count * kind.recordSize);
-        if (block.size() != count * kind.recordSize) {
+        const std::optional<QByteArray> block = file.Read(count * kind.recordSize);
+        if (!block || block->size() != count * kind.recordSize) {
             FailToRead(file);
         }
         for (qint64 i = 0; i < count; ++i, ++slot) {
             check.faults.append(kind.faults(
-                QByteArrayView(block).sliced(i * kind.recordSize, kind.recordSize), slot));
+                QByteArrayView(*block).sliced(i * kind.recordSize, kind.recordSize), slot));
         }
     }
-    file.close();
+    file.Close();
     if (kind.hasMemoFile) {
         check.faults.append(MemoFileFaults(path, check.records));
     }
