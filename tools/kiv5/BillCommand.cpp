@@ -2,7 +2,6 @@
 
 #include "billing/core/BillDocument.h"
 #include "billing/core/BillingFile.h"
-#include "common/core/ErrorCatalogue.h"
 #include "common/core/Exceptions.h"
 #include "common/core/Misc.h"
 #include "common/core/RecordFile.h"
@@ -11,12 +10,11 @@
 #include "tools/kiv5/AnswerLines.h"
 #include "tools/kiv5/BillToolSources.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/Usage.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace kiv5::tool {
 namespace {
@@ -24,68 +22,30 @@ namespace {
 using namespace kiv5::billing;
 
 const QString kRecord = QStringLiteral("--record");
-const QString kDate = QStringLiteral("--date");
-const QString kClients = QStringLiteral("--clients");
-const QString kBooks = QStringLiteral("--books");
-const QString kOut = QStringLiteral("--out");
-const QString kIsDir = QStringLiteral("--is-dir");
 const QString kAnswers = QStringLiteral("--answers");
 
 struct Request {
-    QString billFile;
+    BillToolArguments shared;
     int record = 0;
-    DayCount date = 0;
-    QString clientFile;
-    QString books;
-    QString out;
-    std::optional<QString> statementFolder;
     bool answers = false;
-    QString error;
 };
 
-Request ReadRequest(const CommandArguments& args) {
-    Request r;
-    for (const QString& option : {kRecord, kDate, kClients, kBooks, kOut}) {
-        if (!args.Has(option)) {
-            r.error = QStringLiteral("%1 is missing").arg(option);
-            return r;
-        }
+std::optional<Request> ReadRequest(const CommandArguments& args, QString& error) {
+    if (const auto missing = MissingOption(args, {kRecord})) {
+        error = *missing;
+        return std::nullopt;
     }
-    if (args.Positional().size() != 1) {
-        r.error = args.Positional().isEmpty()
-                      ? QStringLiteral("BILLFILE is missing")
-                      : QStringLiteral("unexpected argument %1").arg(args.Positional().at(1));
-        return r;
+    const auto shared = ReadBillToolArguments(args, error);
+    if (!shared) {
+        return std::nullopt;
     }
-    r.billFile = args.Positional().first();
     const auto record = TryParseInteger(*args.Value(kRecord));
     if (!record || *record < 1) {
-        r.error = QStringLiteral("--record \"%1\" is not a record number (1, 2, ...)")
-                      .arg(*args.Value(kRecord));
-        return r;
+        error = QStringLiteral("--record \"%1\" is not a record number (1, 2, ...)")
+                    .arg(*args.Value(kRecord));
+        return std::nullopt;
     }
-    r.record = *record;
-    try {
-        r.date = ParseDate(*args.Value(kDate));
-    } catch (const ConversionError&) {
-        r.error = QStringLiteral("--date \"%1\" is not a date (M/D/YYYY)").arg(*args.Value(kDate));
-        return r;
-    }
-    r.clientFile = *args.Value(kClients);
-    r.books = *args.Value(kBooks);
-    r.out = *args.Value(kOut);
-    if (r.out.isEmpty()) {
-        r.error = QStringLiteral("--out needs a file name");
-        return r;
-    }
-    r.statementFolder = args.Value(kIsDir);
-    r.answers = args.Has(kAnswers);
-    return r;
-}
-
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 bill: " << message << "\n\n" << CommandUsage(QString::fromLatin1(kBillCommand));
-    return kExitUsage;
+    return Request{*shared, *record, args.Has(kAnswers)};
 }
 
 // The bill at record number N (its 1-based position in the file).
@@ -108,14 +68,11 @@ std::optional<TBillRec> ReadBill(const QString& path, int record, QString& error
     return bill;
 }
 
-int Render(const Request& request, const TBillRec& bill, CommandIo& io,
+int Render(const Request& request, const TBillRec& bill, CommandIo& io, const CommandFrame& frame,
            const OfficeContext& context) {
-    const ErrorSink messages = CodeMessagesTo(io.err, QString::fromLatin1(kBillCommand));
-    BillNotices notices{messages, [&io](const QString& path) {
-                            io.err << "kiv5 bill: " << kMissingStatementCaption << ": "
-                                   << MissingStatementText(path) << '\n';
-                        }};
-    BillInputs inputs(BillToolSources(request.books, request.clientFile, request.statementFolder));
+    const BillNotices notices = BillToolNotices(frame, io, QString::fromLatin1(kBillCommand));
+    const ErrorSink& messages = notices.errors;
+    BillInputs inputs(BillToolSources(request.shared));
     TAnswer answers(DocumentProgram::Billing);
     TemplateDocument document(
         answers,
@@ -128,13 +85,13 @@ int Render(const Request& request, const TBillRec& bill, CommandIo& io,
     BillCalculation calculation(inputs, answers, notices);
     // The date column's flag starts ascending.
     StatementDocument statements(inputs, answers, messages, true);
-    AddBillWithStatements(calculation, statements, bill, request.date, document);
-    document.Write(request.out);
+    AddBillWithStatements(calculation, statements, bill, request.shared.date, document);
+    document.Write(request.shared.out);
     for (const QString& line : lines.Lines()) {
         io.out << line << '\n';
     }
     if (!request.answers) {
-        io.out << "Bill written to " << QDir::toNativeSeparators(request.out) << '\n';
+        io.out << "Bill written to " << QDir::toNativeSeparators(request.shared.out) << '\n';
     }
     io.out.flush();
     return kExitOk;
@@ -143,35 +100,25 @@ int Render(const Request& request, const TBillRec& bill, CommandIo& io,
 } // namespace
 
 int RunBill(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(arguments, {kRecord, kDate, kClients, kBooks, kOut, kIsDir},
-                                {kAnswers});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CommandUsage(QString::fromLatin1(kBillCommand));
-        return kExitOk;
+    const CommandFrame frame(QString::fromLatin1(kBillCommand),
+                             CommandUsage(QString::fromLatin1(kBillCommand)), io);
+    const CommandArguments args(arguments, BillToolOptions() << kRecord, {kAnswers});
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    QString error;
+    const auto request = ReadRequest(args, error);
+    if (!request) {
+        return frame.UsageError(error);
     }
-    const Request request = ReadRequest(args);
-    if (!request.error.isEmpty()) {
-        return UsageError(io, request.error);
+    if (const auto noFonts = frame.NeedsFonts()) {
+        return *noFonts;
     }
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        io.err << "kiv5 bill: fonts are not available in this process\n";
-        return kExitUsage;
-    }
-    try {
-        QString error;
-        const auto bill = ReadBill(request.billFile, request.record, error);
-        if (!bill) {
-            io.err << "kiv5 bill: " << error << '\n';
-            return kExitUsage;
-        }
-        return Render(request, *bill, io, context);
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 bill: " << error.Message() << '\n';
-        return kExitUsage;
-    }
+    return frame.Guarded([&] {
+        QString missing;
+        const auto bill = ReadBill(request->shared.billFile, request->record, missing);
+        return bill ? Render(*request, *bill, io, frame, context) : frame.Failed(missing);
+    });
 }
 
 } // namespace kiv5::tool

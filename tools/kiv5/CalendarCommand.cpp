@@ -7,6 +7,7 @@
 #include "common/core/RtfTemplateFolder.h"
 #include "tools/kiv5/AnswerLines.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 
 #include <QDir>
 
@@ -93,12 +94,8 @@ Request ReadRequest(const CommandArguments& args) {
     return r;
 }
 
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 calendar: " << message << "\n\n" << CalendarUsage();
-    return kExitUsage;
-}
-
-int Render(const Request& request, CommandIo& io, const OfficeContext& context) {
+int Render(const Request& request, CommandIo& io, const CommandFrame& frame,
+           const OfficeContext& context) {
     TAnswer answers(DocumentProgram::Billing);
     billing::TemplateDocument document(
         answers,
@@ -111,7 +108,7 @@ int Render(const Request& request, CommandIo& io, const OfficeContext& context) 
     const billing::CalendarPageOutcome outcome = billing::AddCalendarPage(
         request.kind, request.date, request.calendarPath, answers, document);
     if (outcome.calendarMissing) {
-        io.err << "kiv5 calendar: " << billing::MissingCalendarText(request.calendarPath) << '\n';
+        io.err << frame.Prefixed(billing::MissingCalendarText(request.calendarPath)) << '\n';
     }
     document.Write(request.out);
     for (const QString& line : lines.Lines()) {
@@ -124,8 +121,7 @@ int Render(const Request& request, CommandIo& io, const OfficeContext& context) 
     if (request.pdf) {
         const PdfExportOutcome pdf = ExportPdf(request.out);
         if (!pdf.Ok()) {
-            io.err << "kiv5 calendar: " << pdf.message << '\n';
-            return kExitUsage;
+            return frame.Failed(pdf.message);
         }
         io.out << "PDF written to " << QDir::toNativeSeparators(pdf.pdfPath) << '\n';
     }
@@ -162,24 +158,16 @@ QString CalendarUsage() {
 }
 
 int RunCalendar(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
+    const CommandFrame frame(kName, CalendarUsage(), io);
     const CommandArguments args(arguments, {kDay, kWeek, kMonth, kOut}, {kAnswers, kPdf});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CalendarUsage();
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     const Request request = ReadRequest(args);
     if (!request.error.isEmpty()) {
-        return UsageError(io, request.error);
+        return frame.UsageError(request.error);
     }
-    try {
-        return Render(request, io, context);
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 calendar: " << error.Message() << '\n';
-        return kExitUsage;
-    }
+    return frame.Guarded([&] { return Render(request, io, frame, context); });
 }
 
 } // namespace kiv5::tool

@@ -5,6 +5,7 @@
 #include "common/core/MatchFileNameCase.h"
 #include "common/core/TextFile.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/Usage.h"
 
 #include <QDir>
@@ -111,17 +112,13 @@ FileCheck CheckFile(const QString& path, const FileKind& kind) {
 }
 
 int RunCheck(const QStringList& arguments, CommandIo& io) {
+    const CommandFrame frame(QStringLiteral("check"), CommandUsage(QStringLiteral("check")), io);
     const CommandArguments args(arguments, {}, {});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CommandUsage(QStringLiteral("check"));
-        return kExitOk;
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
-    if (!args.IsValid() || args.Positional().isEmpty()) {
-        io.err << "kiv5 check: "
-               << (args.IsValid() ? QStringLiteral("give at least one file") : args.Error())
-               << "\n\n"
-               << CommandUsage(QStringLiteral("check"));
-        return kExitUsage;
+    if (args.Positional().isEmpty()) {
+        return frame.UsageError(QStringLiteral("give at least one file"));
     }
     bool damaged = false;
     bool unchecked = false;

@@ -3,6 +3,7 @@
 #include "common/core/Exceptions.h"
 #include "common/core/RecordFile.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/DumpFormat.h"
 #include "tools/kiv5/Usage.h"
 
@@ -18,17 +19,13 @@ void DumpFile(const QString& path, const FileKind& kind, QTextStream& out) {
 }
 
 int RunDump(const QStringList& arguments, CommandIo& io) {
+    const CommandFrame frame(QStringLiteral("dump"), CommandUsage(QStringLiteral("dump")), io);
     const CommandArguments args(arguments, {}, {});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CommandUsage(QStringLiteral("dump"));
-        return kExitOk;
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
-    if (!args.IsValid() || args.Positional().size() != 1) {
-        io.err << "kiv5 dump: "
-               << (args.IsValid() ? QStringLiteral("give exactly one file") : args.Error())
-               << "\n\n"
-               << CommandUsage(QStringLiteral("dump"));
-        return kExitUsage;
+    if (args.Positional().size() != 1) {
+        return frame.UsageError(QStringLiteral("give exactly one file"));
     }
     const QString& path = args.Positional().first();
     const FileKind* kind = FindFileKind(path);

@@ -5,6 +5,7 @@
 #include "common/core/Misc.h"
 #include "common/core/NumberFormat.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,11 +77,6 @@ Request ReadRequest(const CommandArguments& args) {
     return r;
 }
 
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 import-calendar: " << message << "\n\n" << ImportCalendarUsage();
-    return kExitUsage;
-}
-
 } // namespace
 
 QString ImportCalendarUsage() {
@@ -100,31 +96,28 @@ QString ImportCalendarUsage() {
 }
 
 int RunImportCalendar(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
+    const CommandFrame frame(QStringLiteral("import-calendar"), ImportCalendarUsage(), io);
     const CommandArguments args(arguments, {kCalendar, kClient, kAfter, kRate}, {});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << ImportCalendarUsage();
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     const Request request = ReadRequest(args);
     if (!request.error.isEmpty()) {
-        return UsageError(io, request.error);
+        return frame.UsageError(request.error);
     }
     for (const QString& path : {request.import.statementPath, request.import.calendarPath}) {
         if (const QString missing = MissingFile(path); !missing.isEmpty()) {
-            io.err << "kiv5 import-calendar: " << missing << '\n';
-            return kExitUsage;
+            return frame.Failed(missing);
         }
     }
     int added = 0;
-    try {
-        added =
-            static_cast<int>(billing::ImportCalendarEntries(request.import, context.clock).size());
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 import-calendar: " << error.Message() << '\n';
-        return kExitUsage;
+    if (const int code = frame.Guarded([&] {
+            added = static_cast<int>(
+                billing::ImportCalendarEntries(request.import, context.clock).size());
+            return kExitOk;
+        });
+        code != kExitOk) {
+        return code;
     }
     io.out << added << (added == 1 ? " line" : " lines") << " added to "
            << QDir::toNativeSeparators(request.import.statementPath) << '\n';

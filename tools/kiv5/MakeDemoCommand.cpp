@@ -6,6 +6,7 @@
 #include "common/core/Cp1252.h"
 #include "common/core/Misc.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/DemoFiles.h"
 #include "tools/kiv5/DemoSettings.h"
 #include "tools/kiv5/Usage.h"
@@ -100,20 +101,6 @@ void WriteBilling(const DemoSet& set, const std::vector<DemoClient>& clients,
     WriteDemoCalendar(set.calendarFile, MakeDemoDays(clients, kCalendarWeeks, context.clock));
 }
 
-std::optional<int> ParseClientCount(const QString& text) {
-    bool ok = false;
-    const int count = text.toInt(&ok);
-    if (!ok || count < 1 || count > kMaxDemoClients) {
-        return std::nullopt;
-    }
-    return count;
-}
-
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 make-demo: " << message << "\n\n" << CommandUsage(QStringLiteral("make-demo"));
-    return kExitUsage;
-}
-
 } // namespace
 
 DemoSet MakeDemoDataSet(const DemoOptions& options, const OfficeContext& context) {
@@ -137,44 +124,38 @@ DemoSet MakeDemoDataSet(const DemoOptions& options, const OfficeContext& context
 }
 
 int RunMakeDemo(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(arguments,
-                                {QStringLiteral("--clients"), QStringLiteral("--settings")},
-                                {QStringLiteral("--force")});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CommandUsage(QStringLiteral("make-demo"));
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    const CommandFrame frame(QStringLiteral("make-demo"), CommandUsage(QStringLiteral("make-demo")),
+                             io);
+    const QString clients = QStringLiteral("--clients");
+    const QString settings = QStringLiteral("--settings");
+    const QString force = QStringLiteral("--force");
+    const CommandArguments args(arguments, {clients, settings}, {force});
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     if (args.Positional().size() != 1) {
-        return UsageError(io, QStringLiteral("give exactly one folder"));
+        return frame.UsageError(QStringLiteral("give exactly one folder"));
     }
     DemoOptions options;
     options.folder = args.Positional().first();
-    options.force = args.Has(QStringLiteral("--force"));
-    options.settingsFolder = args.Value(QStringLiteral("--settings")).value_or(QString());
-    if (const auto clients = args.Value(QStringLiteral("--clients"))) {
-        const auto count = ParseClientCount(*clients);
-        if (!count) {
-            return UsageError(
-                io, QStringLiteral("--clients takes a number from 1 to %1").arg(kMaxDemoClients));
-        }
-        options.clients = *count;
+    options.force = args.Has(force);
+    options.settingsFolder = args.Value(settings).value_or(QString());
+    const auto count = args.IntegerValue(clients, 1, kMaxDemoClients, options.clients);
+    if (!count) {
+        return frame.UsageError(
+            QStringLiteral("--clients takes a number from 1 to %1").arg(kMaxDemoClients));
     }
-    try {
+    options.clients = *count;
+    return frame.Guarded([&] {
         const DemoSet set = MakeDemoDataSet(options, context);
         io.out << "Demo data set written to " << QDir::toNativeSeparators(set.folder) << '\n';
         if (!options.settingsFolder.isEmpty()) {
             io.out << "Settings written under " << QDir::toNativeSeparators(options.settingsFolder)
                    << '\n';
         }
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 make-demo: " << error.Message() << '\n';
-        return kExitUsage;
-    }
-    io.out.flush();
-    return kExitOk;
+        io.out.flush();
+        return kExitOk;
+    });
 }
 
 } // namespace kiv5::tool

@@ -13,87 +13,48 @@
 #include "tools/kiv5/AnswerLines.h"
 #include "tools/kiv5/BillToolSources.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/Usage.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 namespace kiv5::tool {
 namespace {
 
 using namespace kiv5::billing;
 
-const QString kDate = QStringLiteral("--date");
 const QString kNext = QStringLiteral("--next");
-const QString kClients = QStringLiteral("--clients");
-const QString kBooks = QStringLiteral("--books");
-const QString kOut = QStringLiteral("--out");
-const QString kIsDir = QStringLiteral("--is-dir");
 const QString kPdf = QStringLiteral("--pdf");
 
 struct Request {
-    QString billFile;
-    DayCount date = 0;
+    BillToolArguments shared;
     QString next;
-    QString clientFile;
-    QString books;
-    QString out;
-    std::optional<QString> statementFolder;
     bool pdf = false;
-    QString error;
 };
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-QString Prefixed(const QString& message) {
-    return QStringLiteral("kiv5 periodic: ") + message;
-}
-
-Request ReadRequest(const CommandArguments& args) {
-    Request r;
-    for (const QString& option : {kDate, kNext, kClients, kBooks, kOut}) {
-        if (!args.Has(option) || args.Value(option)->isEmpty()) {
-            r.error = QStringLiteral("%1 is missing").arg(option);
-            return r;
-        }
+std::optional<Request> ReadRequest(const CommandArguments& args, QString& error) {
+    if (const auto missing = MissingOption(args, {kNext})) {
+        error = *missing;
+        return std::nullopt;
     }
-    if (args.Positional().size() != 1) {
-        r.error = args.Positional().isEmpty()
-                      ? QStringLiteral("BILLFILE is missing")
-                      : QStringLiteral("unexpected argument %1").arg(args.Positional().at(1));
-        return r;
+    const auto shared = ReadBillToolArguments(args, error);
+    if (!shared) {
+        return std::nullopt;
     }
-    r.billFile = args.Positional().first();
-    try {
-        r.date = ParseDate(*args.Value(kDate));
-    } catch (const ConversionError&) {
-        r.error = QStringLiteral("--date \"%1\" is not a date (M/D/YYYY)").arg(*args.Value(kDate));
-        return r;
-    }
-    r.next = *args.Value(kNext);
-    r.clientFile = *args.Value(kClients);
-    r.books = *args.Value(kBooks);
-    r.out = *args.Value(kOut);
-    r.statementFolder = args.Value(kIsDir);
-    r.pdf = args.Has(kPdf);
-    return r;
-}
-
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << Prefixed(message) << "\n\n" << PeriodicUsage();
-    return kExitUsage;
+    return Request{*shared, *args.Value(kNext), args.Has(kPdf)};
 }
 
 BillPrintSetup SetupFor(const Request& request, const OfficeContext& context) {
     BillPrintSetup setup;
-    setup.sources = BillToolSources(request.books, request.clientFile, request.statementFolder);
+    setup.sources = BillToolSources(request.shared);
     setup.templateFolder =
         TemplateFolder(context.folders, TemplateProgramFolderName(DocumentProgram::Billing));
-    setup.documentPath = request.out;
+    setup.documentPath = request.shared.out;
     setup.pdf = request.pdf;
     return setup;
 }
@@ -106,8 +67,8 @@ NextPeriodFiles NextFilesFor(const Request& request) {
     next.dataFile = request.next;
     next.linkFile = FolderPart(request.next) + StripExtension(FileNamePart(request.next)) +
                     QStringLiteral(".qy5");
-    next.pl5FileName = FileNamePart(request.clientFile);
-    next.su5FileName = FileNamePart(request.books) + QStringLiteral(".su5");
+    next.pl5FileName = FileNamePart(request.shared.clientFile);
+    next.su5FileName = FileNamePart(request.shared.books) + QStringLiteral(".su5");
     return next;
 }
 
@@ -125,18 +86,16 @@ RecordTable ReadBillTable(const QString& path) {
 }
 
 int Report(const PeriodicOutcome& outcome, const Request& request, const NextPeriodFiles& next,
-           CommandIo& io) {
+           CommandIo& io, const CommandFrame& frame) {
     if (!outcome.check.IsOk() || !outcome.message.isEmpty()) {
         const QString text = outcome.check.IsOk() ? outcome.message : outcome.check.Text();
-        io.err << Prefixed(text) << '\n';
-        return kExitUsage;
+        return frame.Failed(text);
     }
     io.out << PeriodicBillingDoneText(outcome.bills, next.dataFile) << '\n'
-           << "Document written to " << Native(request.out) << '\n'
+           << "Document written to " << Native(request.shared.out) << '\n'
            << "Link file written to " << Native(next.linkFile) << '\n';
     if (outcome.print.pdf && !outcome.print.pdf->Ok()) {
-        io.err << Prefixed(outcome.print.pdf->message) << '\n';
-        return kExitUsage;
+        return frame.Failed(outcome.print.pdf->message);
     }
     if (outcome.print.pdf) {
         io.out << "PDF written to " << Native(outcome.print.pdf->pdfPath) << '\n';
@@ -144,21 +103,16 @@ int Report(const PeriodicOutcome& outcome, const Request& request, const NextPer
     return kExitOk;
 }
 
-int Periodic(const Request& request, CommandIo& io, const OfficeContext& context) {
-    const RecordTable table = ReadBillTable(request.billFile);
-    const ErrorSink messages = CodeMessagesTo(io.err, QString::fromLatin1(kPeriodicCommand));
-    const BillNotices notices{messages, [&io](const QString& path) {
-                                  io.err
-                                      << Prefixed(QString::fromLatin1(kMissingStatementCaption) +
-                                                  QStringLiteral(": ") + MissingStatementText(path))
-                                      << '\n';
-                              }};
+int Periodic(const Request& request, CommandIo& io, const CommandFrame& frame,
+             const OfficeContext& context) {
+    const RecordTable table = ReadBillTable(request.shared.billFile);
+    const BillNotices notices = BillToolNotices(frame, io, QString::fromLatin1(kPeriodicCommand));
     const BillPrintSetup setup = SetupFor(request, context);
     const NextPeriodFiles next = NextFilesFor(request);
     TAnswer answers(DocumentProgram::Billing);
-    const PeriodicOutcome outcome =
-        RunPeriodicBilling(table, request.billFile, next, request.date, setup, answers, notices);
-    const int code = Report(outcome, request, next, io);
+    const PeriodicOutcome outcome = RunPeriodicBilling(
+        table, request.shared.billFile, next, request.shared.date, setup, answers, notices);
+    const int code = Report(outcome, request, next, io, frame);
     io.out.flush();
     return code;
 }
@@ -197,28 +151,20 @@ QString PeriodicUsage() {
 }
 
 int RunPeriodic(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(arguments, {kDate, kNext, kClients, kBooks, kOut, kIsDir}, {kPdf});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << PeriodicUsage();
-        return kExitOk;
+    const CommandFrame frame(QString::fromLatin1(kPeriodicCommand), PeriodicUsage(), io);
+    const CommandArguments args(arguments, BillToolOptions() << kNext, {kPdf});
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    QString error;
+    const auto request = ReadRequest(args, error);
+    if (!request) {
+        return frame.UsageError(error);
     }
-    const Request request = ReadRequest(args);
-    if (!request.error.isEmpty()) {
-        return UsageError(io, request.error);
+    if (const auto noFonts = frame.NeedsFonts()) {
+        return *noFonts;
     }
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        io.err << Prefixed(QStringLiteral("fonts are not available in this process")) << '\n';
-        return kExitUsage;
-    }
-    try {
-        return Periodic(request, io, context);
-    } catch (const Kiv5Error& error) {
-        io.err << Prefixed(error.Message()) << '\n';
-        return kExitUsage;
-    }
+    return frame.Guarded([&] { return Periodic(*request, io, frame, context); });
 }
 
 } // namespace kiv5::tool

@@ -4,6 +4,7 @@
 #include "common/core/Exceptions.h"
 #include "common/core/Misc.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/Usage.h"
 
 #include <QCoreApplication>
@@ -99,42 +100,30 @@ Request ReadRequest(const CommandArguments& args) {
     return r;
 }
 
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 print-check: " << message << "\n\n"
-           << CommandUsage(QString::fromLatin1(kPrintCheckCommand));
-    return kExitUsage;
-}
-
 } // namespace
 
 int RunPrintCheck(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
     const CommandArguments args(
         arguments, {kNumber, kDate, kPayee, kMemo, kAmount, kPdf, kOffsetX, kOffsetY}, {});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << CommandUsage(QString::fromLatin1(kPrintCheckCommand));
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    const CommandFrame frame(QString::fromLatin1(kPrintCheckCommand),
+                             CommandUsage(QString::fromLatin1(kPrintCheckCommand)), io);
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     Request request = ReadRequest(args);
     if (!request.error.isEmpty()) {
-        return UsageError(io, request.error);
+        return frame.UsageError(request.error);
     }
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        io.err << "kiv5 print-check: fonts are not available in this process\n";
-        return kExitUsage;
+    if (const auto noFonts = frame.NeedsFonts()) {
+        return *noFonts;
     }
     request.options.programFolder = QCoreApplication::applicationDirPath();
-    try {
+    return frame.Guarded([&] {
         books::WriteCheckPdf(request.pdf, request.values, request.options, context.errors);
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 print-check: " << error.Message() << '\n';
-        return kExitUsage;
-    }
-    io.out << "Check written to " << QDir::toNativeSeparators(request.pdf) << '\n';
-    io.out.flush();
-    return kExitOk;
+        io.out << "Check written to " << QDir::toNativeSeparators(request.pdf) << '\n';
+        io.out.flush();
+        return kExitOk;
+    });
 }
 
 } // namespace kiv5::tool
