@@ -2,6 +2,7 @@
 
 #include "billing/core/BillRow.h"
 #include "billing/core/BillingWorkspace.h"
+#include "billing/core/CalendarFile.h"
 #include "common/core/Exceptions.h"
 #include "common/core/MatchFileNameCase.h"
 #include "common/core/Misc.h"
@@ -64,6 +65,21 @@ BillPrintOutcome BillPrintJobs::PrintCompleteStatement(const QString& statementF
         throw IoError(MissingCompleteStatementText(path));
     }
     return run.Finish();
+}
+
+CalendarPrintOutcome BillPrintJobs::PrintCalendarPage(CalendarPageKind kind, const QDate& current) {
+    const BillPrintSetup setup = Setup();
+    workspace_.EnsureFilesDirectory();
+    CalendarPrintOutcome outcome;
+    outcome.calendarPath = CalendarFilePath(workspace_.settings.FilesDirectory);
+    const CalendarPageOutcome page =
+        WriteCalendarPage(kind, current, outcome.calendarPath, answers_, setup.templateFolder,
+                          setup.documentPath, context_.errors);
+    outcome.calendarMissing = page.calendarMissing;
+    outcome.print.written = true;
+    outcome.print.documentPath = setup.documentPath;
+    outcome.print.pdf = PdfIfAsked(setup, setup.documentPath);
+    return outcome;
 }
 
 PeriodicCheck BillPrintJobs::CheckPeriodicBilling() const {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The billing program's print commands as the main window runs them on the
-// open billing file: the current bill, the complete itemized statement and
-// periodic billing. Each writes one document (SelectedFormsPath) and tells
+// open billing file: the current bill, the complete itemized statement, the
+// calendar pages and periodic billing. Each writes one document (SelectedFormsPath) and tells
 // what came of it; the window asks the questions, shows the messages and
 // opens the document in the word processor.
 //
@@ -21,6 +21,7 @@
 
 #include "billing/core/BillPrintRun.h"
 #include "billing/core/BillPrintTexts.h"
+#include "billing/core/CalendarPages.h"
 #include "billing/core/PeriodicBilling.h"
 #include "common/core/OfficeContext.h"
 
@@ -29,6 +30,14 @@
 namespace kiv5::billing {
 
 class BillingWorkspace;
+
+struct CalendarPrintOutcome {
+    BillPrintOutcome print;
+    // The calendar file was not there: the page has no entries and the
+    // window says MissingCalendarText(calendarPath).
+    bool calendarMissing = false;
+    QString calendarPath;
+};
 
 struct BillPrintOptions {
     // Also write each document as PDF (the Options menu's setting).
@@ -59,6 +68,10 @@ public:
     // from the statement folder under its base name. IoError with
     // MissingCompleteStatementText when it is not there.
     BillPrintOutcome PrintCompleteStatement(const QString& statementFileName);
+
+    // The day, week or month of the calendar around current, from the
+    // calendar file of the billing files folder.
+    CalendarPrintOutcome PrintCalendarPage(CalendarPageKind kind, const QDate& current);
 
     // Before the save dialog: a marked bill, and every file the marked
     // bills need.

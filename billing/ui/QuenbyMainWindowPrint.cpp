@@ -102,30 +102,18 @@ void QuenbyMainWindow::PrintCalendarCommand(CalendarPageKind kind, const QDate& 
     if (!HasAnswerStore()) {
         return;
     }
-    const BillingSettings& s = ws_.settings;
-    const QString calendarPath = CalendarFilePath(s.FilesDirectory);
-    BillPrintOutcome outcome;
-    CalendarPageOutcome page;
+    CalendarPrintOutcome outcome;
     const bool done = RunGuarded([&] {
         kiv5::ui::WaitCursor wait;
-        ws_.EnsureFilesDirectory();
-        outcome.documentPath = SelectedFormsPath(s.FilesDirectory, ws_.FileName());
-        page = WriteCalendarPage(
-            kind, current, calendarPath, *answers_,
-            TemplateFolder(context_.folders, TemplateProgramFolderName(DocumentProgram::Billing)),
-            outcome.documentPath, context_.errors);
-        outcome.written = true;
-        if (s.WritePdfFlag) {
-            outcome.pdf = ExportPdf(outcome.documentPath, PdfExportOptions());
-        }
+        outcome = PrintJobs().PrintCalendarPage(kind, current);
     });
     if (!done) {
         return;
     }
-    if (page.calendarMissing) {
-        Warn(kCalendarTitle, MissingCalendarText(calendarPath));
+    if (outcome.calendarMissing) {
+        Warn(kCalendarTitle, MissingCalendarText(outcome.calendarPath));
     }
-    FinishDocument(outcome);
+    FinishDocument(outcome.print);
 }
 
 void QuenbyMainWindow::PeriodicBillingCommand() {
