@@ -28,15 +28,6 @@ namespace {
 
 const QDate kNoDate(1752, 9, 14);
 
-QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name,
-                    Qt::Alignment alignment = Qt::AlignLeft) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    edit->setAlignment(alignment | Qt::AlignVCenter);
-    return edit;
-}
-
 } // namespace
 
 BillEntryForm::BillEntryForm(const QStringList& clients, QStringList shorthand, ErrorSink errors,
@@ -63,48 +54,43 @@ BillEntryForm::BillEntryForm(const QStringList& clients, QStringList shorthand, 
     resize(760, 720);
 }
 
-QToolButton* BillEntryForm::AddButton(QWidget* bar, const QString& text, const QString& hint,
-                                      const QString& name) {
-    auto* button = new QToolButton(bar);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setObjectName(name);
-    button->setFocusPolicy(Qt::NoFocus);
-    bar->layout()->addWidget(button);
-    return button;
-}
-
 QWidget* BillEntryForm::MakeToolBar() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     firstButton =
-        AddButton(bar, QStringLiteral("First"), QStringLiteral("Go to first bill in this file"),
-                  QStringLiteral("btnFirst"));
+        AddToolButton(bar, QStringLiteral("First"), QStringLiteral("Go to first bill in this file"),
+                      QStringLiteral("btnFirst"));
     priorButton =
-        AddButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior bill in this file"),
-                  QStringLiteral("btnPrior"));
-    nextButton = AddButton(bar, QStringLiteral(">"), QStringLiteral("Go to next bill in this file"),
-                           QStringLiteral("btnNext"));
+        AddToolButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior bill in this file"),
+                      QStringLiteral("btnPrior"));
+    nextButton =
+        AddToolButton(bar, QStringLiteral(">"), QStringLiteral("Go to next bill in this file"),
+                      QStringLiteral("btnNext"));
     lastButton =
-        AddButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last bill in this file"),
-                  QStringLiteral("btnLast"));
-    deleteButton = AddButton(bar, QStringLiteral("Del"), QStringLiteral("Delete this bill"),
-                             QStringLiteral("btnDel"));
-    addButton = AddButton(bar, QStringLiteral("Add"), QStringLiteral("Add another bill"),
-                          QStringLiteral("btnAdd"));
+        AddToolButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last bill in this file"),
+                      QStringLiteral("btnLast"));
+    deleteButton = AddToolButton(bar, QStringLiteral("Del"), QStringLiteral("Delete this bill"),
+                                 QStringLiteral("btnDel"));
+    addButton = AddToolButton(bar, QStringLiteral("Add"), QStringLiteral("Add another bill"),
+                              QStringLiteral("btnAdd"));
     saveButton =
-        AddButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
-                  QStringLiteral("btnSave"));
-    printButton = AddButton(bar, QStringLiteral("Print"), QStringLiteral("Print/Preview this bill"),
-                            QStringLiteral("btnPrint"));
-    findButton = AddButton(bar, QStringLiteral("Find"), QStringLiteral("Search for bills"),
-                           QStringLiteral("btnFind"));
+        AddToolButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
+                      QStringLiteral("btnSave"));
+    printButton =
+        AddToolButton(bar, QStringLiteral("Print"), QStringLiteral("Print/Preview this bill"),
+                      QStringLiteral("btnPrint"));
+    findButton = AddToolButton(bar, QStringLiteral("Find"), QStringLiteral("Search for bills"),
+                               QStringLiteral("btnFind"));
     cancelFindButton =
-        AddButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
-                  QStringLiteral("btnCancelFind"));
-    closeButton = AddButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
-                            QStringLiteral("btnClose"));
+        AddToolButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
+                      QStringLiteral("btnCancelFind"));
+    closeButton = AddToolButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
+                                QStringLiteral("btnClose"));
+    // Clicking a button leaves the focus in the field being typed in.
+    for (QToolButton* button : bar->findChildren<QToolButton*>()) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
     row->addStretch();
     recordNumberLabel = new QLabel(bar);
     recordNumberLabel->setObjectName(QStringLiteral("lblRecNo"));
@@ -128,7 +114,7 @@ QWidget* BillEntryForm::MakeFields(const QStringList& clients) {
     kiv5::ui::SetPickItems(*clientBox, clients);
     clientBox->setCurrentIndex(-1);
     clientBox->setMinimumWidth(clientBox->fontMetrics().averageCharWidth() * 40);
-    fullNameEdit = MakeEdit(panel, kFullNameLength, QStringLiteral("edtFullName"));
+    fullNameEdit = MakeLineEdit(panel, kFullNameLength, QStringLiteral("edtFullName"));
     lastBillEdit = new QDateEdit(panel);
     lastBillEdit->setObjectName(QStringLiteral("dtpLastBill"));
     lastBillEdit->setCalendarPopup(true);
@@ -138,10 +124,10 @@ QWidget* BillEntryForm::MakeFields(const QStringList& clients) {
     lastBillEdit->setMinimumDate(kNoDate);
     lastBillEdit->setSpecialValueText(QStringLiteral(" "));
     balanceEdit =
-        MakeEdit(panel, kMoneyFieldLength, QStringLiteral("edtBalance"), Qt::AlignHCenter);
+        MakeLineEdit(panel, kMoneyFieldLength, QStringLiteral("edtBalance"), Qt::AlignHCenter);
     interestBox = new QCheckBox(QStringLiteral("Yes"), panel);
     interestBox->setObjectName(QStringLiteral("chkInterest"));
-    rateEdit = MakeEdit(panel, kMoneyFieldLength, QStringLiteral("edtRate"), Qt::AlignHCenter);
+    rateEdit = MakeLineEdit(panel, kMoneyFieldLength, QStringLiteral("edtRate"), Qt::AlignHCenter);
     rateEdit->setToolTip(
         QStringLiteral("Enter the annual interest rate as a whole percentage (8 for 8%)"));
 
@@ -175,9 +161,9 @@ QWidget* BillEntryForm::MakeLines() {
     grid->addWidget(amountCaption, 0, 1);
     for (int line = 0; line < kBillLines; ++line) {
         QLineEdit* description =
-            MakeEdit(box, kDescriptionLength, QStringLiteral("edtDescription%1").arg(line + 1));
-        QLineEdit* amount = MakeEdit(box, kMoneyFieldLength,
-                                     QStringLiteral("edtAmount%1").arg(line + 1), Qt::AlignRight);
+            MakeLineEdit(box, kDescriptionLength, QStringLiteral("edtDescription%1").arg(line + 1));
+        QLineEdit* amount = MakeLineEdit(
+            box, kMoneyFieldLength, QStringLiteral("edtAmount%1").arg(line + 1), Qt::AlignRight);
         grid->addWidget(description, line + 1, 0);
         grid->addWidget(amount, line + 1, 1);
         descriptionEdits.append(description);
@@ -203,7 +189,7 @@ QWidget* BillEntryForm::MakePaths() {
     auto* grid = new QGridLayout(group);
     for (int line = 0; line < kBillLines; ++line) {
         QLineEdit* path =
-            MakeEdit(group, kISPathLength, QStringLiteral("edtISPath%1").arg(line + 1));
+            MakeLineEdit(group, kISPathLength, QStringLiteral("edtISPath%1").arg(line + 1));
         path->setToolTip(QStringLiteral("Double click in a field to bring up the browse dialog"));
         path->installEventFilter(this);
         grid->addWidget(path, line / 2, line % 2);

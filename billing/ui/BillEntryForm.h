@@ -82,8 +82,6 @@ private:
     QWidget* MakeLines();
     QWidget* MakePaths();
     void MakeShortcuts();
-    QToolButton* AddButton(QWidget* bar, const QString& text, const QString& hint,
-                           const QString& name);
     void WatchChanges();
     void MarkModified();
     bool DescriptionHasFocus() const;

@@ -1,5 +1,7 @@
 #include "books/ui/LedgerEntryForm.h"
 
+#include "common/ui/AmountKeyFilter.h"
+
 #include "common/core/DateTime.h"
 
 #include <QComboBox>
@@ -31,26 +33,6 @@ QComboBox* MakePickList(QWidget* parent, const QStringList& items, bool editable
     return box;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    return edit;
-}
-
-bool PassesAmountFilter(const QKeyEvent& key) {
-    const QString text = key.text();
-    if (text.isEmpty() || key.key() == Qt::Key_Backspace || !text[0].isPrint()) {
-        return true;
-    }
-    for (const QChar c : text) {
-        if (!IsAmountCharacter(c)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 LedgerEntryForm::LedgerEntryForm(const LedgerKind& kind, const EntryFormLists& lists,
@@ -66,47 +48,37 @@ LedgerEntryForm::LedgerEntryForm(const LedgerKind& kind, const EntryFormLists& l
     SetPrintCheckAvailable(false);
 }
 
-QToolButton* LedgerEntryForm::AddButton(QWidget* bar, const QString& text, const QString& hint,
-                                        const QString& name) {
-    auto* button = new QToolButton(bar);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setObjectName(name);
-    bar->layout()->addWidget(button);
-    return button;
-}
-
 QWidget* LedgerEntryForm::MakeToolBar() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    firstButton = AddButton(bar, QStringLiteral("First"), QStringLiteral("Go to first record"),
-                            QStringLiteral("btnFirst"));
-    priorButton = AddButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior record"),
-                            QStringLiteral("btnPrior"));
-    nextButton = AddButton(bar, QStringLiteral(">"), QStringLiteral("Go to next record"),
-                           QStringLiteral("btnNext"));
-    lastButton = AddButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last record"),
-                           QStringLiteral("btnLast"));
-    deleteButton = AddButton(bar, QStringLiteral("Del"), QStringLiteral("Delete current name"),
-                             QStringLiteral("btnDel"));
-    addButton = AddButton(bar, QStringLiteral("Add"), QStringLiteral("Add another name"),
-                          QStringLiteral("btnAdd"));
+    firstButton = AddToolButton(bar, QStringLiteral("First"), QStringLiteral("Go to first record"),
+                                QStringLiteral("btnFirst"));
+    priorButton = AddToolButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior record"),
+                                QStringLiteral("btnPrior"));
+    nextButton = AddToolButton(bar, QStringLiteral(">"), QStringLiteral("Go to next record"),
+                               QStringLiteral("btnNext"));
+    lastButton = AddToolButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last record"),
+                               QStringLiteral("btnLast"));
+    deleteButton = AddToolButton(bar, QStringLiteral("Del"), QStringLiteral("Delete current name"),
+                                 QStringLiteral("btnDel"));
+    addButton = AddToolButton(bar, QStringLiteral("Add"), QStringLiteral("Add another name"),
+                              QStringLiteral("btnAdd"));
     saveButton =
-        AddButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
-                  QStringLiteral("btnSave"));
-    AddButton(bar, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"),
-              QStringLiteral("btnCopy"));
-    AddButton(bar, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"),
-              QStringLiteral("btnPaste"));
-    printCheckButton = AddButton(bar, QStringLiteral("Print"), QStringLiteral("Print check"),
-                                 QStringLiteral("btnPrintCheck"));
+        AddToolButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
+                      QStringLiteral("btnSave"));
+    AddToolButton(bar, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"),
+                  QStringLiteral("btnCopy"));
+    AddToolButton(bar, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"),
+                  QStringLiteral("btnPaste"));
+    printCheckButton = AddToolButton(bar, QStringLiteral("Print"), QStringLiteral("Print check"),
+                                     QStringLiteral("btnPrintCheck"));
     printCheckButton->setVisible(kind_.printCheck);
     cancelFindButton =
-        AddButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
-                  QStringLiteral("btnCancelFind"));
-    closeButton = AddButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
-                            QStringLiteral("btnClose"));
+        AddToolButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
+                      QStringLiteral("btnCancelFind"));
+    closeButton = AddToolButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
+                                QStringLiteral("btnClose"));
     row->addStretch();
     positionLabel = new QLabel(bar);
     positionLabel->setObjectName(QStringLiteral("lblPosition"));
@@ -125,17 +97,17 @@ QWidget* LedgerEntryForm::MakeFields(const EntryFormLists& lists) {
     palette.setColor(QPalette::Window, kind_.formColour);
     panel->setPalette(palette);
     auto* form = new QFormLayout(panel);
-    numberEdit = MakeEdit(panel, 8, QStringLiteral("edtNumber"));
+    numberEdit = MakeLineEdit(panel, 8, QStringLiteral("edtNumber"));
     dateEdit = new QDateEdit(panel);
     dateEdit->setObjectName(QStringLiteral("dtpDate"));
     dateEdit->setCalendarPopup(true);
     dateEdit->setDisplayFormat(QStringLiteral("M/d/yyyy"));
     clientBox = MakePickList(panel, lists.clients, true, true, QStringLiteral("cmbxClient"));
     partyBox = MakePickList(panel, lists.parties, true, true, QStringLiteral("cmbxParty"));
-    descriptionEdit = MakeEdit(panel, 64, QStringLiteral("edtDescription"));
+    descriptionEdit = MakeLineEdit(panel, 64, QStringLiteral("edtDescription"));
     categoryBox = MakePickList(panel, lists.categories, true, true, QStringLiteral("cmbxCategory"));
-    codeEdit = MakeEdit(panel, 10, QStringLiteral("edtCode"));
-    amountEdit = MakeEdit(panel, 32, QStringLiteral("edtAmount"));
+    codeEdit = MakeLineEdit(panel, 10, QStringLiteral("edtCode"));
+    amountEdit = MakeLineEdit(panel, 32, QStringLiteral("edtAmount"));
     accountBox = MakePickList(panel, lists.accounts, false, false, QStringLiteral("cmbxAccount"));
     form->addRow(kind_.numberLabel, numberEdit);
     form->addRow(QStringLiteral("Date"), dateEdit);
@@ -284,7 +256,7 @@ void LedgerEntryForm::keyPressEvent(QKeyEvent* event) {
 
 bool LedgerEntryForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == amountEdit &&
-        !PassesAmountFilter(*static_cast<QKeyEvent*>(event))) {
+        !kiv5::ui::PassesAmountKeyFilter(*static_cast<QKeyEvent*>(event))) {
         return true;
     }
     if (event->type() == QEvent::FocusOut) {

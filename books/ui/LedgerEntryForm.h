@@ -80,8 +80,6 @@ protected:
 private:
     QWidget* MakeToolBar();
     QWidget* MakeFields(const EntryFormLists& lists);
-    QToolButton* AddButton(QWidget* bar, const QString& text, const QString& hint,
-                           const QString& name);
     void WatchChanges();
 
     const LedgerKind& kind_;

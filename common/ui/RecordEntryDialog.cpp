@@ -1,5 +1,7 @@
 #include "common/ui/RecordEntryDialog.h"
 
+#include <QLayout>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace kiv5::ui {
@@ -38,6 +40,25 @@ void RecordEntryDialog::done(int result) {
     }
     forceClose_ = false;
     QDialog::done(result);
+}
+
+QToolButton* RecordEntryDialog::AddToolButton(QWidget* bar, const QString& text,
+                                              const QString& hint, const QString& name) {
+    auto* button = new QToolButton(bar);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setObjectName(name);
+    bar->layout()->addWidget(button);
+    return button;
+}
+
+QLineEdit* RecordEntryDialog::MakeLineEdit(QWidget* parent, int maxLength, const QString& name,
+                                           Qt::Alignment alignment) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMaxLength(maxLength);
+    edit->setAlignment(alignment | Qt::AlignVCenter);
+    return edit;
 }
 
 } // namespace kiv5::ui
