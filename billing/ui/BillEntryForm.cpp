@@ -2,6 +2,7 @@
 
 #include "billing/core/BillMoney.h"
 #include "common/ui/AmountKeyFilter.h"
+#include "common/ui/MenuItems.h"
 #include "common/ui/SortedItems.h"
 
 #include <QCheckBox>
@@ -58,35 +59,36 @@ QWidget* BillEntryForm::MakeToolBar() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    firstButton =
-        AddToolButton(bar, QStringLiteral("First"), QStringLiteral("Go to first bill in this file"),
-                      QStringLiteral("btnFirst"));
-    priorButton =
-        AddToolButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior bill in this file"),
-                      QStringLiteral("btnPrior"));
-    nextButton =
-        AddToolButton(bar, QStringLiteral(">"), QStringLiteral("Go to next bill in this file"),
-                      QStringLiteral("btnNext"));
-    lastButton =
-        AddToolButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last bill in this file"),
-                      QStringLiteral("btnLast"));
-    deleteButton = AddToolButton(bar, QStringLiteral("Del"), QStringLiteral("Delete this bill"),
-                                 QStringLiteral("btnDel"));
-    addButton = AddToolButton(bar, QStringLiteral("Add"), QStringLiteral("Add another bill"),
-                              QStringLiteral("btnAdd"));
-    saveButton =
-        AddToolButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
-                      QStringLiteral("btnSave"));
-    printButton =
-        AddToolButton(bar, QStringLiteral("Print"), QStringLiteral("Print/Preview this bill"),
-                      QStringLiteral("btnPrint"));
-    findButton = AddToolButton(bar, QStringLiteral("Find"), QStringLiteral("Search for bills"),
-                               QStringLiteral("btnFind"));
+    firstButton = kiv5::ui::AddBarButton(bar, QStringLiteral("First"),
+                                         QStringLiteral("Go to first bill in this file"),
+                                         QStringLiteral("btnFirst"));
+    priorButton = kiv5::ui::AddBarButton(bar, QStringLiteral("<"),
+                                         QStringLiteral("Go to prior bill in this file"),
+                                         QStringLiteral("btnPrior"));
+    nextButton = kiv5::ui::AddBarButton(bar, QStringLiteral(">"),
+                                        QStringLiteral("Go to next bill in this file"),
+                                        QStringLiteral("btnNext"));
+    lastButton = kiv5::ui::AddBarButton(bar, QStringLiteral("Last"),
+                                        QStringLiteral("Go to last bill in this file"),
+                                        QStringLiteral("btnLast"));
+    deleteButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral("Del"), QStringLiteral("Delete this bill"), QStringLiteral("btnDel"));
+    addButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral("Add"), QStringLiteral("Add another bill"), QStringLiteral("btnAdd"));
+    saveButton = kiv5::ui::AddBarButton(bar, QStringLiteral("Save"),
+                                        QStringLiteral("Save changes to this record"),
+                                        QStringLiteral("btnSave"));
+    printButton = kiv5::ui::AddBarButton(bar, QStringLiteral("Print"),
+                                         QStringLiteral("Print/Preview this bill"),
+                                         QStringLiteral("btnPrint"));
+    findButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral("Find"), QStringLiteral("Search for bills"), QStringLiteral("btnFind"));
     cancelFindButton =
-        AddToolButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
-                      QStringLiteral("btnCancelFind"));
-    closeButton = AddToolButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
-                                QStringLiteral("btnClose"));
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Cancel Find"),
+                               QStringLiteral("Cancel Fast Find"), QStringLiteral("btnCancelFind"));
+    closeButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
+                               QStringLiteral("btnClose"));
     // Clicking a button leaves the focus in the field being typed in.
     for (QToolButton* button : bar->findChildren<QToolButton*>()) {
         button->setFocusPolicy(Qt::NoFocus);

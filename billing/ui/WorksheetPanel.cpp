@@ -1,6 +1,7 @@
 #include "billing/ui/WorksheetPanel.h"
 
 #include "common/core/DateTime.h"
+#include "common/ui/MenuItems.h"
 
 #include <QDateEdit>
 #include <QEvent>
@@ -22,16 +23,6 @@ void SetFieldColour(QWidget* field, const QColor& colour) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, colour);
     field->setPalette(palette);
-}
-
-QToolButton* NavigatorButton(QWidget* bar, const QString& text, const QString& hint,
-                             const QString& name) {
-    auto* button = new QToolButton(bar);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setObjectName(name);
-    bar->layout()->addWidget(button);
-    return button;
 }
 
 } // namespace
@@ -116,25 +107,25 @@ QWidget* WorksheetPanel::MakeNavigator() {
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     insertButton =
-        NavigatorButton(bar, QStringLiteral("+"),
-                        QStringLiteral("<Ctrl><Alt><A> - Insert a blank row in the table"),
-                        QStringLiteral("nbInsert"));
-    deleteButton = NavigatorButton(
+        kiv5::ui::AddBarButton(bar, QStringLiteral("+"),
+                               QStringLiteral("<Ctrl><Alt><A> - Insert a blank row in the table"),
+                               QStringLiteral("nbInsert"));
+    deleteButton = kiv5::ui::AddBarButton(
         bar, QStringLiteral("-"),
         QStringLiteral("<CTRL><Del> - Delete the currently selected row in the table"),
         QStringLiteral("nbDelete"));
-    firstButton = NavigatorButton(bar, QStringLiteral("|<"),
-                                  QStringLiteral("<CTRL><Home> - Go to first row in table"),
-                                  QStringLiteral("nbFirst"));
-    priorButton =
-        NavigatorButton(bar, QStringLiteral("<"), QStringLiteral("<Up> - Go to prior row in table"),
-                        QStringLiteral("nbPrior"));
-    nextButton = NavigatorButton(bar, QStringLiteral(">"),
-                                 QStringLiteral("<Down> - Go to next row in table"),
-                                 QStringLiteral("nbNext"));
-    lastButton = NavigatorButton(bar, QStringLiteral(">|"),
-                                 QStringLiteral("<CTRL><End> - Go to last row in table"),
-                                 QStringLiteral("nbLast"));
+    firstButton = kiv5::ui::AddBarButton(bar, QStringLiteral("|<"),
+                                         QStringLiteral("<CTRL><Home> - Go to first row in table"),
+                                         QStringLiteral("nbFirst"));
+    priorButton = kiv5::ui::AddBarButton(bar, QStringLiteral("<"),
+                                         QStringLiteral("<Up> - Go to prior row in table"),
+                                         QStringLiteral("nbPrior"));
+    nextButton = kiv5::ui::AddBarButton(bar, QStringLiteral(">"),
+                                        QStringLiteral("<Down> - Go to next row in table"),
+                                        QStringLiteral("nbNext"));
+    lastButton = kiv5::ui::AddBarButton(bar, QStringLiteral(">|"),
+                                        QStringLiteral("<CTRL><End> - Go to last row in table"),
+                                        QStringLiteral("nbLast"));
     row->addStretch();
     return bar;
 }

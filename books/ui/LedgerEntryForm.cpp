@@ -3,6 +3,7 @@
 #include "common/ui/AmountKeyFilter.h"
 
 #include "common/core/DateTime.h"
+#include "common/ui/MenuItems.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -52,33 +53,38 @@ QWidget* LedgerEntryForm::MakeToolBar() {
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    firstButton = AddToolButton(bar, QStringLiteral("First"), QStringLiteral("Go to first record"),
-                                QStringLiteral("btnFirst"));
-    priorButton = AddToolButton(bar, QStringLiteral("<"), QStringLiteral("Go to prior record"),
-                                QStringLiteral("btnPrior"));
-    nextButton = AddToolButton(bar, QStringLiteral(">"), QStringLiteral("Go to next record"),
-                               QStringLiteral("btnNext"));
-    lastButton = AddToolButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last record"),
+    firstButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("First"), QStringLiteral("Go to first record"),
+                               QStringLiteral("btnFirst"));
+    priorButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral("<"), QStringLiteral("Go to prior record"), QStringLiteral("btnPrior"));
+    nextButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral(">"), QStringLiteral("Go to next record"), QStringLiteral("btnNext"));
+    lastButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Last"), QStringLiteral("Go to last record"),
                                QStringLiteral("btnLast"));
-    deleteButton = AddToolButton(bar, QStringLiteral("Del"), QStringLiteral("Delete current name"),
-                                 QStringLiteral("btnDel"));
-    addButton = AddToolButton(bar, QStringLiteral("Add"), QStringLiteral("Add another name"),
-                              QStringLiteral("btnAdd"));
-    saveButton =
-        AddToolButton(bar, QStringLiteral("Save"), QStringLiteral("Save changes to this record"),
-                      QStringLiteral("btnSave"));
-    AddToolButton(bar, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"),
-                  QStringLiteral("btnCopy"));
-    AddToolButton(bar, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"),
-                  QStringLiteral("btnPaste"));
-    printCheckButton = AddToolButton(bar, QStringLiteral("Print"), QStringLiteral("Print check"),
-                                     QStringLiteral("btnPrintCheck"));
+    deleteButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Del"), QStringLiteral("Delete current name"),
+                               QStringLiteral("btnDel"));
+    addButton = kiv5::ui::AddBarButton(
+        bar, QStringLiteral("Add"), QStringLiteral("Add another name"), QStringLiteral("btnAdd"));
+    saveButton = kiv5::ui::AddBarButton(bar, QStringLiteral("Save"),
+                                        QStringLiteral("Save changes to this record"),
+                                        QStringLiteral("btnSave"));
+    kiv5::ui::AddBarButton(bar, QStringLiteral("Copy"), QStringLiteral("Copy to clipboard"),
+                           QStringLiteral("btnCopy"));
+    kiv5::ui::AddBarButton(bar, QStringLiteral("Paste"), QStringLiteral("Paste from clipboard"),
+                           QStringLiteral("btnPaste"));
+    printCheckButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Print"), QStringLiteral("Print check"),
+                               QStringLiteral("btnPrintCheck"));
     printCheckButton->setVisible(kind_.printCheck);
     cancelFindButton =
-        AddToolButton(bar, QStringLiteral("Cancel Find"), QStringLiteral("Cancel Fast Find"),
-                      QStringLiteral("btnCancelFind"));
-    closeButton = AddToolButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
-                                QStringLiteral("btnClose"));
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Cancel Find"),
+                               QStringLiteral("Cancel Fast Find"), QStringLiteral("btnCancelFind"));
+    closeButton =
+        kiv5::ui::AddBarButton(bar, QStringLiteral("Close"), QStringLiteral("Closes Entry Form"),
+                               QStringLiteral("btnClose"));
     row->addStretch();
     positionLabel = new QLabel(bar);
     positionLabel->setObjectName(QStringLiteral("lblPosition"));

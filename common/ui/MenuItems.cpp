@@ -1,5 +1,7 @@
 #include "common/ui/MenuItems.h"
 
+#include <QLayout>
+
 namespace kiv5::ui {
 
 QAction* AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
@@ -24,6 +26,16 @@ QAction* AddToolButton(QToolBar* bar, const QString& caption, const QString& hin
     action->setToolTip(hint);
     action->setStatusTip(hint);
     return action;
+}
+
+QToolButton* AddBarButton(QWidget* bar, const QString& text, const QString& hint,
+                          const QString& name) {
+    auto* button = new QToolButton(bar);
+    button->setText(text);
+    button->setToolTip(hint);
+    button->setObjectName(name);
+    bar->layout()->addWidget(button);
+    return button;
 }
 
 } // namespace kiv5::ui

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace kiv5::ui {
 
@@ -18,5 +19,10 @@ QAction* AddMenuToggle(QMenu* menu, const QString& caption);
 // A tool bar button whose hint is both its tool tip and its status tip.
 QAction* AddToolButton(QToolBar* bar, const QString& caption, const QString& hint,
                        const QIcon& icon = {});
+
+// A button of a form's own button bar (a widget with a layout); the name is
+// the one tests and settings know it by.
+QToolButton* AddBarButton(QWidget* bar, const QString& text, const QString& hint,
+                          const QString& name);
 
 } // namespace kiv5::ui

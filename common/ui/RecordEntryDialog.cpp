@@ -1,6 +1,5 @@
 #include "common/ui/RecordEntryDialog.h"
 
-#include <QLayout>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -40,16 +39,6 @@ void RecordEntryDialog::done(int result) {
     }
     forceClose_ = false;
     QDialog::done(result);
-}
-
-QToolButton* RecordEntryDialog::AddToolButton(QWidget* bar, const QString& text,
-                                              const QString& hint, const QString& name) {
-    auto* button = new QToolButton(bar);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setObjectName(name);
-    bar->layout()->addWidget(button);
-    return button;
 }
 
 QLineEdit* RecordEntryDialog::MakeLineEdit(QWidget* parent, int maxLength, const QString& name,

@@ -57,10 +57,6 @@ protected:
     // Wires the buttons above once the form has made them: the record
     // commands go to the main window, Cancel Find and Close close the form.
     void ConnectRecordButtons();
-    // A button of the form's button bar (a widget with a layout); the
-    // name is the one tests and settings know it by.
-    static QToolButton* AddToolButton(QWidget* bar, const QString& text, const QString& hint,
-                                      const QString& name);
     static QLineEdit* MakeLineEdit(QWidget* parent, int maxLength, const QString& name,
                                    Qt::Alignment alignment = Qt::AlignLeft);
 
