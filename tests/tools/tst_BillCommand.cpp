@@ -12,6 +12,7 @@
 #include "common/core/RecordFile.h"
 #include "tests/support/Support.h"
 #include "tests/support/TestMain.h"
+#include "tests/tools/ToolRun.h"
 
 #include <QDir>
 #include <QProcess>
@@ -24,11 +25,7 @@ namespace {
 constexpr double kLastBill = 46327;
 const QString kBillDate = QStringLiteral("12/10/2026");
 
-struct ToolRun {
-    int code = -1;
-    QStringList out;
-    QStringList messages; // the lines kiv5 bill writes to standard error
-};
+using ToolRun = test::ToolProcessRun;
 
 class BillFolder {
 public:
@@ -83,29 +80,8 @@ public:
     }
 
     ToolRun Run(const QStringList& arguments) const {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("QT_QPA_PLATFORM");
-        env.remove("DISPLAY");
-        env.insert("XDG_CONFIG_HOME", folder.Path("settings"));
-        process.setProcessEnvironment(env);
-        process.start(KIV5_TOOL_PATH, arguments);
-        ToolRun run;
-        if (!process.waitForFinished(60000)) {
-            return run;
-        }
-        run.code = process.exitCode();
-        run.out =
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        const QStringList err =
-            QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-        // Qt's own warnings (a missing runtime folder) are not the command's.
-        for (const QString& line : err) {
-            if (line.startsWith("kiv5 ")) {
-                run.messages.append(line);
-            }
-        }
-        return run;
+        return test::RunToolWithoutDisplay(KIV5_TOOL_PATH, arguments, folder.Path("settings"),
+                                           60000);
     }
 
     test::TempFolder folder;
