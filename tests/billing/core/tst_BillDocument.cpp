@@ -8,19 +8,16 @@
 #include "common/core/RtfTemplateFolder.h"
 #include "tests/billing/core/BillCalcFiles.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/TestOffice.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 
 using namespace kiv5;
 using namespace kiv5::billing;
 using namespace kiv5::test;
 
 namespace {
-
-constexpr int kConversionWaitMs = 240000;
 
 QString InstalledTemplates() {
     return TemplateFolder(OfficeFolders{}, QStringLiteral("quenby5"));
@@ -83,36 +80,6 @@ TBillRec BillWithStatements(const BillFiles& files) {
     return bill;
 }
 
-QString Soffice() {
-    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
-}
-
-// The document as LibreOffice shows it, as text; empty when it made none.
-QString TextShownByLibreOffice(const TempFolder& folder, const QString& document) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), folder.Folder());
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(
-        Soffice(),
-        {QStringLiteral("-env:UserInstallation=file://") + folder.Path(QStringLiteral("profile")),
-         QStringLiteral("--headless"), QStringLiteral("--norestore"),
-         QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"),
-         QStringLiteral("--outdir"), folder.Path(QStringLiteral("out")), document});
-    if (!process.waitForFinished(kConversionWaitMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    QFile text(folder.Path(QStringLiteral("out/")) + QFileInfo(document).completeBaseName() +
-               QStringLiteral(".txt"));
-    if (!text.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    // The text export marks a run of blanks with six-per-em spaces.
-    return QString::fromUtf8(text.readAll()).remove(QChar(0x2006));
-}
-
 } // namespace
 
 class TestBillDocument : public QObject {
@@ -163,7 +130,8 @@ private slots:
     }
 
     void libreOfficeShowsTheBill() {
-        if (Soffice().isEmpty()) {
+        TestOffice office;
+        if (!office.IsInstalled()) {
             QSKIP("soffice is not on PATH");
         }
         BillFiles files;
@@ -171,7 +139,7 @@ private slots:
         run.Add(BillWithStatements(files));
         const QString path = files.folder.Path(QStringLiteral("Selected Forms.RTF"));
         run.document.Write(path);
-        const QString shown = TextShownByLibreOffice(files.folder, path);
+        const QString shown = office.TextShown(path);
         QVERIFY2(!shown.isEmpty(), "LibreOffice made no text");
         for (const char* text :
              {"Hollis & Barr", "12 Main {St}", "Kevin Jones", "Columbus, OH  43206",

@@ -11,20 +11,17 @@
 #include "common/core/RtfTemplateFolder.h"
 #include "tests/support/Support.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/TestOffice.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 
 using namespace kiv5;
 using namespace kiv5::billing;
 using namespace kiv5::test;
 
 namespace {
-
-constexpr int kConversionWaitMs = 120000;
 
 QString InstalledTemplates() {
     return TemplateFolder(OfficeFolders{}, QStringLiteral("quenby5"));
@@ -48,35 +45,6 @@ QStringList Entries(const TAnswer& answers, int page) {
         entries << answers.Answer(page, slot);
     }
     return entries;
-}
-
-QString Soffice() {
-    return QStandardPaths::findExecutable(QStringLiteral("soffice"));
-}
-
-// The document as LibreOffice shows it, as text; empty when it made none.
-QString TextShownByLibreOffice(const TempFolder& folder, const QString& document) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), folder.Folder());
-    process.setProcessEnvironment(env);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(
-        Soffice(),
-        {QStringLiteral("-env:UserInstallation=file://") + folder.Path(QStringLiteral("profile")),
-         QStringLiteral("--headless"), QStringLiteral("--norestore"),
-         QStringLiteral("--convert-to"), QStringLiteral("txt:Text (encoded):UTF8"),
-         QStringLiteral("--outdir"), folder.Path(QStringLiteral("out")), document});
-    if (!process.waitForFinished(kConversionWaitMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    QFile text(folder.Path(QStringLiteral("out/")) + QFileInfo(document).completeBaseName() +
-               QStringLiteral(".txt"));
-    if (!text.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(text.readAll()).remove(QChar(0x2006));
 }
 
 } // namespace
@@ -345,7 +313,8 @@ private slots:
     }
 
     void libreOfficeShowsTheMonthAndTheNotes() {
-        if (Soffice().isEmpty()) {
+        TestOffice office;
+        if (!office.IsInstalled()) {
             QSKIP("soffice is not on PATH");
         }
         TempFolder folder;
@@ -360,8 +329,7 @@ private slots:
         WriteCalendarPage(CalendarPageKind::Day, first, calendar, InstalledTemplates(),
                           folder.Path("day.rtf"), errors);
         QCOMPARE(errors.codes, QList<int>());
-        const QStringList month =
-            TextShownByLibreOffice(folder, folder.Path("month.rtf")).split('\n');
+        const QStringList month = office.TextShown(folder.Path("month.rtf")).split('\n');
         QVERIFY(month.contains("August 2026"));
         // The day number stands on its own line above the day's entries.
         const qsizetype one = month.indexOf("1");
@@ -372,7 +340,7 @@ private slots:
         QCOMPARE(month.value(last + 1), QString("5-Dinner; "));
         QVERIFY(!month.join('\n').contains("/*"));
 
-        const QStringList day = TextShownByLibreOffice(folder, folder.Path("day.rtf")).split('\n');
+        const QStringList day = office.TextShown(folder.Path("day.rtf")).split('\n');
         QVERIFY(day.contains("Saturday - August 1, 2026"));
         const qsizetype notes = day.indexOf("Bring the file");
         QVERIFY2(notes >= 0, qPrintable(day.join('|')));

@@ -7,6 +7,7 @@
 #include "common/core/RtfEscape.h"
 #include "tests/support/Support.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/TestOffice.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,42 +36,6 @@ QByteArray DatLines(int count) {
     }
     return dat;
 }
-
-class Office {
-public:
-    Office() : soffice_(QStandardPaths::findExecutable(QStringLiteral("soffice"))) {}
-    bool IsInstalled() const { return !soffice_.isEmpty(); }
-
-    // Converts document into the folder as the given filter; the path of the
-    // result, empty when LibreOffice made none.
-    QString Convert(const QString& document, const QString& filter, const QString& extension) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), profile_.Folder());
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        const QString outDir = QFileInfo(document).absolutePath();
-        process.start(soffice_, {QStringLiteral("-env:UserInstallation=file://") +
-                                     profile_.Path(QStringLiteral("profile")),
-                                 QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                                 QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"),
-                                 outDir, document});
-        if (!process.waitForFinished(kConversionWaitMs)) {
-            process.kill();
-            process.waitForFinished();
-        }
-        output_ = process.readAll();
-        const QString result =
-            outDir + QLatin1Char('/') + QFileInfo(document).completeBaseName() + extension;
-        return QFileInfo::exists(result) ? result : QString();
-    }
-    const QByteArray& Output() const { return output_; }
-
-private:
-    QString soffice_;
-    test::TempFolder profile_;
-    QByteArray output_;
-};
 
 int CountPdfPages(const QString& pdf) {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
@@ -169,7 +134,7 @@ private slots:
     }
 
 private:
-    Office office_;
+    test::TestOffice office_;
 };
 
 KIV5_CORE_TEST_MAIN(TestRtfLibreOffice)
