@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the whole test suite: the full build, then the
-# widget-free libraries again under AddressSanitizer and UBSan (leak detection
-# on, the fuzz targets replayed; see the asan test preset).
+# Sets everything up and runs the whole test suite: the full build, then all of
+# it again under AddressSanitizer and UBSan (leak detection on, the window tests
+# included, the fuzz targets replayed; see the asan test preset).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
