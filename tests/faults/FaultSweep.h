@@ -3,7 +3,7 @@
 // The I/O-error sweep: a command runs once over a fresh copy of a data folder
 // to count its file calls, then once more for every call, that call failing
 // with a system error. Each run must end with a clear message (an I/O error
-// naming the system's reason, an error window code, or an outcome), leave
+// naming the failed file and the system's reason, an error window code, or an outcome), leave
 // every file byte-identical to before or to the completed result, never mix
 // old and new members of files that belong together, leave no stray files,
 // and keep the open tables agreeing with the disk.
@@ -40,12 +40,29 @@ public:
     virtual QString TableVersusDisk() = 0;
 };
 
+using MakeSubject =
+    std::function<std::unique_ptr<SweepSubject>(const QString& folder, TestContext& context)>;
+
 struct SweepCommand {
     QString name;
-    std::function<std::unique_ptr<SweepSubject>(const QString& folder, TestContext& context)> make;
+    MakeSubject make;
     // Files (relative paths) that are replaced together: all old or all new.
     QList<QStringList> groups;
+    // What the next open does with what a failed run left (the folder's
+    // path given); none: every group's left replacement is finished.
+    std::function<void(const QString& folder)> recover;
+    // Texts a message may begin with before the file layer's "Cannot ...".
+    QStringList messagePrefixes;
 };
+
+inline SweepCommand MakeSweepCommand(const QString& name, MakeSubject make,
+                                     QList<QStringList> groups = {}) {
+    SweepCommand command;
+    command.name = name;
+    command.make = std::move(make);
+    command.groups = std::move(groups);
+    return command;
+}
 
 struct SweepResult {
     qint64 calls = 0;       // file calls of the command's completed run

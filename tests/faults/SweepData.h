@@ -11,9 +11,13 @@
 
 namespace kiv5::test {
 
+inline constexpr int kSweepClients = 6;
+
 class SweepData {
 public:
-    SweepData();
+    // clients: the size of the client file; the bookkeeping set and the
+    // bills grow with it.
+    explicit SweepData(int clients = kSweepClients);
     bool IsValid() const { return !files.isEmpty(); }
 
     // The folder the demo set lives in; every run starts from `files` there.

@@ -6,6 +6,7 @@
 #include "common/core/DateTime.h"
 #include "common/core/Exceptions.h"
 #include "common/core/RecordCodec.h"
+#include "tests/faults/BillSweep.h"
 #include "tests/faults/SweepData.h"
 #include "tests/faults/WorkspaceSubject.h"
 #include "tests/support/TestMain.h"
@@ -18,64 +19,11 @@ using namespace kiv5::test;
 
 namespace {
 
-constexpr int kScreenWidth = 1280;
-
 QString Done() {
     return {};
 }
 
 // --- bills ---------------------------------------------------------------
-
-using BillSubject = WorkspaceSubject<BillingWorkspace>;
-
-void Configure(BillingSettings& settings, const tool::DemoSet& set) {
-    settings.FilesDirectory = set.billingFolder;
-    settings.ISDirectory = set.statementFolder;
-    settings.PL5Directory = set.clientFolder;
-    settings.PL5FileName = QFileInfo(set.clientFiles.clientFile).fileName();
-    settings.SU5Directory = set.booksFolder;
-    settings.SU5FileName = QFileInfo(set.setFile).fileName();
-}
-
-QString BillsVersusDisk(BillingWorkspace& ws, const tool::DemoSet& set) {
-    if (!ws.IsOpen()) {
-        return {};
-    }
-    TestContext context;
-    BillingWorkspace fresh(kScreenWidth, context);
-    Configure(fresh.settings, set);
-    try {
-        fresh.Open(ws.Files().linkFile);
-    } catch (const Kiv5Error& e) {
-        return QStringLiteral("the open file does not read back: ") + e.Message();
-    }
-    return CompareTables(ws.Table(), fresh.Table());
-}
-
-QStringList BillingPair(const SweepData& data, const QString& base) {
-    const BillingFiles files = BillingFilesFor(data.set.billingFolder, base);
-    return {data.Relative(files.linkFile), data.Relative(files.dataFile)};
-}
-
-SweepCommand BillCommand(const SweepData& data, const QString& name, BillSubject::Step prepare,
-                         BillSubject::Command run, QList<QStringList> groups = {}) {
-    const tool::DemoSet set = data.set;
-    const auto make = [set, prepare, run](const QString&, TestContext& context) {
-        auto ws = std::make_unique<BillingWorkspace>(kScreenWidth, context);
-        const BillSubject::Step open = [set, prepare](BillingWorkspace& w) {
-            Configure(w.settings, set);
-            w.settings.AutomaticBackupFlag = false;
-            w.Open(set.linkFile);
-            if (prepare) {
-                prepare(w);
-            }
-        };
-        const auto check = [set](BillingWorkspace& w) { return BillsVersusDisk(w, set); };
-        return std::make_unique<BillSubject>(std::move(ws), open, run, check);
-    };
-    groups.prepend(BillingPair(data, QFileInfo(data.set.linkFile).fileName()));
-    return {name, make, groups};
-}
 
 template <class W, class F> std::function<QString(W&)> Plain(F command) {
     return [command](W& ws) {
@@ -195,7 +143,7 @@ SweepCommand StatementCommand(const SweepData& data, const QString& name,
     const auto make = [set, prepare, run](const QString&, TestContext& context) {
         auto statement = std::make_unique<Statement>(context);
         const StatementSubject::Step open = [set, prepare](Statement& s) {
-            Configure(s.settings, set);
+            ConfigureBilling(s.settings, set);
             s.ws.Open(set.statementFiles.first());
             if (prepare) {
                 prepare(s);
@@ -204,7 +152,7 @@ SweepCommand StatementCommand(const SweepData& data, const QString& name,
         return std::make_unique<StatementSubject>(std::move(statement), open, run,
                                                   StatementVersusDisk);
     };
-    return {name, make, {}};
+    return MakeSweepCommand(name, make);
 }
 
 QList<SweepCommand> StatementCommands(const SweepData& data) {
@@ -290,7 +238,7 @@ SweepCommand CalendarCommand(const SweepData& data, const QString& name,
         return std::make_unique<CalendarSubject>(std::move(calendar), prepare, run,
                                                  CalendarVersusDisk);
     };
-    return {name, make, {}};
+    return MakeSweepCommand(name, make);
 }
 
 DayEntries Entries(const QString& text) {

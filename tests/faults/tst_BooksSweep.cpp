@@ -80,7 +80,7 @@ SweepCommand BooksCommand(const SweepData& data, const QString& name, Prepare pr
     if (members == Members::Together) {
         groups.prepend(SetMembers(data, QFileInfo(data.set.setFile).fileName()));
     }
-    return {name, make, groups};
+    return MakeSweepCommand(name, make, groups);
 }
 
 QString Done() {

@@ -53,7 +53,7 @@ SweepCommand ClientCommand(const SweepData& data, const QString& name, Prepare p
     };
     groups.prepend({data.Relative(data.set.clientFiles.clientFile),
                     data.Relative(data.set.clientFiles.memoFile)});
-    return {name, make, groups};
+    return MakeSweepCommand(name, make, groups);
 }
 
 QString Done() {
