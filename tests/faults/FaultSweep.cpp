@@ -202,12 +202,17 @@ void RestoreFolder(const QString& folder, const FolderSnapshot& snapshot) {
     }
 }
 
+QStringList TableRows(const RecordTable& table) {
+    QStringList texts;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        texts.append(table.Row(row).join(u'|'));
+    }
+    return texts;
+}
+
 QString CompareTables(const RecordTable& held, const RecordTable& fresh) {
     const auto rows = [](const RecordTable& table) {
-        QStringList texts;
-        for (int row = 1; row < table.RowCount(); ++row) {
-            texts.append(table.Row(row).join(u'|'));
-        }
+        QStringList texts = TableRows(table);
         texts.sort();
         return texts;
     };

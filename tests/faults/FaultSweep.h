@@ -82,6 +82,9 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
                                const SweepCommand& command,
                                FaultPattern pattern = FaultPattern::OneCall);
 
+// Every row of a table after the heading, its cells joined, in row order.
+QStringList TableRows(const RecordTable& table);
+
 // Where two tables hold different records (row order aside): the first
 // record only one of them holds; empty when they agree.
 QString CompareTables(const RecordTable& held, const RecordTable& fresh);

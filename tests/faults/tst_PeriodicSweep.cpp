@@ -49,14 +49,6 @@ struct PeriodicDesk {
 
 using DeskSubject = WorkspaceSubject<PeriodicDesk>;
 
-QStringList RowTexts(const RecordTable& table) {
-    QStringList rows;
-    for (int row = 1; row < table.RowCount(); ++row) {
-        rows.append(table.Row(row).join(u'|'));
-    }
-    return rows;
-}
-
 // What the window shows after the command: the check's text or the
 // message when nothing was written, the PDF's message when only it failed.
 QString RunPeriodic(PeriodicDesk& desk, const QString& name, DayCount date) {
@@ -82,7 +74,7 @@ QString RunPeriodic(PeriodicDesk& desk, const QString& name, DayCount date) {
 // The open period stays as it was: the same bills in the same order, and
 // the file read afresh agrees with them.
 QString DeskVersusDisk(PeriodicDesk& desk, const tool::DemoSet& set) {
-    if (RowTexts(desk.ws.Table()) != desk.rowsBefore) {
+    if (TableRows(desk.ws.Table()) != desk.rowsBefore) {
         return QStringLiteral("the open billing file's table changed");
     }
     return BillsVersusDisk(desk.ws, set);
@@ -129,7 +121,7 @@ SweepCommand PeriodicCommand(const SweepData& data, const PeriodicRun& periodic)
                     throw IoError(earlier);
                 }
             }
-            d.rowsBefore = RowTexts(d.ws.Table());
+            d.rowsBefore = TableRows(d.ws.Table());
         };
         const DeskSubject::Command run = [](PeriodicDesk& d) {
             return RunPeriodic(d, kNextName, BillDate());
