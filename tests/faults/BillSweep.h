@@ -24,8 +24,11 @@ QString BillsVersusDisk(billing::BillingWorkspace& ws, const tool::DemoSet& set)
 QStringList BillingPair(const SweepData& data, const QString& base);
 
 // A command on the demo billing file, opened with automatic backups off;
-// its pair is replaced together, as are the extra groups.
+// its pair is replaced together, as are the extra groups. keptRows: when
+// the table holds these rows (set by the preparation), it need not agree
+// with the disk (an unresolved conflict's edited row).
 SweepCommand BillCommand(const SweepData& data, const QString& name, BillSubject::Step prepare,
-                         BillSubject::Command run, QList<QStringList> groups = {});
+                         BillSubject::Command run, QList<QStringList> groups = {},
+                         std::shared_ptr<const QStringList> keptRows = {});
 
 } // namespace kiv5::test

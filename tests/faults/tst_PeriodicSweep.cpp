@@ -1,8 +1,9 @@
-// Periodic billing under the I/O-error sweep: every marked bill printed with
-// its statements into the document, the next period's data and link file
-// written with it as one unit, the PDF beside the document when asked. The
-// demo set is larger here, so the run reads several bills, both ledgers and
-// the statements.
+// The billing print jobs under the I/O-error sweep. Periodic billing: every
+// marked bill printed with its statements into the document, the next
+// period's data and link file written with it as one unit, the PDF beside
+// the document when asked. The current bill and the complete statement:
+// the document alone. The demo set is larger here, so periodic billing
+// reads several bills, both ledgers and the statements.
 
 #include "billing/core/BillPrintJobs.h"
 #include "common/core/Answers.h"
@@ -103,43 +104,66 @@ struct PeriodicRun {
     bool replaces = false;
 };
 
-SweepCommand PeriodicCommand(const SweepData& data, const PeriodicRun& periodic) {
+// A print job on the demo billing file with every bill marked; the
+// document (and the PDF when a converter is given) is written beside it.
+SweepCommand DeskCommand(const SweepData& data, const QString& name, const QString& pdfProgram,
+                         DeskSubject::Step prepare, DeskSubject::Command run) {
     const tool::DemoSet set = data.set;
-    const auto make = [set, periodic](const QString&, TestContext& context) {
+    const auto make = [set, pdfProgram, prepare, run](const QString&, TestContext& context) {
         BillPrintOptions options;
-        options.pdf = !periodic.pdfProgram.isEmpty();
-        options.pdfOptions.program = periodic.pdfProgram;
+        options.pdf = !pdfProgram.isEmpty();
+        options.pdfOptions.program = pdfProgram;
         auto desk = std::make_unique<PeriodicDesk>(context, options);
-        const DeskSubject::Step prepare = [set, periodic](PeriodicDesk& d) {
+        const DeskSubject::Step open = [set, prepare](PeriodicDesk& d) {
             ConfigureBilling(d.ws.settings, set);
             d.ws.settings.AutomaticBackupFlag = false;
             d.ws.Open(set.linkFile);
             d.ws.SelectAll(true);
-            if (periodic.replaces) {
-                const QString earlier = RunPeriodic(d, kNextName, BillDate() - 1);
-                if (!earlier.isEmpty()) {
-                    throw IoError(earlier);
-                }
+            if (prepare) {
+                prepare(d);
             }
             d.rowsBefore = TableRows(d.ws.Table());
         };
-        const DeskSubject::Command run = [](PeriodicDesk& d) {
-            return RunPeriodic(d, kNextName, BillDate());
-        };
         const DeskSubject::Check check = [set](PeriodicDesk& d) { return DeskVersusDisk(d, set); };
-        return std::make_unique<DeskSubject>(std::move(desk), prepare, run, check);
+        return std::make_unique<DeskSubject>(std::move(desk), open, run, check);
     };
-    const NextPeriodFiles next =
-        NextPeriodFilesFor(set.billingFolder, kNextName, QString(), QString());
     const QString document = SelectedFormsPath(set.billingFolder, set.linkFile);
-    SweepCommand command = MakeSweepCommand(
-        periodic.name, make,
-        {BillingPair(data, QFileInfo(set.linkFile).fileName()),
-         {data.Relative(next.dataFile), data.Relative(next.linkFile), data.Relative(document)}});
-    command.recover = [set, next](const QString&) { OpenNextPeriod(set, next); };
+    SweepCommand command =
+        MakeSweepCommand(name, make, {BillingPair(data, QFileInfo(set.linkFile).fileName())});
     command.messagePrefixes = {QStringLiteral("The PDF %1 was not written: ")
                                    .arg(QDir::toNativeSeparators(PdfPathFor(document)))};
     return command;
+}
+
+SweepCommand PeriodicCommand(const SweepData& data, const PeriodicRun& periodic) {
+    DeskSubject::Step prepare;
+    if (periodic.replaces) {
+        prepare = [](PeriodicDesk& d) {
+            const QString earlier = RunPeriodic(d, kNextName, BillDate() - 1);
+            if (!earlier.isEmpty()) {
+                throw IoError(earlier);
+            }
+        };
+    }
+    SweepCommand command =
+        DeskCommand(data, periodic.name, periodic.pdfProgram, prepare,
+                    [](PeriodicDesk& d) { return RunPeriodic(d, kNextName, BillDate()); });
+    const tool::DemoSet set = data.set;
+    const NextPeriodFiles next =
+        NextPeriodFilesFor(set.billingFolder, kNextName, QString(), QString());
+    command.groups.append({data.Relative(next.dataFile), data.Relative(next.linkFile),
+                           data.Relative(SelectedFormsPath(set.billingFolder, set.linkFile))});
+    command.recover = [set, next](const QString&) { OpenNextPeriod(set, next); };
+    return command;
+}
+
+// What the window shows after a print job: the PDF's message when it
+// failed, else nothing.
+QString Printed(const BillPrintOutcome& outcome) {
+    if (!outcome.written) {
+        return QStringLiteral("nothing written, and no reason told");
+    }
+    return outcome.pdf && !outcome.pdf->Ok() ? outcome.pdf->message : QString();
 }
 
 // A converter that makes a small PDF of any document at once, as
@@ -200,6 +224,13 @@ private:
                 data_, {QStringLiteral("periodic billing replacing the next period"), {}, true}),
             PeriodicCommand(data_,
                             {QStringLiteral("periodic billing with PDF"), converter_, false}),
+            DeskCommand(
+                data_, QStringLiteral("print current bill with PDF"), converter_, {},
+                [](PeriodicDesk& d) { return Printed(d.jobs.PrintCurrentBill(1, BillDate())); }),
+            DeskCommand(data_, QStringLiteral("print complete statement"), {}, {},
+                        [statement = data_.set.statementFiles.first()](PeriodicDesk& d) {
+                            return Printed(d.jobs.PrintCompleteStatement(statement));
+                        }),
         };
     }
 
