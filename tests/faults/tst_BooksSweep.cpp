@@ -1,6 +1,8 @@
 #include "books/core/BooksWorkspace.h"
+#include "books/core/CheckPdf.h"
 #include "books/core/LedgerEntry.h"
 #include "books/core/LedgerFilter.h"
+#include "common/core/DateTime.h"
 #include "common/core/Exceptions.h"
 #include "tests/faults/SweepData.h"
 #include "tests/faults/WorkspaceSubject.h"
@@ -215,6 +217,12 @@ QList<SweepCommand> BooksCommands(const SweepData& data) {
                 ws.Close();
             },
             Plain([backup](BooksWorkspace& ws) { ws.Restore(*backup); })),
+        BooksCommand(data, "check to PDF", {}, Plain([folder](BooksWorkspace&) {
+                         TestContext context;
+                         WriteCheckPdf(folder + CheckPdfFileName(QStringLiteral("1001")),
+                                       SampleCheckValues(DateToDayCount(context.now.date())),
+                                       CheckPageOptions{}, context.errors);
+                     })),
         BooksCommand(data, "export", {}, Plain([folder](BooksWorkspace& ws) {
                          ws.Export(folder + "export.txt", false);
                      })),
@@ -258,9 +266,9 @@ private slots:
     // Whole-file commands when the disk fills up at any call.
     void diskFullFromEveryCall_data() {
         QTest::addColumn<int>("index");
-        const QStringList wholeFile = {"save as",      "new set",        "pack",
-                                       "backup",       "restore",        "export",
-                                       "set accounts", "set categories", "link client file"};
+        const QStringList wholeFile = {
+            "save as", "new set",      "pack",           "backup",           "restore",
+            "export",  "set accounts", "set categories", "link client file", "check to PDF"};
         const QList<SweepCommand> commands = BooksCommands(data_);
         for (int k = 0; k < commands.size(); ++k) {
             if (wholeFile.contains(commands[k].name)) {
@@ -279,5 +287,5 @@ private:
     SweepData data_;
 };
 
-KIV5_CORE_TEST_MAIN(TestBooksSweep)
+KIV5_GUI_TEST_MAIN(TestBooksSweep)
 #include "tst_BooksSweep.moc"
