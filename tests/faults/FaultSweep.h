@@ -3,10 +3,10 @@
 // The I/O-error sweep: a command runs once over a fresh copy of a data folder
 // to count its file calls, then once more for every call, that call failing
 // with a system error. Each run must end with a clear message (an I/O error
-// naming the failed file and the system's reason, an error window code, or an outcome), leave
-// every file byte-identical to before or to the completed result, never mix
-// old and new members of files that belong together, leave no stray files,
-// and keep the open tables agreeing with the disk.
+// naming the failed file and the system's reason, an error window code, or
+// an outcome), leave every file byte-identical to before or to the completed
+// result, never mix old and new members of files that belong together, leave
+// no stray files, and keep the open tables agreeing with the disk.
 
 #include "common/core/RecordTable.h"
 #include "tests/support/Support.h"

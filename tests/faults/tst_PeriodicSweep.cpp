@@ -75,6 +75,9 @@ QString RunPeriodic(PeriodicDesk& desk, const QString& name, DayCount date) {
 // The open period stays as it was: the same bills in the same order, and
 // the file read afresh agrees with them.
 QString DeskVersusDisk(PeriodicDesk& desk, const tool::DemoSet& set) {
+    if (!desk.ws.IsOpen() || desk.ws.Files().linkFile != set.linkFile) {
+        return QStringLiteral("another billing file is open");
+    }
     if (TableRows(desk.ws.Table()) != desk.rowsBefore) {
         return QStringLiteral("the open billing file's table changed");
     }
