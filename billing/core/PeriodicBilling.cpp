@@ -3,7 +3,9 @@
 #include "billing/core/BillPrintTexts.h"
 #include "billing/core/BillingFile.h"
 #include "billing/core/NextPeriodBills.h"
+#include "common/core/Exceptions.h"
 #include "common/core/FileSet.h"
+#include "common/core/Misc.h"
 #include "common/core/RecordFile.h"
 #include "common/core/TextFile.h"
 
@@ -31,6 +33,13 @@ bool SameFile(const QString& a, const QString& b) {
     return fa.absoluteFilePath() == fb.absoluteFilePath();
 }
 
+// The print document's name beside the data file, as a journal line names
+// it; nothing else the journal says reaches another file.
+bool IsDocumentLine(const QString& line) {
+    return line.endsWith(FileNamePart(SelectedFormsPath({}, {})), Qt::CaseInsensitive) &&
+           !line.contains(QLatin1Char('/')) && !line.contains(QLatin1Char('\\'));
+}
+
 // The new data file, its link file and the document, replaced together.
 void WriteNextPeriod(const NextPeriodFiles& next, const std::vector<TBillRec>& bills,
                      const TemplateDocument& document, const QString& documentPath) {
@@ -52,6 +61,24 @@ NextPeriodFiles NextPeriodFilesFor(const QString& filesDirectory, const QString&
                                    const QString& pl5FileName, const QString& su5FileName) {
     return NextPeriodFiles{name, BillDataPath(filesDirectory, name),
                            BillLinkPath(filesDirectory, name), pl5FileName, su5FileName};
+}
+
+QStringList BillingSetMembers(const QString& dataFile, const QString& linkFile) {
+    QStringList members{dataFile, linkFile};
+    const QString journal = FileSetJournalPath(dataFile);
+    if (!QFileInfo(journal).isFile()) {
+        return members;
+    }
+    try {
+        for (const QString& line : ReadTextLines(journal)) {
+            if (IsDocumentLine(line)) {
+                members.append(FolderPart(dataFile) + line);
+            }
+        }
+    } catch (const IoError&) {
+        // The recovery reads the journal again and tells what fails.
+    }
+    return members;
 }
 
 QString PeriodicCheck::Text() const {

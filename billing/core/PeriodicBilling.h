@@ -33,6 +33,12 @@ struct NextPeriodFiles {
 NextPeriodFiles NextPeriodFilesFor(const QString& filesDirectory, const QString& name,
                                    const QString& pl5FileName, const QString& su5FileName);
 
+// The files replaced together with a billing file's data file: its link
+// file, and the document a periodic billing run wrote with them when the
+// set's journal beside the data file still names it (a failed clean-up or a
+// crash left it), so the next open finishes or removes its copies too.
+QStringList BillingSetMembers(const QString& dataFile, const QString& linkFile);
+
 // What stops periodic billing before anything is written, or the question
 // to ask first.
 struct PeriodicCheck {

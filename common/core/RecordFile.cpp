@@ -145,6 +145,11 @@ qint64 RecordFile::Append(QByteArrayView bytes) {
 void RecordFile::Close() {
     if (!file_.Close()) {
         const QString reason = file_.ErrorString();
+        if (!writable_) {
+            // Only read: the reading failed, nothing was written to put back.
+            throw IoError(QStringLiteral("Cannot read \"%1\": %2")
+                              .arg(QDir::toNativeSeparators(path_), reason));
+        }
         PutBackOldRecords();
         throw IoError(
             QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path_), reason));

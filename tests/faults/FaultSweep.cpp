@@ -104,6 +104,54 @@ QStringList FilesFaults(const FolderSnapshot& before, const FolderSnapshot& afte
     return faults;
 }
 
+// The calls that failed: the one hit, and on a full disk every later call
+// that needs space.
+std::vector<FileCallRecord> FailedCalls(const std::vector<FileCallRecord>& trace, qint64 atCall,
+                                        bool diskFull) {
+    const auto first = static_cast<std::size_t>(atCall - 1);
+    std::vector<FileCallRecord> failed{trace.at(first)};
+    if (!diskFull) {
+        return failed;
+    }
+    for (std::size_t k = first + 1; k < trace.size(); ++k) {
+        const FileCall call = trace[k].call;
+        if (call == FileCall::Open || call == FileCall::Write || call == FileCall::Flush ||
+            call == FileCall::Resize) {
+            failed.push_back(trace[k]);
+        }
+    }
+    return failed;
+}
+
+// A failed file call is told as the file layer tells it: "Cannot <verb>
+// "<the file of a failed call>": <the system's reason>", after one of the
+// command's own lead-ins. Other messages (outcomes, error windows) are the
+// command's to check.
+QStringList MessageFaults(const QString& message, const std::vector<FileCallRecord>& failed,
+                          int error, const QStringList& prefixes) {
+    static const QStringList verbs = {"open", "create", "read", "write", "replace", "lock"};
+    const qsizetype start = message.indexOf(QLatin1String("Cannot "));
+    if (start < 0) {
+        return {};
+    }
+    const QString lead = message.left(start);
+    if (!lead.isEmpty() && !prefixes.contains(lead)) {
+        return {QStringLiteral("the message has an unknown lead-in: ") + message};
+    }
+    const QString told = message.mid(start);
+    for (const FileCallRecord& call : failed) {
+        for (const QString& verb : verbs) {
+            if (told ==
+                QStringLiteral("Cannot %1 \"%2\": %3")
+                    .arg(verb, QDir::toNativeSeparators(call.path), SystemErrorText(error))) {
+                return {};
+            }
+        }
+    }
+    return {QStringLiteral("the message does not name the failed file and the system's reason: ") +
+            message};
+}
+
 // What the next open does: a replacement whose journal is left is finished
 // or cleaned up.
 void RecoverLeftSets(const QString& folder, const QList<QStringList>& groups) {
@@ -154,12 +202,17 @@ void RestoreFolder(const QString& folder, const FolderSnapshot& snapshot) {
     }
 }
 
+QStringList TableRows(const RecordTable& table) {
+    QStringList texts;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        texts.append(table.Row(row).join(u'|'));
+    }
+    return texts;
+}
+
 QString CompareTables(const RecordTable& held, const RecordTable& fresh) {
     const auto rows = [](const RecordTable& table) {
-        QStringList texts;
-        for (int row = 1; row < table.RowCount(); ++row) {
-            texts.append(table.Row(row).join(u'|'));
-        }
+        QStringList texts = TableRows(table);
         texts.sort();
         return texts;
     };
@@ -222,6 +275,7 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
         }
         RunEnd end;
         QString calledAt;
+        std::vector<FileCallRecord> failed;
         {
             const FileFaultScope fault(
                 {.atCall = call, .error = error, .persistent = diskFull, .spaceOnly = diskFull},
@@ -230,7 +284,8 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
             if (!fault.Fired()) {
                 result.faults.append(run + QStringLiteral("never reached"));
             } else {
-                const FileCallRecord at = fault.Trace().at(static_cast<std::size_t>(call - 1));
+                failed = FailedCalls(fault.Trace(), call, diskFull);
+                const FileCallRecord& at = failed.front();
                 calledAt = QStringLiteral("%1 %2: ").arg(FileCallName(at.call),
                                                          QDir(folder).relativeFilePath(at.path));
             }
@@ -241,11 +296,14 @@ SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data
             faults.append(end.fault);
         }
         const bool reported = !end.message.isEmpty();
-        if (reported && end.message.startsWith(QStringLiteral("Cannot")) &&
-            !end.message.contains(SystemErrorText(error))) {
-            faults.append(QStringLiteral("the message lacks the system's reason: ") + end.message);
+        if (reported) {
+            faults += MessageFaults(end.message, failed, error, command.messagePrefixes);
         }
-        RecoverLeftSets(folder, command.groups);
+        if (command.recover) {
+            command.recover(folder);
+        } else {
+            RecoverLeftSets(folder, command.groups);
+        }
         faults += FilesFaults(before, after, SnapshotFolder(folder), command.groups, reported);
         const QString table = subject->TableVersusDisk();
         if (!table.isEmpty()) {

@@ -3,10 +3,10 @@
 // The I/O-error sweep: a command runs once over a fresh copy of a data folder
 // to count its file calls, then once more for every call, that call failing
 // with a system error. Each run must end with a clear message (an I/O error
-// naming the system's reason, an error window code, or an outcome), leave
-// every file byte-identical to before or to the completed result, never mix
-// old and new members of files that belong together, leave no stray files,
-// and keep the open tables agreeing with the disk.
+// naming the failed file and the system's reason, an error window code, or
+// an outcome), leave every file byte-identical to before or to the completed
+// result, never mix old and new members of files that belong together, leave
+// no stray files, and keep the open tables agreeing with the disk.
 
 #include "common/core/RecordTable.h"
 #include "tests/support/Support.h"
@@ -40,12 +40,29 @@ public:
     virtual QString TableVersusDisk() = 0;
 };
 
+using MakeSubject =
+    std::function<std::unique_ptr<SweepSubject>(const QString& folder, TestContext& context)>;
+
 struct SweepCommand {
     QString name;
-    std::function<std::unique_ptr<SweepSubject>(const QString& folder, TestContext& context)> make;
+    MakeSubject make;
     // Files (relative paths) that are replaced together: all old or all new.
     QList<QStringList> groups;
+    // What the next open does with what a failed run left (the folder's
+    // path given); none: every group's left replacement is finished.
+    std::function<void(const QString& folder)> recover;
+    // Texts a message may begin with before the file layer's "Cannot ...".
+    QStringList messagePrefixes;
 };
+
+inline SweepCommand MakeSweepCommand(const QString& name, MakeSubject make,
+                                     QList<QStringList> groups = {}) {
+    SweepCommand command;
+    command.name = name;
+    command.make = std::move(make);
+    command.groups = std::move(groups);
+    return command;
+}
 
 struct SweepResult {
     qint64 calls = 0;       // file calls of the command's completed run
@@ -64,6 +81,9 @@ enum class FaultPattern { OneCall, DiskFull };
 SweepResult SweepCommandFaults(const QString& folder, const FolderSnapshot& data,
                                const SweepCommand& command,
                                FaultPattern pattern = FaultPattern::OneCall);
+
+// Every row of a table after the heading, its cells joined, in row order.
+QStringList TableRows(const RecordTable& table);
 
 // Where two tables hold different records (row order aside): the first
 // record only one of them holds; empty when they agree.

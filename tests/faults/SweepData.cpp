@@ -3,21 +3,30 @@
 #include "tools/kiv5/MakeDemoCommand.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 namespace kiv5::test {
 namespace {
 
-constexpr int kSweepClients = 6;
+// The runs rewrite the folder thousands of times and the file layer flushes
+// every replacement to the disk; in memory that costs nothing, and the
+// faults are injected above the disk either way.
+QString SweepRootTemplate() {
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString name = QStringLiteral("/kiv5-sweep-XXXXXX");
+    return memory.isDir() && memory.isWritable() ? memory.filePath() + name
+                                                 : QDir::tempPath() + name;
+}
 
 } // namespace
 
-SweepData::SweepData() {
+SweepData::SweepData(int clients) : root_(SweepRootTemplate()) {
     folder = root_.filePath(QStringLiteral("data")) + QLatin1Char('/');
     TestContext context;
     tool::DemoOptions options;
     options.folder = folder;
-    options.clients = kSweepClients;
+    options.clients = clients;
     set = tool::MakeDemoDataSet(options, context);
     files = SnapshotFolder(folder);
 }

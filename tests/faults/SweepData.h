@@ -2,7 +2,8 @@
 
 // The data the sweeps work on: a small demo data set of the three programs
 // (clients with memo lines, a bookkeeping set, bills, statements and a
-// calendar), made once per test program in a fixed folder.
+// calendar), made once per test program in a fixed folder (in memory where
+// the system offers a memory file system).
 
 #include "tests/faults/FaultSweep.h"
 #include "tools/kiv5/DemoSet.h"
@@ -11,9 +12,13 @@
 
 namespace kiv5::test {
 
+inline constexpr int kSweepClients = 6;
+
 class SweepData {
 public:
-    SweepData();
+    // clients: the size of the client file; the bookkeeping set and the
+    // bills grow with it.
+    explicit SweepData(int clients = kSweepClients);
     bool IsValid() const { return !files.isEmpty(); }
 
     // The folder the demo set lives in; every run starts from `files` there.

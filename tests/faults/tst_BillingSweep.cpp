@@ -6,6 +6,7 @@
 #include "common/core/DateTime.h"
 #include "common/core/Exceptions.h"
 #include "common/core/RecordCodec.h"
+#include "tests/faults/BillSweep.h"
 #include "tests/faults/SweepData.h"
 #include "tests/faults/WorkspaceSubject.h"
 #include "tests/support/TestMain.h"
@@ -18,64 +19,11 @@ using namespace kiv5::test;
 
 namespace {
 
-constexpr int kScreenWidth = 1280;
-
 QString Done() {
     return {};
 }
 
 // --- bills ---------------------------------------------------------------
-
-using BillSubject = WorkspaceSubject<BillingWorkspace>;
-
-void Configure(BillingSettings& settings, const tool::DemoSet& set) {
-    settings.FilesDirectory = set.billingFolder;
-    settings.ISDirectory = set.statementFolder;
-    settings.PL5Directory = set.clientFolder;
-    settings.PL5FileName = QFileInfo(set.clientFiles.clientFile).fileName();
-    settings.SU5Directory = set.booksFolder;
-    settings.SU5FileName = QFileInfo(set.setFile).fileName();
-}
-
-QString BillsVersusDisk(BillingWorkspace& ws, const tool::DemoSet& set) {
-    if (!ws.IsOpen()) {
-        return {};
-    }
-    TestContext context;
-    BillingWorkspace fresh(kScreenWidth, context);
-    Configure(fresh.settings, set);
-    try {
-        fresh.Open(ws.Files().linkFile);
-    } catch (const Kiv5Error& e) {
-        return QStringLiteral("the open file does not read back: ") + e.Message();
-    }
-    return CompareTables(ws.Table(), fresh.Table());
-}
-
-QStringList BillingPair(const SweepData& data, const QString& base) {
-    const BillingFiles files = BillingFilesFor(data.set.billingFolder, base);
-    return {data.Relative(files.linkFile), data.Relative(files.dataFile)};
-}
-
-SweepCommand BillCommand(const SweepData& data, const QString& name, BillSubject::Step prepare,
-                         BillSubject::Command run, QList<QStringList> groups = {}) {
-    const tool::DemoSet set = data.set;
-    const auto make = [set, prepare, run](const QString&, TestContext& context) {
-        auto ws = std::make_unique<BillingWorkspace>(kScreenWidth, context);
-        const BillSubject::Step open = [set, prepare](BillingWorkspace& w) {
-            Configure(w.settings, set);
-            w.settings.AutomaticBackupFlag = false;
-            w.Open(set.linkFile);
-            if (prepare) {
-                prepare(w);
-            }
-        };
-        const auto check = [set](BillingWorkspace& w) { return BillsVersusDisk(w, set); };
-        return std::make_unique<BillSubject>(std::move(ws), open, run, check);
-    };
-    groups.prepend(BillingPair(data, QFileInfo(data.set.linkFile).fileName()));
-    return {name, make, groups};
-}
 
 template <class W, class F> std::function<QString(W&)> Plain(F command) {
     return [command](W& ws) {
@@ -90,10 +38,45 @@ BillFilterRec NameFilter() {
     return criteria;
 }
 
+// A save that met another user's version, not yet resolved: the row holds
+// the edited version the disk does not. A failed resolve leaves it so.
+template <class Conflict> struct OpenConflict {
+    Conflict conflict;
+    std::shared_ptr<QStringList> rows = std::make_shared<QStringList>();
+};
+
+QDateTime AMinuteLater() {
+    return TestContext().now.addSecs(60);
+}
+
+// Another user, a minute later, saves the first bill; this copy's save of
+// it then finds the other version.
+BillSubject::Step ConflictOnFirstBill(const tool::DemoSet& set,
+                                      std::shared_ptr<OpenConflict<billing::BillConflict>> open) {
+    return [set, open](BillingWorkspace& ws) {
+        TestContext later(AMinuteLater());
+        BillingWorkspace other(kBillScreenWidth, later);
+        ConfigureBilling(other.settings, set);
+        other.Open(set.linkFile);
+        BillEntry theirs = other.EntryOf(1);
+        theirs.note = QStringLiteral("Theirs");
+        other.SaveBill(1, theirs);
+        BillEntry mine = ws.EntryOf(1);
+        mine.note = QStringLiteral("Mine");
+        const BillSaveOutcome outcome = ws.SaveBill(1, mine);
+        if (outcome.kind != BillSaveOutcome::Conflict) {
+            throw IoError(QStringLiteral("the second save found no conflict"));
+        }
+        open->conflict = outcome.conflict;
+        *open->rows = TableRows(ws.Table());
+    };
+}
+
 QList<SweepCommand> BillCommands(const SweepData& data) {
     using W = BillingWorkspace;
     const QString folder = data.set.billingFolder;
     auto backup = std::make_shared<QString>();
+    auto conflict = std::make_shared<OpenConflict<billing::BillConflict>>();
     const BillingBackupFiles firstBackup = BillingBackupFilesFor(data.set.linkFile, 1);
     const QStringList backupPair = {data.Relative(firstBackup.listing),
                                     data.Relative(firstBackup.rows)};
@@ -107,6 +90,10 @@ QList<SweepCommand> BillCommands(const SweepData& data) {
                                    ? Done()
                                    : QStringLiteral("save outcome %1").arg(saved.kind);
                     }),
+        BillCommand(data, "resolve a conflict keeping the edited bill",
+                    ConflictOnFirstBill(data.set, conflict),
+                    Plain<W>([conflict](W& ws) { ws.ResolveConflict(conflict->conflict, true); }),
+                    {}, conflict->rows),
         BillCommand(data, "add bill", {},
                     [](W& ws) {
                         const BillAddOutcome added = ws.Add();
@@ -190,27 +177,61 @@ QString StatementVersusDisk(Statement& s) {
 }
 
 SweepCommand StatementCommand(const SweepData& data, const QString& name,
-                              StatementSubject::Step prepare, StatementSubject::Command run) {
+                              StatementSubject::Step prepare, StatementSubject::Command run,
+                              std::shared_ptr<const QStringList> keptRows = {}) {
     const tool::DemoSet set = data.set;
-    const auto make = [set, prepare, run](const QString&, TestContext& context) {
+    const auto make = [set, prepare, run, keptRows](const QString&, TestContext& context) {
         auto statement = std::make_unique<Statement>(context);
         const StatementSubject::Step open = [set, prepare](Statement& s) {
-            Configure(s.settings, set);
+            ConfigureBilling(s.settings, set);
             s.ws.Open(set.statementFiles.first());
             if (prepare) {
                 prepare(s);
             }
         };
-        return std::make_unique<StatementSubject>(std::move(statement), open, run,
-                                                  StatementVersusDisk);
+        const auto check = [keptRows](Statement& st) {
+            return keptRows && TableRows(st.ws.Table()) == *keptRows ? QString()
+                                                                     : StatementVersusDisk(st);
+        };
+        return std::make_unique<StatementSubject>(std::move(statement), open, run, check);
     };
-    return {name, make, {}};
+    return MakeSweepCommand(name, make);
+}
+
+// Another user, a minute later, saves the first line of the statement;
+// this copy's save of it then finds the other version.
+StatementSubject::Step LineConflict(std::shared_ptr<OpenConflict<StatementConflict>> open) {
+    return [open](Statement& s) {
+        TestContext later(AMinuteLater());
+        Statement other(later);
+        other.settings = s.settings;
+        other.ws.Open(s.ws.Path());
+        StatementEntry theirs = other.ws.EntryOf(1);
+        theirs.description += QStringLiteral(" (theirs)");
+        other.ws.SaveToTable(1, theirs);
+        StatementEntry mine = s.ws.EntryOf(1);
+        mine.description += QStringLiteral(" (mine)");
+        const StatementSaveOutcome outcome = s.ws.SaveToTable(1, mine);
+        if (outcome.kind != StatementSaveOutcome::Conflict) {
+            throw IoError(QStringLiteral("the second save found no conflict"));
+        }
+        open->conflict = outcome.conflict;
+        *open->rows = TableRows(s.ws.Table());
+    };
 }
 
 QList<SweepCommand> StatementCommands(const SweepData& data) {
     using S = Statement;
     const QString calendar = data.set.calendarFile;
+    const QString fresh = data.set.statementFolder + QStringLiteral("new client.is5");
+    auto conflict = std::make_shared<OpenConflict<StatementConflict>>();
     return {
+        StatementCommand(
+            data, "resolve a conflict keeping the edited line", LineConflict(conflict),
+            Plain<S>([conflict](S& s) { s.ws.ResolveConflict(conflict->conflict, true); }),
+            conflict->rows),
+        StatementCommand(data, "open a new statement", {},
+                         Plain<S>([fresh](S& s) { s.ws.Open(fresh); })),
         StatementCommand(data, "save statement line", {},
                          [](S& s) {
                              StatementEntry entry = s.ws.EntryOf(1);
@@ -290,7 +311,7 @@ SweepCommand CalendarCommand(const SweepData& data, const QString& name,
         return std::make_unique<CalendarSubject>(std::move(calendar), prepare, run,
                                                  CalendarVersusDisk);
     };
-    return {name, make, {}};
+    return MakeSweepCommand(name, make);
 }
 
 DayEntries Entries(const QString& text) {
@@ -361,6 +382,7 @@ private slots:
                                        "link client file",
                                        "link bookkeeping set",
                                        "statement backup text",
+                                       "open a new statement",
                                        "restore statement"};
         const QList<SweepCommand> commands = AllCommands(data_);
         for (int k = 0; k < commands.size(); ++k) {

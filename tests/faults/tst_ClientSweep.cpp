@@ -2,6 +2,9 @@
 #include "clientdb/core/ClientTable.h"
 #include "clientdb/core/ClientWorkspace.h"
 #include "clientdb/core/NameRec.h"
+#include "clientdb/core/SendFullPO.h"
+#include "clientdb/core/SendLaserLabels.h"
+#include "clientdb/core/SendPhoneBk.h"
 #include "common/core/Exceptions.h"
 #include "tests/faults/SweepData.h"
 #include "tests/faults/WorkspaceSubject.h"
@@ -37,10 +40,11 @@ QString ClientTableVersusDisk(ClientWorkspace& ws) {
 }
 
 SweepCommand ClientCommand(const SweepData& data, const QString& name, Prepare prepare, Command run,
-                           QList<QStringList> groups = {}) {
+                           QList<QStringList> groups = {},
+                           Subject::Check check = ClientTableVersusDisk) {
     const QString folder = data.set.clientFolder;
     const QString file = QFileInfo(data.set.clientFiles.clientFile).fileName();
-    const auto make = [folder, file, prepare, run](const QString&, TestContext& context) {
+    const auto make = [folder, file, prepare, run, check](const QString&, TestContext& context) {
         auto ws = std::make_unique<ClientWorkspace>(kScreenWidth, context);
         const Prepare open = [folder, file, prepare](ClientWorkspace& w) {
             w.settings.FilesDirectory = folder;
@@ -49,11 +53,11 @@ SweepCommand ClientCommand(const SweepData& data, const QString& name, Prepare p
                 prepare(w);
             }
         };
-        return std::make_unique<Subject>(std::move(ws), open, run, ClientTableVersusDisk);
+        return std::make_unique<Subject>(std::move(ws), open, run, check);
     };
     groups.prepend({data.Relative(data.set.clientFiles.clientFile),
                     data.Relative(data.set.clientFiles.memoFile)});
-    return {name, make, groups};
+    return MakeSweepCommand(name, make, groups);
 }
 
 QString Done() {
@@ -74,12 +78,64 @@ QString SaveOutcomeText(const SaveOutcome& outcome) {
                                               : QStringLiteral("save outcome %1").arg(outcome.kind);
 }
 
+// A save that met another user's version, not yet resolved: the row holds
+// the edited version the disk does not. A failed resolve leaves it so.
+struct OpenConflict {
+    EntrySave save;
+    QStringList rows;
+};
+
+QString ConflictVersusDisk(ClientWorkspace& ws, const OpenConflict& conflict) {
+    return TableRows(ws.Table()) == conflict.rows ? QString() : ClientTableVersusDisk(ws);
+}
+
+// Another user, a minute later, saves the first client of the open file
+// (as read before this copy's own save); this copy's save then finds it.
+Prepare ConflictOnFirstRow(const SweepData& data, std::shared_ptr<OpenConflict> conflict) {
+    const QString folder = data.set.clientFolder;
+    const QString file = QFileInfo(data.set.clientFiles.clientFile).fileName();
+    return [folder, file, conflict](ClientWorkspace& ws) {
+        TestContext later(TestContext().now.addSecs(60));
+        ClientWorkspace other(kScreenWidth, later);
+        other.settings.FilesDirectory = folder;
+        other.Open(file);
+        other.SaveRecord(1, Edited(other, 1, QStringLiteral("Called back")));
+        const SaveOutcome outcome = ws.SaveRecord(1, Edited(ws, 1));
+        if (outcome.kind != SaveOutcome::Conflict) {
+            throw IoError(QStringLiteral("the second save found no conflict"));
+        }
+        conflict->save = outcome.save;
+        conflict->rows = TableRows(ws.Table());
+    };
+}
+
+// A printed document of the open file, written into the data folder.
+template <class Send> Command Document(Send send) {
+    return [send](ClientWorkspace& ws) {
+        TestContext context;
+        TAnswer answers(DocumentProgram::Client);
+        const ClientDocumentSource source{ws.Table(),
+                                          ws.Memo(),
+                                          ws.FileName(),
+                                          ws.settings.FilesDirectory,
+                                          {QStringLiteral("Law Office"),
+                                           QStringLiteral("1 Main St"),
+                                           QStringLiteral("Springfield"), QString()},
+                                          context};
+        send(source, answers);
+        return Done();
+    };
+}
+
 QList<SweepCommand> ClientCommands(const SweepData& data) {
     const QString longMemo = QString(300, u'm');
     const QString copy = QStringLiteral("copy.pl5");
     const QStringList copyPair = {data.Relative(data.set.clientFolder + "copy.pl5"),
                                   data.Relative(data.set.clientFolder + "copy.mem")};
     auto restored = std::make_shared<std::optional<RestoredBackup>>();
+    auto conflict = std::make_shared<OpenConflict>();
+    const QStringList freshPair = {data.Relative(data.set.clientFolder + "fresh.pl5"),
+                                   data.Relative(data.set.clientFolder + "fresh.mem")};
     return {
         ClientCommand(
             data, "save record", {},
@@ -143,6 +199,24 @@ QList<SweepCommand> ClientCommands(const SweepData& data) {
                 ws.Restore(**restored);
                 return Done();
             }),
+        ClientCommand(
+            data, "resolve a conflict keeping the edited client",
+            ConflictOnFirstRow(data, conflict),
+            [conflict](ClientWorkspace& ws) {
+                ws.ResolveConflict(conflict->save.row, conflict->save, true);
+                return Done();
+            },
+            {}, [conflict](ClientWorkspace& ws) { return ConflictVersusDisk(ws, *conflict); }),
+        ClientCommand(
+            data, "new file", [](ClientWorkspace& ws) { ws.Close(); },
+            [](ClientWorkspace& ws) {
+                ws.Save(SaveMode::NewFile, QStringLiteral("fresh.pl5"));
+                return Done();
+            },
+            {freshPair}),
+        ClientCommand(data, "full printout", {}, Document(SendFullPO)),
+        ClientCommand(data, "laser labels", {}, Document(SendLaserLabels)),
+        ClientCommand(data, "phone book", {}, Document(SendPhoneBk)),
         ClientCommand(data, "export", {},
                       [folder = data.folder](ClientWorkspace& ws) {
                           ws.Export(folder + QStringLiteral("export.txt"), false);
@@ -176,8 +250,17 @@ private slots:
     // Whole-file commands when the disk fills up at any call.
     void diskFullFromEveryCall_data() {
         QTest::addColumn<int>("index");
-        const QStringList wholeFile = {
-            "save", "save as", "pack", "restore", "backup", "export", "close with an edited memo"};
+        const QStringList wholeFile = {"save",
+                                       "save as",
+                                       "pack",
+                                       "restore",
+                                       "backup",
+                                       "export",
+                                       "new file",
+                                       "full printout",
+                                       "laser labels",
+                                       "phone book",
+                                       "close with an edited memo"};
         const QList<SweepCommand> commands = ClientCommands(data_);
         for (int k = 0; k < commands.size(); ++k) {
             if (wholeFile.contains(commands[k].name)) {

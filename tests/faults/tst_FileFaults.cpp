@@ -194,6 +194,36 @@ private slots:
         QCOMPARE(folder.ReadBytes("records.dat"), before);
     }
 
+    // A file opened only to read whose close fails was not written: the
+    // message tells a read failure and the file stays as it was.
+    void failedCloseOfAReadFileIsToldAsARead() {
+        test::TempFolder folder;
+        folder.WriteBytes("records.dat", Records({'a', 'b'}));
+        const QString path = folder.Path("records.dat");
+        const auto readAll = [&path] {
+            RecordFile file(path, kRecordSize, RecordFile::Mode::Read);
+            file.Read();
+            file.Read();
+            file.Close();
+        };
+        qint64 calls = 0;
+        {
+            FileFaultScope count;
+            readAll();
+            calls = count.Calls();
+        }
+        FileFaultScope fault({.atCall = calls, .error = EIO}, true);
+        try {
+            readAll();
+            QFAIL("no error reported");
+        } catch (const IoError& e) {
+            QCOMPARE(fault.Trace().back().call, FileCall::Flush);
+            QCOMPARE(e.Message(), QStringLiteral("Cannot read \"%1\": Input/output error")
+                                      .arg(QDir::toNativeSeparators(path)));
+        }
+        QCOMPARE(folder.ReadBytes("records.dat"), Records({'a', 'b'}));
+    }
+
     void setCleanupFailureKeepsTheJournalForTheNextOpen() {
         test::TempFolder folder;
         const QString a = folder.Path("a.dat");
