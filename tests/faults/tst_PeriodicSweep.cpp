@@ -234,6 +234,13 @@ private:
                         [statement = data_.set.statementFiles.first()](PeriodicDesk& d) {
                             return Printed(d.jobs.PrintCompleteStatement(statement));
                         }),
+            DeskCommand(data_, QStringLiteral("print calendar month with PDF"), converter_, {},
+                        [](PeriodicDesk& d) {
+                            return Printed(
+                                d.jobs
+                                    .PrintCalendarPage(CalendarPageKind::Month, QDate(2011, 3, 31))
+                                    .print);
+                        }),
         };
     }
 
