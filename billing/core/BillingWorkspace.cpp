@@ -7,6 +7,7 @@
 #include "billing/core/BillingWorkspaceReset.h"
 #include "billing/core/CalendarBackup.h"
 #include "billing/core/CalendarFile.h"
+#include "billing/core/PeriodicBilling.h"
 #include "billing/core/ShorthandTexts.h"
 #include "books/core/BookkeepingSet.h"
 #include "books/core/LedgerLayout.h"
@@ -190,7 +191,7 @@ void BillingWorkspace::WriteWholeFile(const QString& name, const BillingFiles& f
 
 void BillingWorkspace::Load(const QString& name, const PercentProgress& progress) {
     const BillingFiles files = BillingFilesFor(settings.FilesDirectory, name);
-    RecoverFileSet(files.dataFile, {files.dataFile, files.linkFile});
+    RecoverFileSet(files.dataFile, BillingSetMembers(files.dataFile, files.linkFile));
     if (progress) {
         progress(0);
     }
