@@ -78,8 +78,8 @@ private slots:
             << "kiv5 kill-test: unknown write \"labels\"";
         QTest::newRow("text for a number")
             << QStringList{"kill-test", "x", "--runs", "some"}
-            << "kiv5 kill-test: --runs, --clients, --ledger, --seed, --call-step and "
-               "--generation take whole numbers in range";
+            << "kiv5 kill-test: --runs, --clients, --ledger, --seed, --call-step, --seconds "
+               "and --generation take whole numbers in range";
     }
     void wrongArgumentsAreRefused() {
         QFETCH(QStringList, arguments);

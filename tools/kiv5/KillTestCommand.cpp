@@ -43,6 +43,7 @@ struct KillPlan {
     int clients = 30;
     int ledger = 0;
     quint32 seed = 1;
+    int seconds = 0; // with --runs: no run starts after this many (0: no limit)
     QList<KillWrite> writes{kKillWrites.begin(), kKillWrites.end()};
 };
 
@@ -59,6 +60,7 @@ struct KillFigures {
     int filesChecked = 0;
     int leftovers = 0; // temporary files a killed write left behind
     QStringList problems;
+    bool stoppedByTime = false; // --seconds ended the runs before --runs
 };
 
 struct ChildRun {
@@ -182,7 +184,13 @@ public:
     }
 
     void RunRandomKills() {
+        QElapsedTimer timer;
+        timer.start();
         for (int k = 0; k < plan_.runs; ++k) {
+            if (plan_.seconds > 0 && timer.elapsed() >= qint64(plan_.seconds) * 1000) {
+                figures_.stoppedByTime = true;
+                break;
+            }
             const KillWrite write =
                 plan_.writes[qsizetype(rng_.bounded(quint32(plan_.writes.size())))];
             const ChildRun run = RunChild(WriteArguments(write, states_[write].generation + 1), {},
@@ -237,6 +245,8 @@ private:
     void Problem(KillWrite write, const QString& text) {
         figures_.problems.append(
             QStringLiteral("run %1 (%2): %3").arg(figures_.runs).arg(KillWriteName(write), text));
+        // At once too, for long runs that may be stopped.
+        io_.err << "FAULT: " << figures_.problems.last() << '\n';
     }
 
     int CountLeftovers() {
@@ -377,6 +387,9 @@ void Report(CommandIo& io, const KillFigures& figures, qint64 elapsedMs) {
            << "files checked: " << figures.filesChecked << '\n'
            << "temporary files left by killed writes: " << figures.leftovers << '\n'
            << "seconds: " << QString::number(double(elapsedMs) / 1000.0, 'f', 1) << '\n';
+    if (figures.stoppedByTime) {
+        io.out << "stopped by --seconds before all runs\n";
+    }
     for (const QString& problem : figures.problems) {
         io.out << "FAULT: " << problem << '\n';
     }
@@ -411,12 +424,13 @@ int RunChildRead(const DemoSet& set, KillWrite write, CommandIo& io, const Offic
 } // namespace
 
 int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(
-        arguments,
-        {QStringLiteral("--runs"), QStringLiteral("--clients"), QStringLiteral("--ledger"),
-         QStringLiteral("--seed"), QStringLiteral("--writes"), QStringLiteral("--write"),
-         QStringLiteral("--generation"), QStringLiteral("--read"), QStringLiteral("--call-step")},
-        {QStringLiteral("--every-call")});
+    const CommandArguments args(arguments,
+                                {QStringLiteral("--runs"), QStringLiteral("--clients"),
+                                 QStringLiteral("--ledger"), QStringLiteral("--seed"),
+                                 QStringLiteral("--writes"), QStringLiteral("--write"),
+                                 QStringLiteral("--generation"), QStringLiteral("--read"),
+                                 QStringLiteral("--call-step"), QStringLiteral("--seconds")},
+                                {QStringLiteral("--every-call")});
     if (args.WantsHelp() && args.IsValid()) {
         io.out << KillTestUsage();
         return kExitOk;
@@ -439,10 +453,13 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
     const auto generation =
         args.IntegerValue(QStringLiteral("--generation"), 1, std::numeric_limits<int>::max(), 1);
     const auto callStep = args.IntegerValue(QStringLiteral("--call-step"), 1, kMaxRuns, 1);
-    if (!runs || !clients || !ledger || !seed || !generation || !callStep) {
-        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step "
-                                             "and --generation take whole numbers in range"));
+    const auto seconds = args.IntegerValue(QStringLiteral("--seconds"), 0, kMaxRuns, 0);
+    if (!runs || !clients || !ledger || !seed || !generation || !callStep || !seconds) {
+        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step, "
+                                             "--seconds and --generation take whole numbers in "
+                                             "range"));
     }
+    plan.seconds = *seconds;
     plan.callStep = *callStep;
     plan.runs = *runs;
     plan.clients = *clients;
@@ -493,7 +510,7 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
 
 QString KillTestUsage() {
     return QStringLiteral(
-        "Usage: kiv5 kill-test FOLDER (--runs N | --every-call [--call-step K])\n"
+        "Usage: kiv5 kill-test FOLDER (--runs N [--seconds T] | --every-call [--call-step K])\n"
         "                      [--clients C] [--ledger L] [--seed S] [--writes KIND,...]\n"
         "\n"
         "Crash runs: writes a demo data set of C clients (default 30; --ledger L\n"
@@ -508,6 +525,8 @@ QString KillTestUsage() {
         "  --runs N      N writes, each killed (SIGKILL) at a random moment of the write:\n"
         "                within the time the previous complete write of its kind took\n"
         "                from its first file call to its end, a tenth wider either side\n"
+        "  --seconds T   with --runs: start no run after T seconds (the runs done are\n"
+        "                reported)\n"
         "  --every-call  for each write, one run stopped at each of its file calls\n"
         "                in turn (1, 2, ... up to the calls the write makes)\n"
         "  --call-step K with --every-call: stop at calls 1, 1+K, 1+2K, ... only\n"
