@@ -22,8 +22,8 @@ private slots:
         // Call 65 falls between the set file's two renames.
         QTest::newRow("bookkeeping set, every eighth call")
             << QStringList{"--writes", "books", "--clients", "5", "--call-step", "8"};
-        QTest::newRow("periodic billing: next billing file, link file, document")
-            << QStringList{"--writes", "periodic", "--clients", "12"};
+        QTest::newRow("periodic billing: next billing file, link file, document, every third call")
+            << QStringList{"--writes", "periodic", "--clients", "12", "--call-step", "3"};
     }
     void stopAtEveryFileCall() {
         QFETCH(QStringList, options);
