@@ -28,6 +28,13 @@ void Announce(const StepProgress& progress, const QString& text) {
     }
 }
 
+// A replacement a crash interrupted is finished before any member is read,
+// the set file included (it may lie beside its previous copy then).
+void RecoverSet(const BooksFiles& files) {
+    RecoverFileSet(files.income,
+                   {files.income, files.expense, files.accounts, files.categories, files.setFile});
+}
+
 // The client link of a set file (its fifth line), refusing a folder and a
 // file of fewer than five lines with a message naming it.
 QString ReadLinkOfSetFile(const QString& path) {
@@ -111,8 +118,7 @@ QString BooksWorkspace::ExportFileName() const {
 
 BooksWorkspace::LoadedSet BooksWorkspace::ReadSet(const BooksFiles& files,
                                                   const StepProgress& progress) const {
-    RecoverFileSet(files.income,
-                   {files.income, files.expense, files.accounts, files.categories, files.setFile});
+    RecoverSet(files);
     LoadedSet set{MakeLedgerTable(), MakeLedgerTable(), {}, {}};
     Announce(progress, ExpenseKind().openingText);
     set.expense = ReadLedgerTable(LedgerId::Expense, files.expense);
@@ -182,6 +188,7 @@ void BooksWorkspace::CancelFilters(const StepProgress& progress) {
 
 void BooksWorkspace::Open(const QString& chosen, const StepProgress& progress) {
     const BooksFiles files = BooksFilesFor(settings.FilesDirectory, chosen);
+    RecoverSet(files);
     const QString link = ReadLinkOfSetFile(files.setFile);
     CancelFilters(progress);
     LoadedSet set = ReadSet(files, progress);
@@ -205,6 +212,7 @@ void BooksWorkspace::Refresh(const StepProgress& progress) {
             QStringLiteral("No bookkeeping set is open, so there is nothing to refresh."));
     }
     CancelFilters(progress);
+    RecoverSet(files_);
     const QString link = ReadLinkOfSetFile(fileName_);
     LoadedSet set = ReadSet(files_, progress);
     settings.PL5FileName = link;

@@ -19,8 +19,11 @@ private slots:
             << QStringList{"--writes", "clients", "--clients", "5"};
         QTest::newRow("billing file and link file")
             << QStringList{"--writes", "bills", "--clients", "5"};
-        QTest::newRow("bookkeeping set, every sixth call")
-            << QStringList{"--writes", "books", "--clients", "5", "--call-step", "6"};
+        // Call 65 falls between the set file's two renames.
+        QTest::newRow("bookkeeping set, every eighth call")
+            << QStringList{"--writes", "books", "--clients", "5", "--call-step", "8"};
+        QTest::newRow("periodic billing: next billing file, link file, document, every third call")
+            << QStringList{"--writes", "periodic", "--clients", "12", "--call-step", "3"};
     }
     void stopAtEveryFileCall() {
         QFETCH(QStringList, options);
@@ -43,16 +46,27 @@ private slots:
         QVERIFY(run.Figure("replacements finished at open") > 0);
     }
 
+    void killAtRandomMoments_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("every kind") << QStringList{"--clients", "300", "--seed", "3"};
+        QTest::newRow("periodic billing")
+            << QStringList{"--writes", "periodic", "--clients", "60", "--seed", "4"};
+    }
     void killAtRandomMoments() {
+        QFETCH(QStringList, options);
         TempFolder folder;
-        const ToolProcess run =
-            RunToolProcess(KIV5_TOOL_PATH, {"kill-test", folder.Path("kill"), "--runs", "6",
-                                            "--clients", "300", "--seed", "3"});
+        const ToolProcess run = RunToolProcess(
+            KIV5_TOOL_PATH, QStringList{"kill-test", folder.Path("kill"), "--runs", "8"} + options);
         QVERIFY2(run.code == 0, qPrintable(run.out + run.err));
         QCOMPARE(run.Faults(), QStringList());
-        QCOMPARE(run.Figure("runs"), 6);
-        QCOMPARE(run.Figure("found old") + run.Figure("found new"), 6);
-        QVERIFY(run.Figure("files checked") >= 6);
+        QCOMPARE(run.Figure("runs"), 8);
+        QCOMPARE(run.Figure("found old") + run.Figure("found new"), 8);
+        QCOMPARE(run.Figure("killed") + run.Figure("completed"), 8);
+        QCOMPARE(run.Figure("killed while writing") + run.Figure("killed after the write"),
+                 run.Figure("killed"));
+        // The kill is drawn over the write itself, so most land inside it.
+        QVERIFY(run.Figure("killed while writing") > 0);
+        QVERIFY(run.Figure("files checked") >= 8);
     }
 
     void wrongArgumentsAreRefused_data() {
@@ -61,12 +75,12 @@ private slots:
         QTest::newRow("no runs") << QStringList{"kill-test", "x"}
                                  << "kiv5 kill-test: give --runs N or --every-call";
         QTest::newRow("unknown write")
-            << QStringList{"kill-test", "x", "--runs", "1", "--writes", "clients,labels"}
+            << QStringList{"kill-test", "x", "--runs", "1", "--writes", "periodic,labels"}
             << "kiv5 kill-test: unknown write \"labels\"";
         QTest::newRow("text for a number")
             << QStringList{"kill-test", "x", "--runs", "some"}
-            << "kiv5 kill-test: --runs, --clients, --ledger, --seed, --call-step and "
-               "--generation take whole numbers in range";
+            << "kiv5 kill-test: --runs, --clients, --ledger, --seed, --call-step, --seconds "
+               "and --generation take whole numbers in range";
     }
     void wrongArgumentsAreRefused() {
         QFETCH(QStringList, arguments);

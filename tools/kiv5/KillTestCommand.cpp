@@ -28,7 +28,12 @@ namespace {
 
 constexpr int kMaxRuns = 1'000'000;
 constexpr int kMaxLedger = 5'000'000;
-constexpr char kWritingLine[] = "writing";
+constexpr char kWritingLine[] = "writing\n";
+constexpr char kWrittenLine[] = "written\n";
+// The random kill falls within the write as the previous complete run timed
+// it, widened by a tenth (at least this many milliseconds) on either side;
+// a draw before the write kills at its announcement.
+constexpr qint64 kMinMarginMs = 2;
 
 struct KillPlan {
     QString folder;
@@ -38,29 +43,45 @@ struct KillPlan {
     int clients = 30;
     int ledger = 0;
     quint32 seed = 1;
+    int seconds = 0; // with --runs: no run starts after this many (0: no limit)
     QList<KillWrite> writes{kKillWrites.begin(), kKillWrites.end()};
 };
 
 struct KillFigures {
     int runs = 0;
-    int kills = 0;     // killed while writing
-    int completed = 0; // ended before the kill or the armed call
-    int crashes = 0;   // stopped at the armed call
+    int kills = 0;      // killed by the signal
+    int midWrite = 0;   // killed between the write's announcement and its end
+    int afterWrite = 0; // killed once the files were written, before the exit
+    int completed = 0;  // ended before the kill or the armed call
+    int crashes = 0;    // stopped at the armed call
     int foundOld = 0;
     int foundNew = 0;
     int recovered = 0; // a replacement the fresh open finished
     int filesChecked = 0;
     int leftovers = 0; // temporary files a killed write left behind
     QStringList problems;
+    bool stoppedByTime = false; // --seconds ended the runs before --runs
 };
 
 struct ChildRun {
     bool killed = false;
     bool crashed = false; // stopped by the armed fault
     bool ok = false;      // ended normally with exit code 0
+    bool wrote = false;   // the write ended before the child did
+    qint64 writeMs = -1;  // from the announcement to the end of the write
     QString out;
     QString err;
 };
+
+// Reads the child's output until `line` came or the child ended.
+bool WaitForLine(QProcess& child, QByteArray& out, const char* line) {
+    while (!out.contains(line) && child.state() != QProcess::NotRunning) {
+        child.waitForReadyRead(100);
+        out += child.readAllStandardOutput();
+    }
+    out += child.readAllStandardOutput();
+    return out.contains(line);
+}
 
 QStringList ChildArguments(const QString& folder, const QStringList& rest) {
     return QStringList{QLatin1String(kKillTestCommand), folder} + rest;
@@ -68,6 +89,8 @@ QStringList ChildArguments(const QString& folder, const QStringList& rest) {
 
 // Runs this program with arguments; with killAfterMs, kills it that long
 // after it announced the write (SIGKILL: nothing is flushed or cleaned up).
+// The child announces the write and its end on standard output; the time
+// between them is the write's.
 ChildRun RunChild(const QStringList& arguments, const QString& faultPlan,
                   std::optional<int> killAfterMs) {
     QProcess child;
@@ -84,20 +107,23 @@ ChildRun RunChild(const QStringList& arguments, const QString& faultPlan,
         run.err = child.errorString();
         return run;
     }
-    if (killAfterMs) {
-        QByteArray out;
-        while (!out.contains(kWritingLine) && child.state() != QProcess::NotRunning) {
-            child.waitForReadyRead(100);
-            out += child.readAllStandardOutput();
-        }
-        if (!child.waitForFinished(*killAfterMs)) {
+    QByteArray out;
+    QElapsedTimer sinceAnnounced;
+    if (WaitForLine(child, out, kWritingLine)) {
+        sinceAnnounced.start();
+        if (killAfterMs && !child.waitForFinished(*killAfterMs)) {
             child.kill();
             run.killed = true;
         }
-        run.out = QString::fromUtf8(out);
+        if (WaitForLine(child, out, kWrittenLine) && !run.killed) {
+            run.writeMs = sinceAnnounced.elapsed();
+        }
     }
     child.waitForFinished(-1);
-    run.out += QString::fromUtf8(child.readAllStandardOutput());
+    out += child.readAllStandardOutput();
+    run.out = QString::fromUtf8(out);
+    // What the child wrote before the kill is still in the pipe.
+    run.wrote = out.contains(kWrittenLine);
     run.err = QString::fromUtf8(child.readAllStandardError());
     run.crashed =
         child.exitStatus() == QProcess::NormalExit && child.exitCode() == kSimulatedCrashExitCode;
@@ -120,12 +146,17 @@ FileHashes HashFiles(const QStringList& paths) {
     return hashes;
 }
 
-// What the previous complete write left, per kind.
+// What the previous complete write left, per kind, and how long its write
+// took.
 struct KindState {
     int generation = 1;
     FileHashes hashes;
     qint64 writeMs = 0;
 };
+
+bool IsTemporaryCopy(const QString& name) {
+    return name.endsWith(QLatin1String(".kiv5-new")) || name.endsWith(QLatin1String(".kiv5-old"));
+}
 
 class KillRunner {
 public:
@@ -135,27 +166,38 @@ public:
     // Every kind written once to completion: its files carry generation 1.
     void Prepare() {
         for (const KillWrite write : plan_.writes) {
-            QElapsedTimer timer;
-            timer.start();
             const ChildRun run = RunChild(WriteArguments(write, 1), {}, std::nullopt);
             if (!run.ok) {
                 throw IoError(QStringLiteral("The first %1 write failed: %2")
                                   .arg(KillWriteName(write), run.err.trimmed()));
             }
             KindState& state = states_[write];
-            state.writeMs = timer.elapsed();
+            state.writeMs = run.writeMs;
             state.hashes = HashFiles(KillWriteFiles(set_, write));
+        }
+        // The files of the set; any other one a run leaves is a leftover.
+        for (const QString& folder : {set_.clientFolder, set_.booksFolder, set_.billingFolder}) {
+            for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
+                known_.insert(entry.absoluteFilePath());
+            }
         }
     }
 
     void RunRandomKills() {
+        QElapsedTimer timer;
+        timer.start();
         for (int k = 0; k < plan_.runs; ++k) {
+            if (plan_.seconds > 0 && timer.elapsed() >= qint64(plan_.seconds) * 1000) {
+                figures_.stoppedByTime = true;
+                break;
+            }
             const KillWrite write =
                 plan_.writes[qsizetype(rng_.bounded(quint32(plan_.writes.size())))];
-            const KindState& state = states_[write];
-            const int delay = int(rng_.bounded(quint32(state.writeMs + 1)));
-            const ChildRun run = RunChild(WriteArguments(write, state.generation + 1), {}, delay);
+            const ChildRun run = RunChild(WriteArguments(write, states_[write].generation + 1), {},
+                                          DrawDelay(write));
             figures_.kills += run.killed ? 1 : 0;
+            figures_.midWrite += run.killed && !run.wrote ? 1 : 0;
+            figures_.afterWrite += run.killed && run.wrote ? 1 : 0;
             Verify(write, run);
         }
     }
@@ -185,6 +227,15 @@ public:
     const KillFigures& Figures() const { return figures_; }
 
 private:
+    // Milliseconds after the announcement: uniform over the previous write
+    // with the margins, a draw before it at the announcement.
+    int DrawDelay(KillWrite write) {
+        const qint64 writeMs = std::max<qint64>(states_[write].writeMs, 0);
+        const qint64 margin = std::max(kMinMarginMs, writeMs / 10);
+        const qint64 drawn = qint64(rng_.bounded(quint32(writeMs + 2 * margin + 1))) - margin;
+        return int(std::max<qint64>(drawn, 0));
+    }
+
     QStringList WriteArguments(KillWrite write, int generation) const {
         return ChildArguments(set_.folder,
                               {QStringLiteral("--write"), KillWriteName(write),
@@ -194,6 +245,8 @@ private:
     void Problem(KillWrite write, const QString& text) {
         figures_.problems.append(
             QStringLiteral("run %1 (%2): %3").arg(figures_.runs).arg(KillWriteName(write), text));
+        // At once too, for long runs that may be stopped.
+        io_.err << "FAULT: " << figures_.problems.last() << '\n';
     }
 
     int CountLeftovers() {
@@ -202,8 +255,8 @@ private:
             QDir dir(folder);
             for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
                 const QString name = entry.fileName();
-                if (name.contains(QLatin1String(".kiv5-")) ||
-                    name.contains(QLatin1String(".lock"))) {
+                if (!IsTemporaryCopy(name) && (name.contains(QLatin1String(".kiv5-")) ||
+                                               name.contains(QLatin1String(".lock")))) {
                     continue;
                 }
                 if (!known_.contains(entry.absoluteFilePath())) {
@@ -233,15 +286,6 @@ private:
         } else if (!run.killed && !run.crashed) {
             Problem(write, QStringLiteral("the write ended with an error: ") + run.err.trimmed());
         }
-        if (known_.isEmpty()) {
-            for (const QString& folder :
-                 {set_.clientFolder, set_.booksFolder, set_.billingFolder}) {
-                for (const QFileInfo& entry :
-                     QDir(folder).entryInfoList(QDir::Files | QDir::Hidden)) {
-                    known_.insert(entry.absoluteFilePath());
-                }
-            }
-        }
         figures_.recovered += JournalLeft(write) ? 1 : 0;
         const ChildRun read =
             RunChild(ChildArguments(set_.folder, {QStringLiteral("--read"), KillWriteName(write)}),
@@ -249,6 +293,9 @@ private:
         if (!read.ok) {
             Problem(write, QStringLiteral("a fresh open failed: ") + read.err.trimmed());
             return;
+        }
+        if (JournalLeft(write)) {
+            Problem(write, QStringLiteral("the fresh open left the replacement unfinished"));
         }
         KindState& state = states_[write];
         const QStringList found = read.out.trimmed().split(QLatin1Char(' '));
@@ -270,6 +317,9 @@ private:
             ++figures_.foundNew;
             state.generation = first;
             state.hashes = now;
+            if (run.ok && run.writeMs >= 0) {
+                state.writeMs = run.writeMs;
+            }
         } else {
             Problem(write, QStringLiteral("found generation %1 after %2")
                                .arg(read.out.trimmed())
@@ -326,7 +376,9 @@ DemoSet MakeKillTestSet(const KillPlan& plan, const OfficeContext& context) {
 
 void Report(CommandIo& io, const KillFigures& figures, qint64 elapsedMs) {
     io.out << "runs: " << figures.runs << '\n'
-           << "killed while writing: " << figures.kills << '\n'
+           << "killed: " << figures.kills << '\n'
+           << "killed while writing: " << figures.midWrite << '\n'
+           << "killed after the write: " << figures.afterWrite << '\n'
            << "stopped at a file call: " << figures.crashes << '\n'
            << "completed: " << figures.completed << '\n'
            << "found old: " << figures.foundOld << '\n'
@@ -335,6 +387,9 @@ void Report(CommandIo& io, const KillFigures& figures, qint64 elapsedMs) {
            << "files checked: " << figures.filesChecked << '\n'
            << "temporary files left by killed writes: " << figures.leftovers << '\n'
            << "seconds: " << QString::number(double(elapsedMs) / 1000.0, 'f', 1) << '\n';
+    if (figures.stoppedByTime) {
+        io.out << "stopped by --seconds before all runs\n";
+    }
     for (const QString& problem : figures.problems) {
         io.out << "FAULT: " << problem << '\n';
     }
@@ -346,11 +401,14 @@ void Report(CommandIo& io, const KillFigures& figures, qint64 elapsedMs) {
 int RunChildWrite(const DemoSet& set, KillWrite write, int generation, CommandIo& io,
                   const OfficeContext& context) {
     WriteGeneration(set, write, generation, context, [&io] {
-        io.out << kWritingLine << '\n';
+        io.out << kWritingLine;
         io.out.flush();
         std::fflush(stdout);
         ArmFileFaultsFromEnvironment();
     });
+    io.out << kWrittenLine;
+    io.out.flush();
+    std::fflush(stdout);
     return kExitOk;
 }
 
@@ -366,12 +424,13 @@ int RunChildRead(const DemoSet& set, KillWrite write, CommandIo& io, const Offic
 } // namespace
 
 int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext& context) {
-    const CommandArguments args(
-        arguments,
-        {QStringLiteral("--runs"), QStringLiteral("--clients"), QStringLiteral("--ledger"),
-         QStringLiteral("--seed"), QStringLiteral("--writes"), QStringLiteral("--write"),
-         QStringLiteral("--generation"), QStringLiteral("--read"), QStringLiteral("--call-step")},
-        {QStringLiteral("--every-call")});
+    const CommandArguments args(arguments,
+                                {QStringLiteral("--runs"), QStringLiteral("--clients"),
+                                 QStringLiteral("--ledger"), QStringLiteral("--seed"),
+                                 QStringLiteral("--writes"), QStringLiteral("--write"),
+                                 QStringLiteral("--generation"), QStringLiteral("--read"),
+                                 QStringLiteral("--call-step"), QStringLiteral("--seconds")},
+                                {QStringLiteral("--every-call")});
     if (args.WantsHelp() && args.IsValid()) {
         io.out << KillTestUsage();
         return kExitOk;
@@ -394,10 +453,13 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
     const auto generation =
         args.IntegerValue(QStringLiteral("--generation"), 1, std::numeric_limits<int>::max(), 1);
     const auto callStep = args.IntegerValue(QStringLiteral("--call-step"), 1, kMaxRuns, 1);
-    if (!runs || !clients || !ledger || !seed || !generation || !callStep) {
-        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step "
-                                             "and --generation take whole numbers in range"));
+    const auto seconds = args.IntegerValue(QStringLiteral("--seconds"), 0, kMaxRuns, 0);
+    if (!runs || !clients || !ledger || !seed || !generation || !callStep || !seconds) {
+        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step, "
+                                             "--seconds and --generation take whole numbers in "
+                                             "range"));
     }
+    plan.seconds = *seconds;
     plan.callStep = *callStep;
     plan.runs = *runs;
     plan.clients = *clients;
@@ -448,17 +510,23 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
 
 QString KillTestUsage() {
     return QStringLiteral(
-        "Usage: kiv5 kill-test FOLDER (--runs N | --every-call [--call-step K])\n"
+        "Usage: kiv5 kill-test FOLDER (--runs N [--seconds T] | --every-call [--call-step K])\n"
         "                      [--clients C] [--ledger L] [--seed S] [--writes KIND,...]\n"
         "\n"
         "Crash runs: writes a demo data set of C clients (default 30; --ledger L\n"
         "replaces its receipts by L records) into FOLDER (replacing one there), then\n"
         "has copies of kiv5 write files whole as the programs do: \"clients\" the\n"
         "client file with its memo file, \"books\" the bookkeeping set, \"bills\" the\n"
-        "billing file with its link file (--writes picks some; periodic billing is\n"
-        "not among them). Each write stamps a new generation into every record.\n"
+        "billing file with its link file, \"periodic\" periodic billing of every bill\n"
+        "(without statements): the next period's billing file kiv5next.bil, its link\n"
+        "file and the document (--writes picks some). Each write stamps a new\n"
+        "generation into every record (periodic billing: a billing date a day later).\n"
         "\n"
-        "  --runs N      N writes, each killed (SIGKILL) at a random moment of the write\n"
+        "  --runs N      N writes, each killed (SIGKILL) at a random moment of the write:\n"
+        "                within the time the previous complete write of its kind took\n"
+        "                from its first file call to its end, a tenth wider either side\n"
+        "  --seconds T   with --runs: start no run after T seconds (the runs done are\n"
+        "                reported)\n"
         "  --every-call  for each write, one run stopped at each of its file calls\n"
         "                in turn (1, 2, ... up to the calls the write makes)\n"
         "  --call-step K with --every-call: stop at calls 1, 1+K, 1+2K, ... only\n"

@@ -7,6 +7,7 @@
 #include "clientdb/core/ClientWorkspace.h"
 #include "common/core/Misc.h"
 #include "tools/kiv5/DemoWorkspaces.h"
+#include "tools/kiv5/KillTestPeriodic.h"
 
 namespace kiv5::tool {
 namespace {
@@ -53,6 +54,8 @@ QString KillWriteName(KillWrite write) {
         return QStringLiteral("books");
     case KillWrite::Bills:
         return QStringLiteral("bills");
+    case KillWrite::Periodic:
+        return QStringLiteral("periodic");
     }
     return {};
 }
@@ -98,6 +101,9 @@ void WriteGeneration(const DemoSet& set, KillWrite write, int generation,
         ws.SaveAs(FileNamePart(set.linkFile));
         break;
     }
+    case KillWrite::Periodic:
+        WritePeriodicGeneration(set, generation, context, beforeWrite);
+        break;
     }
 }
 
@@ -122,6 +128,8 @@ QList<int> ReadGenerations(const DemoSet& set, KillWrite write, const OfficeCont
         ws.Open(set.linkFile);
         return {ColumnGeneration(ws.Table(), billing::BillColumn::Note)};
     }
+    case KillWrite::Periodic:
+        return ReadPeriodicGenerations(set, context);
     }
     return {};
 }
@@ -134,6 +142,8 @@ QStringList KillWriteFiles(const DemoSet& set, KillWrite write) {
         return {set.setFile, set.incomeFile, set.expenseFile, set.accountFile, set.categoryFile};
     case KillWrite::Bills:
         return {set.billFile, set.linkFile};
+    case KillWrite::Periodic:
+        return PeriodicKillFiles(set);
     }
     return {};
 }
@@ -146,6 +156,8 @@ QStringList KillWriteRecordFiles(const DemoSet& set, KillWrite write) {
         return {set.incomeFile, set.expenseFile};
     case KillWrite::Bills:
         return {set.billFile};
+    case KillWrite::Periodic:
+        return {PeriodicKillFiles(set).first()};
     }
     return {};
 }

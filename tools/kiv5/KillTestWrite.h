@@ -2,10 +2,12 @@
 
 // The whole-file writes the crash runs interrupt, each as its program does
 // it: the client file with its memo file (a pair), the bookkeeping set
-// (set file, both ledgers, both lists) and the billing file with its link
-// file. Each write stamps a generation into every record ("gN" in a text
-// field; for the client pair also in the memo file's header line), so that
-// a fresh open tells old (N-1) from new (N) and finds any mixture.
+// (set file, both ledgers, both lists), the billing file with its link
+// file, and periodic billing (the next period's data file, its link file and
+// the document). Each write stamps a generation into every record ("gN" in a
+// text field; for the client pair also in the memo file's header line; for
+// periodic billing the billing date), so that a fresh open tells old (N-1)
+// from new (N) and finds any mixture.
 
 #include "common/core/OfficeContext.h"
 #include "tools/kiv5/DemoSet.h"
@@ -18,8 +20,9 @@
 
 namespace kiv5::tool {
 
-enum class KillWrite { Clients, Books, Bills };
-inline constexpr std::array kKillWrites = {KillWrite::Clients, KillWrite::Books, KillWrite::Bills};
+enum class KillWrite { Clients, Books, Bills, Periodic };
+inline constexpr std::array kKillWrites = {KillWrite::Clients, KillWrite::Books, KillWrite::Bills,
+                                           KillWrite::Periodic};
 
 QString KillWriteName(KillWrite write);
 std::optional<KillWrite> KillWriteNamed(const QString& name);
@@ -36,7 +39,8 @@ inline constexpr int kMixed = -1;
 
 // Opens the files afresh (finishing a replacement a crash interrupted) and
 // returns each member's generation: clients: client file, memo file;
-// books: income, expenses; bills: billing file.
+// books: income, expenses; bills: billing file; periodic: data file, link
+// file, document.
 QList<int> ReadGenerations(const DemoSet& set, KillWrite write, const OfficeContext& context);
 
 // The files a write replaces.
