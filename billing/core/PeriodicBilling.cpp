@@ -57,22 +57,6 @@ void WriteNextPeriod(const NextPeriodFiles& next, const std::vector<TBillRec>& b
 
 } // namespace
 
-QStringList BillingSetMembers(const QString& dataFile, const QString& linkFile) {
-    QStringList members{dataFile, linkFile};
-    const QString journal = FileSetJournalPath(dataFile);
-    if (!QFileInfo(journal).isFile()) {
-        return members;
-    }
-    const QString documentEnding = FileNamePart(SelectedFormsPath(QString(), QString()));
-    for (const QString& name : ReadTextLines(journal)) {
-        // A bare name only: a damaged line never reaches another folder.
-        if (name.endsWith(documentEnding, Qt::CaseInsensitive) && FileNamePart(name) == name) {
-            members.append(FolderPart(dataFile) + name);
-        }
-    }
-    return members;
-}
-
 NextPeriodFiles NextPeriodFilesFor(const QString& filesDirectory, const QString& name,
                                    const QString& pl5FileName, const QString& su5FileName) {
     return NextPeriodFiles{name, BillDataPath(filesDirectory, name),

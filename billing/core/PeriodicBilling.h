@@ -28,12 +28,6 @@ struct NextPeriodFiles {
     QString su5FileName;
 };
 
-// The files a crash may have left half replaced at a billing file's data
-// file: the data and link file, and the document of the periodic billing
-// that wrote them when the journal beside the data file names one (it lies
-// beside the data file, named after the file open then).
-QStringList BillingSetMembers(const QString& dataFile, const QString& linkFile);
-
 // The next period's files for a chosen name: the data and link file in the
 // billing files folder under the name's base name.
 NextPeriodFiles NextPeriodFilesFor(const QString& filesDirectory, const QString& name,
