@@ -5,6 +5,8 @@
 
 #include "billing/core/NextPeriodBills.h"
 #include "common/core/Exceptions.h"
+#include "common/core/FileIo.h"
+#include "common/core/FileSet.h"
 #include "common/core/TextFile.h"
 #include "tests/billing/core/BillPrintFixtures.h"
 #include "tests/support/TestMain.h"
@@ -260,6 +262,45 @@ private slots:
 
     // The data file, the link file and the document go in as one: a folder in
     // the place of any of them fails the command and leaves every file.
+    // A periodic billing cut off between its renames is finished when the
+    // next period is opened: its document too, not only the data and link.
+    void crashBetweenRenamesIsFinishedAtNextOpen_data() {
+        QTest::addColumn<int>("renames");
+        for (int renames = 0; renames <= 2; ++renames) {
+            QTest::addRow("after %d renames", renames) << renames;
+        }
+    }
+
+    void crashBetweenRenamesIsFinishedAtNextOpen() {
+        QFETCH(int, renames);
+        PrintDesk desk;
+        const PrintFolder& folder = desk.folder;
+        const QString next = folder.File(QStringLiteral("july.qy5"));
+        QVERIFY(desk.jobs.RunPeriodicBilling(next, kMarch7).Written());
+        const QString data = folder.File(QStringLiteral("july.bil"));
+        const QByteArray bills = ReadFileBytes(data);
+        const QStringList link = ReadTextLines(next);
+        {
+            FileSetWriter set(data);
+            WriteFileAtomically(set.Stage(data), bills);
+            WriteTextLines(set.Stage(next), link);
+            WriteFileAtomically(set.Stage(folder.Document()), "new document");
+            set.SimulateCrashAfterRenames(renames);
+            set.Commit();
+        }
+        QVERIFY(QFileInfo::exists(FileSetJournalPath(data)));
+
+        TestContext context;
+        BillingWorkspace reopened(1280, context);
+        folder.Configure(reopened);
+        reopened.Open(next);
+
+        QCOMPARE(ReadFileBytes(folder.Document()), QByteArray("new document"));
+        QCOMPARE(ReadFileBytes(data), bills);
+        const QStringList leftovers = QDir(folder.Files()).entryList({QStringLiteral("*.kiv5-*")});
+        QCOMPARE(leftovers, QStringList());
+    }
+
     void failedWriteLeavesEveryFile_data() {
         QTest::addColumn<QString>("blocked");
         QTest::newRow("link file") << "july.qy5";
