@@ -118,7 +118,6 @@ QString BooksWorkspace::ExportFileName() const {
 
 BooksWorkspace::LoadedSet BooksWorkspace::ReadSet(const BooksFiles& files,
                                                   const StepProgress& progress) const {
-    RecoverSet(files);
     LoadedSet set{MakeLedgerTable(), MakeLedgerTable(), {}, {}};
     Announce(progress, ExpenseKind().openingText);
     set.expense = ReadLedgerTable(LedgerId::Expense, files.expense);
@@ -203,6 +202,7 @@ void BooksWorkspace::OpenArgument(const QString& argument, const StepProgress& p
 
 void BooksWorkspace::Load(const QString& name, const StepProgress& progress) {
     const BooksFiles files = BooksFilesFor(settings.FilesDirectory, name);
+    RecoverSet(files);
     AdoptSet(name, files, ReadSet(files, progress));
 }
 

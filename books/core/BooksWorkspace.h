@@ -157,6 +157,8 @@ private:
         QStringList accounts;
         QStringList categories;
     };
+    // The members as they are; a replacement a crash interrupted is
+    // finished first (RecoverSet) by the caller.
     LoadedSet ReadSet(const BooksFiles& files, const StepProgress& progress) const;
     void AdoptSet(const QString& name, const BooksFiles& files, LoadedSet set);
     // Writes set file, both ledgers and both lists as one unit.
