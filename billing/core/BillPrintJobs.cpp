@@ -23,6 +23,8 @@ QString BillPrintJobs::DocumentPath() const {
 }
 
 BillPrintSetup BillPrintJobs::Setup() const {
+    // Every document is written into the billing files folder.
+    workspace_.EnsureFilesDirectory();
     BillPrintSetup setup;
     setup.sources = BillSourcesFromSettings(workspace_.settings);
     setup.templateFolder =
@@ -69,7 +71,6 @@ BillPrintOutcome BillPrintJobs::PrintCompleteStatement(const QString& statementF
 
 CalendarPrintOutcome BillPrintJobs::PrintCalendarPage(CalendarPageKind kind, const QDate& current) {
     const BillPrintSetup setup = Setup();
-    workspace_.EnsureFilesDirectory();
     CalendarPrintOutcome outcome;
     outcome.calendarPath = CalendarFilePath(workspace_.settings.FilesDirectory);
     const CalendarPageOutcome page =

@@ -75,7 +75,6 @@ void QuenbyMainWindow::PrintCurrentBillCommand() {
     BillPrintOutcome outcome;
     const bool done = RunGuarded([&] {
         kiv5::ui::WaitCursor wait;
-        ws_.EnsureFilesDirectory();
         outcome = PrintJobs().PrintCurrentBill(row, context_.clock.Today());
     });
     if (done) {
@@ -90,7 +89,6 @@ void QuenbyMainWindow::PrintStatementCommand(const QString& statementPath) {
     BillPrintOutcome outcome;
     const bool done = RunGuarded([&] {
         kiv5::ui::WaitCursor wait;
-        ws_.EnsureFilesDirectory();
         outcome = PrintJobs().PrintCompleteStatement(statementPath);
     });
     if (done) {
