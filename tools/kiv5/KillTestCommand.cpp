@@ -6,6 +6,7 @@
 #include "common/core/Misc.h"
 #include "tools/kiv5/CheckCommand.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/DemoData.h"
 #include "tools/kiv5/DemoFiles.h"
 #include "tools/kiv5/FileKinds.h"
@@ -354,11 +355,6 @@ private:
     KillFigures figures_;
 };
 
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 kill-test: " << message << "\n\n" << KillTestUsage();
-    return kExitUsage;
-}
-
 DemoSet MakeKillTestSet(const KillPlan& plan, const OfficeContext& context) {
     DemoOptions options;
     options.folder = plan.folder;
@@ -431,15 +427,12 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
                                  QStringLiteral("--generation"), QStringLiteral("--read"),
                                  QStringLiteral("--call-step"), QStringLiteral("--seconds")},
                                 {QStringLiteral("--every-call")});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << KillTestUsage();
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    const CommandFrame frame(QStringLiteral("kill-test"), KillTestUsage(), io);
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     if (args.Positional().size() != 1) {
-        return UsageError(io, QStringLiteral("give exactly one folder"));
+        return frame.UsageError(QStringLiteral("give exactly one folder"));
     }
     KillPlan plan;
     plan.folder = QDir(args.Positional().first()).absolutePath();
@@ -455,9 +448,9 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
     const auto callStep = args.IntegerValue(QStringLiteral("--call-step"), 1, kMaxRuns, 1);
     const auto seconds = args.IntegerValue(QStringLiteral("--seconds"), 0, kMaxRuns, 0);
     if (!runs || !clients || !ledger || !seed || !generation || !callStep || !seconds) {
-        return UsageError(io, QStringLiteral("--runs, --clients, --ledger, --seed, --call-step, "
-                                             "--seconds and --generation take whole numbers in "
-                                             "range"));
+        return frame.UsageError(QStringLiteral("--runs, --clients, --ledger, --seed, --call-step, "
+                                               "--seconds and --generation take whole numbers in "
+                                               "range"));
     }
     plan.seconds = *seconds;
     plan.callStep = *callStep;
@@ -470,18 +463,18 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
         for (const QString& name : writes->split(QLatin1Char(','))) {
             const auto write = KillWriteNamed(name);
             if (!write) {
-                return UsageError(io, QStringLiteral("unknown write \"%1\"").arg(name));
+                return frame.UsageError(QStringLiteral("unknown write \"%1\"").arg(name));
             }
             plan.writes.append(*write);
         }
     }
-    try {
+    return frame.Guarded([&] {
         const DemoSet set = DemoSetIn(plan.folder);
         for (const char* option : {"--write", "--read"}) {
             if (const auto name = args.Value(QLatin1String(option))) {
                 const auto write = KillWriteNamed(*name);
                 if (!write) {
-                    return UsageError(io, QStringLiteral("unknown write \"%1\"").arg(*name));
+                    return frame.UsageError(QStringLiteral("unknown write \"%1\"").arg(*name));
                 }
                 return qstrcmp(option, "--write") == 0
                            ? RunChildWrite(set, *write, *generation, io, context)
@@ -489,7 +482,7 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
             }
         }
         if (plan.runs == 0 && !plan.everyCall) {
-            return UsageError(io, QStringLiteral("give --runs N or --every-call"));
+            return frame.UsageError(QStringLiteral("give --runs N or --every-call"));
         }
         QElapsedTimer timer;
         timer.start();
@@ -502,10 +495,7 @@ int RunKillTest(const QStringList& arguments, CommandIo& io, const OfficeContext
         runner.RunRandomKills();
         Report(io, runner.Figures(), timer.elapsed());
         return runner.Figures().problems.isEmpty() ? kExitOk : kExitDamaged;
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 kill-test: " << error.Message() << '\n';
-        return kExitUsage;
-    }
+    });
 }
 
 QString KillTestUsage() {

@@ -19,7 +19,6 @@ namespace {
 
 using namespace kiv5::billing;
 
-constexpr int kScreenWidth = 1044;
 constexpr int kDaysAhead = 365;
 const QString kNextName = QStringLiteral("kiv5next.qy5");
 
@@ -77,7 +76,7 @@ int DocumentGeneration(const QString& document, DayCount first, int near) {
 
 void WritePeriodicGeneration(const DemoSet& set, int generation, const OfficeContext& context,
                              const std::function<void()>& beforeWrite) {
-    BillingWorkspace ws(kScreenWidth, context);
+    BillingWorkspace ws(kKillTestScreenWidth, context);
     ConfigureForDemo(ws, set);
     ws.Open(FileNamePart(set.linkFile));
     MarkEveryBill(ws.Table());
@@ -97,7 +96,7 @@ void WritePeriodicGeneration(const DemoSet& set, int generation, const OfficeCon
 }
 
 QList<int> ReadPeriodicGenerations(const DemoSet& set, const OfficeContext& context) {
-    BillingWorkspace ws(kScreenWidth, context);
+    BillingWorkspace ws(kKillTestScreenWidth, context);
     ConfigureForDemo(ws, set);
     ws.Open(kNextName);
     const QStringList files = PeriodicKillFiles(set);

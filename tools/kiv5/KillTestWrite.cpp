@@ -12,8 +12,6 @@
 namespace kiv5::tool {
 namespace {
 
-constexpr int kScreenWidth = 1044;
-
 QString Marker(int generation) {
     return QStringLiteral("g%1").arg(generation);
 }
@@ -73,7 +71,7 @@ void WriteGeneration(const DemoSet& set, KillWrite write, int generation,
                      const OfficeContext& context, const std::function<void()>& beforeWrite) {
     switch (write) {
     case KillWrite::Clients: {
-        ClientWorkspace ws(kScreenWidth, context);
+        ClientWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(FileNamePart(set.clientFiles.clientFile));
         StampColumn(ws.Table(), ClientCol::Note2, generation);
@@ -83,7 +81,7 @@ void WriteGeneration(const DemoSet& set, KillWrite write, int generation,
         break;
     }
     case KillWrite::Books: {
-        books::BooksWorkspace ws(kScreenWidth, context);
+        books::BooksWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(set.setFile);
         StampColumn(ws.Income().Table(), books::LedgerColumn::Description, generation);
@@ -93,7 +91,7 @@ void WriteGeneration(const DemoSet& set, KillWrite write, int generation,
         break;
     }
     case KillWrite::Bills: {
-        billing::BillingWorkspace ws(kScreenWidth, context);
+        billing::BillingWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(set.linkFile);
         StampColumn(ws.Table(), billing::BillColumn::Note, generation);
@@ -110,20 +108,20 @@ void WriteGeneration(const DemoSet& set, KillWrite write, int generation,
 QList<int> ReadGenerations(const DemoSet& set, KillWrite write, const OfficeContext& context) {
     switch (write) {
     case KillWrite::Clients: {
-        ClientWorkspace ws(kScreenWidth, context);
+        ClientWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(FileNamePart(set.clientFiles.clientFile));
         return {ColumnGeneration(ws.Table(), ClientCol::Note2), GenerationOf(ws.Memo().value(0))};
     }
     case KillWrite::Books: {
-        books::BooksWorkspace ws(kScreenWidth, context);
+        books::BooksWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(set.setFile);
         return {ColumnGeneration(ws.Income().Table(), books::LedgerColumn::Description),
                 ColumnGeneration(ws.Expense().Table(), books::LedgerColumn::Description)};
     }
     case KillWrite::Bills: {
-        billing::BillingWorkspace ws(kScreenWidth, context);
+        billing::BillingWorkspace ws(kKillTestScreenWidth, context);
         ConfigureForDemo(ws, set);
         ws.Open(set.linkFile);
         return {ColumnGeneration(ws.Table(), billing::BillColumn::Note)};

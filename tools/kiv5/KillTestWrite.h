@@ -20,6 +20,9 @@
 
 namespace kiv5::tool {
 
+// The screen width the crash runs' workspaces lay their columns out for.
+inline constexpr int kKillTestScreenWidth = 1044;
+
 enum class KillWrite { Clients, Books, Bills, Periodic };
 inline constexpr std::array kKillWrites = {KillWrite::Clients, KillWrite::Books, KillWrite::Bills,
                                            KillWrite::Periodic};

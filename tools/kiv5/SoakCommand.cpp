@@ -2,6 +2,7 @@
 
 #include "common/core/Exceptions.h"
 #include "tools/kiv5/CommandArguments.h"
+#include "tools/kiv5/CommandFrame.h"
 #include "tools/kiv5/MakeDemoCommand.h"
 #include "tools/kiv5/SoakCheck.h"
 #include "tools/kiv5/SoakWorker.h"
@@ -28,11 +29,6 @@ struct SoakPlan {
     int clients = kDefaultClients;
     std::optional<int> worker;
 };
-
-int UsageError(CommandIo& io, const QString& message) {
-    io.err << "kiv5 soak: " << message << "\n\n" << SoakUsage();
-    return kExitUsage;
-}
 
 QString LogPath(const QString& folder, int worker) {
     return QDir(folder).filePath(QStringLiteral("soak-%1.log").arg(worker));
@@ -113,15 +109,12 @@ int RunSoak(const QStringList& arguments, CommandIo& io, const OfficeContext& co
                                  QStringLiteral("--seed"), QStringLiteral("--clients"),
                                  QStringLiteral("--worker")},
                                 {});
-    if (args.WantsHelp() && args.IsValid()) {
-        io.out << SoakUsage();
-        return kExitOk;
-    }
-    if (!args.IsValid()) {
-        return UsageError(io, args.Error());
+    const CommandFrame frame(QStringLiteral("soak"), SoakUsage(), io);
+    if (const auto answered = frame.Answered(args)) {
+        return *answered;
     }
     if (args.Positional().size() != 1) {
-        return UsageError(io, QStringLiteral("give exactly one folder"));
+        return frame.UsageError(QStringLiteral("give exactly one folder"));
     }
     SoakPlan plan;
     plan.folder = QDir(args.Positional().first()).absolutePath();
@@ -135,16 +128,16 @@ int RunSoak(const QStringList& arguments, CommandIo& io, const OfficeContext& co
         args.IntegerValue(QStringLiteral("--clients"), 1, kMaxDemoClients, plan.clients);
     const auto worker = args.IntegerValue(QStringLiteral("--worker"), 0, kMaxProcesses, 0);
     if (!processes || !operations || !seed || !clients || !worker) {
-        return UsageError(io, QStringLiteral("--processes takes 1 to %1, --ops 1 to %2, and "
-                                             "--seed, --clients and --worker whole numbers")
-                                  .arg(kMaxProcesses)
-                                  .arg(kMaxOperations));
+        return frame.UsageError(QStringLiteral("--processes takes 1 to %1, --ops 1 to %2, and "
+                                               "--seed, --clients and --worker whole numbers")
+                                    .arg(kMaxProcesses)
+                                    .arg(kMaxOperations));
     }
     plan.processes = *processes;
     plan.operations = *operations;
     plan.seed = quint32(*seed);
     plan.clients = *clients;
-    try {
+    return frame.Guarded([&] {
         if (args.Value(QStringLiteral("--worker"))) {
             RunSoakWork(DemoSetIn(plan.folder),
                         {*worker, plan.operations, plan.seed, LogPath(plan.folder, *worker)},
@@ -152,10 +145,7 @@ int RunSoak(const QStringList& arguments, CommandIo& io, const OfficeContext& co
             return kExitOk;
         }
         return RunUsersAndCheck(plan, io, context);
-    } catch (const Kiv5Error& error) {
-        io.err << "kiv5 soak: " << error.Message() << '\n';
-        return kExitUsage;
-    }
+    });
 }
 
 QString SoakUsage() {
